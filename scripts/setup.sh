@@ -1,0 +1,26 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs, if any is missing.
+
+required_packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev fonts-liberation fontconfig-config)
+
+install_missing_packages() {
+    local missing=()
+    local package
+    for package in "${required_packages[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+build_preset() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}

@@ -1,0 +1,54 @@
+#include "control/count_caption.h"
+#include "window/fmhull.h"
+
+namespace {
+
+// The accepted area in twips: the inner area of the surface up to its last pixel row and column.
+constexpr float MaxX = 7860;
+constexpr float MaxY = 7020;
+
+// Written as "inside" so that a position that is not a number is refused as well.
+bool insideArea(float X, float Y) { return X >= 0 && X <= MaxX && Y >= 0 && Y <= MaxY; }
+
+} // namespace
+
+void Fmhull::Pichull_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) {
+    if (mod.Pointcount >= Modhull::Maxpoints) {
+        std::string prompt = "You are not allowed to input more than ";
+        prompt += std::to_string(Modhull::Maxpoints);
+        prompt += " points!";
+        desktop.messageBox(prompt, Critical, Title);
+        return;
+    }
+    if (!insideArea(X, Y))
+        return;
+
+    increment(mod.Pointcount);
+    const int16_t point = mod.Pointcount;
+    Lblcount.setCaption(countCaption(point));
+    Pichull.dot(X, Y);
+    mod.Xcoord(point) = X;
+    mod.Ycoord(point) = Y;
+    if (point <= 2)
+        return;
+
+    if (mod.Orient(1, 2, 3) != 0) {
+        Cmdstart.setEnabled(true);
+        // The default-button look only: outside a dialog it does not make Enter press START.
+        Cmdstart.setDefault(true);
+        return;
+    }
+    if (point <= 3)
+        return;
+
+    // Points 1, 2, 3 are collinear: the new point takes the place of one of them, chosen so that
+    // the two that stay are distinct whenever possible.
+    int16_t givenUp = 2;
+    if (mod.Xcoord(1) == mod.Xcoord(2) && mod.Ycoord(1) == mod.Ycoord(2))
+        givenUp = 1;
+    else if (mod.Xcoord(2) != mod.Xcoord(3) || mod.Ycoord(2) != mod.Ycoord(3))
+        givenUp = 3;
+    mod.Swappoint(givenUp, point);
+    if (mod.Orient(1, 2, 3) != 0)
+        Cmdstart.setEnabled(true);
+}

@@ -1,0 +1,86 @@
+#include "window/qt/picture_box.h"
+
+#include "window/qt/colors.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColor(toQColor(BackColor)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    // The image paints every inner pixel, so Qt need not clear the widget first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+float PictureBox::twipsPerPixel() const {
+    return static_cast<float>(1440.0 / screen()->logicalDotsPerInchX());
+}
+
+QPointF PictureBox::toPixels(float x, float y) const {
+    const double perPixel = twipsPerPixel();
+    return {x / perPixel, y / perPixel};
+}
+
+void PictureBox::setForeColor(Color color) { foreColor = toQColor(color); }
+
+void PictureBox::setDrawWidth(int pixels) { drawWidth = pixels; }
+
+void PictureBox::line(float x1, float y1, float x2, float y2) {
+    const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
+    QPainter painter(&picture);
+    // Aliased, so that the same segment drawn in the background colour erases it exactly.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(foreColor, drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(segment);
+    const double margin = drawWidth + 1;
+    repaintPixels(QRectF(segment.p1(), segment.p2())
+                      .normalized()
+                      .adjusted(-margin, -margin, margin, margin));
+}
+
+void PictureBox::dot(float x, float y) {
+    // A square as wide as the pen, centred on the pixel that holds the point.
+    const QPointF centre = toPixels(x, y);
+    const QRectF square(std::floor(centre.x()) - (drawWidth - 1) / 2,
+                        std::floor(centre.y()) - (drawWidth - 1) / 2, drawWidth, drawWidth);
+    QPainter painter(&picture);
+    painter.fillRect(square, foreColor);
+    repaintPixels(square);
+}
+
+void PictureBox::clear() {
+    picture.fill(toQColor(BackColor));
+    update(contentsRect());
+}
+
+void PictureBox::repaintPixels(const QRectF& touched) {
+    update(touched.toAlignedRect().translated(contentsRect().topLeft()));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), picture);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    const qreal ratio = devicePixelRatioF();
+    QImage resized(contentsRect().size() * ratio, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
+    resized.fill(toQColor(BackColor));
+    QPainter(&resized).drawImage(0, 0, picture);
+    picture = resized;
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF inner = event->position() - contentsRect().topLeft();
+    const float perPixel = twipsPerPixel();
+    if (mouseDown)
+        mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
+                  static_cast<float>(inner.x() * perPixel), static_cast<float>(inner.y() * perPixel));
+}

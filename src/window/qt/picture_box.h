@@ -1,0 +1,47 @@
+#pragma once
+
+#include "window/services.h"
+
+#include <QFrame>
+#include <QImage>
+
+#include <functional>
+
+// The drawing surface: a sunken frame that owns an image of its inner area. Drawing goes into the
+// image and only the touched rectangle is repainted, so the picture survives being covered.
+// Positions are twips of the inner area.
+class PictureBox : public QFrame, public Surface {
+  public:
+    using MouseDown = std::function<void(int button, int shift, float x, float y)>;
+
+    static constexpr Color BackColor = 0xC0FFFF;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void onMouseDown(MouseDown handler) { mouseDown = std::move(handler); }
+    float twipsPerPixel() const;
+    const QImage& image() const { return picture; }
+
+    void setForeColor(Color color) override;
+    Color backColor() const override { return BackColor; }
+    void setDrawWidth(int pixels) override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void dot(float x, float y) override;
+    void clear() override;
+    void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
+    bool isEnabled() const override { return QWidget::isEnabled(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    QPointF toPixels(float x, float y) const;
+    void repaintPixels(const QRectF& touched);
+
+    QImage picture;
+    QColor foreColor;
+    int drawWidth = 1;
+    MouseDown mouseDown;
+};

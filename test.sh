@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite without a display: once on the
+# optimised build and once on the build with the address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+
+install_missing_packages
+build_preset release
+build_preset ci
+
+export QT_QPA_PLATFORM=offscreen
+status=0
+ctest --preset release -j2 || status=1
+ctest --preset ci -j2 || status=1
+exit $status

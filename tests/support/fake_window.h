@@ -1,0 +1,122 @@
+#pragma once
+
+// A window made of recording and scripted stand-ins for the toolkit, so that the engine and the
+// event handlers run and can be inspected without a screen.
+
+#include "window/fmhull.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+struct DrawCall {
+    enum Kind { Line, Dot, Clear };
+    Kind kind;
+    Color color;
+    int width;
+    float x1, y1, x2, y2;
+
+    bool operator==(const DrawCall&) const = default;
+};
+
+class RecordingSurface : public Surface {
+  public:
+    static constexpr Color Background = 0xC0FFFF;
+
+    void setForeColor(Color color) override { fore = color; }
+    Color backColor() const override { return Background; }
+    void setDrawWidth(int pixels) override { width = pixels; }
+    void line(float x1, float y1, float x2, float y2) override {
+        calls.push_back({DrawCall::Line, fore, width, x1, y1, x2, y2});
+    }
+    void dot(float x, float y) override { calls.push_back({DrawCall::Dot, fore, width, x, y, x, y}); }
+    void clear() override { calls.push_back({DrawCall::Clear, Background, width, 0, 0, 0, 0}); }
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+
+    std::vector<DrawCall> calls;
+    Color fore = 0;
+    int width = 1;
+    bool enabled = true;
+};
+
+class FakeButton : public Button {
+  public:
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+    void setDefault(bool on) override { isDefault = on; }
+
+    bool enabled = true;
+    bool isDefault = false;
+};
+
+class FakeLabel : public Label {
+  public:
+    void setCaption(const std::string& text) override { caption = text; }
+
+    std::string caption;
+};
+
+class FakeScrollBar : public ScrollBar {
+  public:
+    int16_t value() const override { return position; }
+    int16_t max() const override { return maximum; }
+
+    int16_t position = 0;
+    int16_t maximum = 32767;
+};
+
+class FakeTimer : public Timer {
+  public:
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+    void setInterval(int32_t milliseconds) override { interval = milliseconds; }
+
+    bool enabled = false;
+    int32_t interval = 0;
+};
+
+struct ShownMessage {
+    std::string prompt;
+    int style;
+    std::string title;
+};
+
+// Answers message boxes from a script; an unscripted question is answered No.
+class ScriptedDesktop : public Desktop {
+  public:
+    int messageBox(const std::string& prompt, int style, const std::string& title) override {
+        shown.push_back({prompt, style, title});
+        if (answers.empty())
+            return style == Critical ? AnswerOk : AnswerNo;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void end(int status) override {
+        ended = true;
+        endStatus = status;
+    }
+
+    std::deque<int> answers;
+    std::vector<ShownMessage> shown;
+    bool ended = false;
+    int endStatus = -1;
+};
+
+struct FakeWindow {
+    Modhull mod;
+    RecordingSurface Pichull;
+    FakeButton Cmdstart, Cmdreset;
+    FakeLabel Lblcount, Lbltext, Lblnote;
+    FakeScrollBar Hsbspeed;
+    FakeTimer Tmrdelay;
+    ScriptedDesktop desktop;
+    Fmhull form{mod, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
+                              Tmrdelay, desktop}};
+
+    void setPoint(int16_t i, float x, float y) {
+        mod.Xcoord(i) = x;
+        mod.Ycoord(i) = y;
+    }
+};
