@@ -6,6 +6,7 @@
 #include "window/fmhull.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,17 +28,27 @@ class RecordingSurface : public Surface {
     Color backColor() const override { return Background; }
     void setDrawWidth(int pixels) override { width = pixels; }
     void line(float x1, float y1, float x2, float y2) override {
-        calls.push_back({DrawCall::Line, fore, width, x1, y1, x2, y2});
+        record({DrawCall::Line, fore, width, x1, y1, x2, y2});
     }
-    void dot(float x, float y) override { calls.push_back({DrawCall::Dot, fore, width, x, y, x, y}); }
-    void clear() override { calls.push_back({DrawCall::Clear, Background, width, 0, 0, 0, 0}); }
+    void dot(float x, float y) override { record({DrawCall::Dot, fore, width, x, y, x, y}); }
+    void clear() override { record({DrawCall::Clear, Background, width, 0, 0, 0, 0}); }
     void setEnabled(bool on) override { enabled = on; }
     bool isEnabled() const override { return enabled; }
 
+    // Long runs only count what would be drawn.
+    bool recording = true;
+    std::size_t drawn = 0;
     std::vector<DrawCall> calls;
     Color fore = 0;
     int width = 1;
     bool enabled = true;
+
+  private:
+    void record(const DrawCall& call) {
+        ++drawn;
+        if (recording)
+            calls.push_back(call);
+    }
 };
 
 class FakeButton : public Button {
@@ -87,6 +98,8 @@ class ScriptedDesktop : public Desktop {
   public:
     int messageBox(const std::string& prompt, int style, const std::string& title) override {
         shown.push_back({prompt, style, title});
+        if (whenShown)
+            whenShown();
         if (answers.empty())
             return style == Critical ? AnswerOk : AnswerNo;
         const int answer = answers.front();
@@ -100,6 +113,8 @@ class ScriptedDesktop : public Desktop {
 
     std::deque<int> answers;
     std::vector<ShownMessage> shown;
+    // Runs while a message box is open, to look at the window at that moment.
+    std::function<void()> whenShown;
     bool ended = false;
     int endStatus = -1;
 };
@@ -118,5 +133,13 @@ struct FakeWindow {
     void setPoint(int16_t i, float x, float y) {
         mod.Xcoord(i) = x;
         mod.Ycoord(i) = y;
+    }
+
+    // Points 1..n as given, with no drawing; the surface's record starts empty.
+    void setPoints(std::initializer_list<std::pair<float, float>> points) {
+        int16_t i = 0;
+        for (auto [x, y] : points)
+            setPoint(++i, x, y);
+        mod.Pointcount = i;
     }
 };

@@ -1,0 +1,104 @@
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A finished run of four points, with the completion question answered as given.
+void finishRun(FakeWindow& w, int answer) {
+    w.form.Form_Load();
+    w.desktop.answers.push_back(answer);
+    for (auto [x, y] : {std::pair{0.0f, 0.0f}, {0, 3000}, {3000, 0}, {3000, 3000}})
+        w.form.Pichull_MouseDown(1, 0, x, y);
+    w.form.Cmdstart_Click();
+    while (w.Tmrdelay.enabled)
+        w.form.Tmrdelay_Timer();
+}
+
+void expectInputPhase(const FakeWindow& w) {
+    EXPECT_TRUE(w.Pichull.enabled);
+    EXPECT_EQ(w.mod.Pointcount, 0);
+    EXPECT_EQ(w.Lblcount.caption, "\n0");
+    EXPECT_FALSE(w.Cmdstart.enabled);
+    EXPECT_EQ(w.Pichull.width, 3);
+    EXPECT_EQ(w.Pichull.fore, Magenta);
+    EXPECT_EQ(w.Pichull.calls.back().kind, DrawCall::Clear);
+}
+
+TEST(Showmessage, AsksTheQuestionWithRESETAlreadyEnabled) {
+    FakeWindow w;
+    bool resetEnabledWhenAsked = false;
+    w.desktop.whenShown = [&] { resetEnabledWhenAsked = w.Cmdreset.enabled; };
+    finishRun(w, AnswerNo);
+    ASSERT_EQ(w.desktop.shown.size(), 1u);
+    EXPECT_EQ(w.desktop.shown[0].prompt, "Done! Reset and start again?");
+    EXPECT_EQ(w.desktop.shown[0].style, 36);
+    EXPECT_EQ(w.desktop.shown[0].title, "Convex Hull");
+    EXPECT_TRUE(resetEnabledWhenAsked);
+}
+
+TEST(Showmessage, YesResetsForANewPointSet) {
+    FakeWindow w;
+    finishRun(w, AnswerYes);
+    expectInputPhase(w);
+    w.form.Pichull_MouseDown(1, 0, 150, 150);
+    EXPECT_EQ(w.mod.Pointcount, 1);
+    EXPECT_EQ(w.Lblcount.caption, "\n1");
+    EXPECT_EQ(w.Pichull.calls.back(), (DrawCall{DrawCall::Dot, Magenta, 3, 150, 150, 150, 150}));
+}
+
+TEST(Showmessage, AnyOtherAnswerLeavesTheFinishedPicture) {
+    for (int answer : {int{AnswerNo}, int{AnswerOk}, 2, 0}) {
+        FakeWindow w;
+        finishRun(w, answer);
+        const std::size_t drawn = w.Pichull.calls.size();
+        EXPECT_FALSE(w.Pichull.enabled);
+        EXPECT_FALSE(w.Cmdstart.enabled);
+        EXPECT_TRUE(w.Cmdreset.enabled);
+        EXPECT_EQ(w.mod.Pointcount, 4);
+        EXPECT_EQ(w.Pichull.width, 1);
+        EXPECT_EQ(w.Pichull.fore, Blue);
+        EXPECT_EQ(w.Pichull.calls.size(), drawn);
+
+        // RESET after No gives the dotting pen again.
+        w.form.Cmdreset_Click();
+        expectInputPhase(w);
+    }
+}
+
+TEST(Cmdreset, KeepsTheCoordinatesTheEdgeListAndTheTimer) {
+    FakeWindow w;
+    finishRun(w, AnswerNo);
+    const int hullcount = w.form.Hullcount;
+    w.Cmdreset.enabled = true;
+    w.form.Cmdreset_Click();
+    EXPECT_EQ(w.mod.Xcoord(4), 3000);
+    EXPECT_EQ(w.form.Hullcount, hullcount);
+    EXPECT_FALSE(w.Tmrdelay.enabled);
+    EXPECT_TRUE(w.Cmdreset.enabled);
+}
+
+TEST(Cmdend, EndsTheProgramWithStatusZero) {
+    FakeWindow w;
+    w.form.Form_Load();
+    w.form.Cmdend_Click();
+    EXPECT_TRUE(w.desktop.ended);
+    EXPECT_EQ(w.desktop.endStatus, 0);
+    EXPECT_TRUE(w.desktop.shown.empty());
+}
+
+TEST(FormLoad, WritesBothTextsThenResets) {
+    FakeWindow w;
+    w.form.Form_Load();
+    EXPECT_EQ(w.Lbltext.caption, "1. Click mouse to input points.\n"
+                                 "2. Press START button to start the algorithm.\n"
+                                 "3. Press RESET button to clear the background and input points again.\n"
+                                 "4. Press END button to quit this programme.\n"
+                                 "5. Slide the scrollbar to adjust the speed of the algorithm.");
+    EXPECT_EQ(w.Lblnote.caption,
+              "1. You must input at least 3 non-collinear points before the START button is enabled.\n"
+              "2. You may input at most 500 points.");
+    expectInputPhase(w);
+}
+
+} // namespace
