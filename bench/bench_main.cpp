@@ -1,1 +1,8 @@
-int main() { return 0; }
+// Prints one "name: value" line per figure.
+
+#include "engine_bench.h"
+
+int main() {
+    benchEngine();
+    return 0;
+}

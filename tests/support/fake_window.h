@@ -81,10 +81,14 @@ class FakeTimer : public Timer {
   public:
     void setEnabled(bool on) override { enabled = on; }
     bool isEnabled() const override { return enabled; }
-    void setInterval(int32_t milliseconds) override { interval = milliseconds; }
+    void setInterval(int32_t milliseconds) override {
+        interval = milliseconds;
+        enabledWhenIntervalSet = enabled;
+    }
 
     bool enabled = false;
     int32_t interval = 0;
+    bool enabledWhenIntervalSet = false;
 };
 
 struct ShownMessage {

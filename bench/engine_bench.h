@@ -1,0 +1,4 @@
+#pragma once
+
+// Prints engine_run_us and engine_ratio.
+void benchEngine();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+// The median of several timed repetitions of an action, in microseconds.
+template <typename Action> double medianMicroseconds(int repetitions, Action&& action) {
+    std::vector<double> times;
+    for (int r = 0; r < repetitions; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        action();
+        const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+        times.push_back(took.count());
+    }
+    std::nth_element(times.begin(), times.begin() + repetitions / 2, times.end());
+    return times[repetitions / 2];
+}
+
+inline void report(const char* name, double value) { std::printf("%s: %.3f\n", name, value); }

@@ -1,0 +1,150 @@
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class PointInput : public ::testing::Test {
+  protected:
+    void SetUp() override { w.form.Form_Load(); }
+
+    void click(float x, float y) { w.form.Pichull_MouseDown(1, 0, x, y); }
+
+    void expectPoint(int16_t i, float x, float y) {
+        EXPECT_EQ(w.mod.Xcoord(i), x) << "point " << i;
+        EXPECT_EQ(w.mod.Ycoord(i), y) << "point " << i;
+    }
+
+    FakeWindow w;
+};
+
+TEST_F(PointInput, AcceptedClickIsCountedShownPlottedAndStored) {
+    click(150, 300);
+    EXPECT_EQ(w.mod.Pointcount, 1);
+    EXPECT_EQ(w.Lblcount.caption, "\n1");
+    EXPECT_EQ(w.Pichull.calls.back(), (DrawCall{DrawCall::Dot, Magenta, 3, 150, 300, 150, 300}));
+    expectPoint(1, 150, 300);
+    // Stored as delivered, fractions included.
+    click(100.5f, 7.25f);
+    expectPoint(2, 100.5f, 7.25f);
+}
+
+TEST_F(PointInput, AreaIncludesBothEndsAndNothingBeyond) {
+    for (auto [x, y] : {std::pair{0.0f, 0.0f}, {7860, 0}, {0, 7020}, {7860, 7020}})
+        click(x, y);
+    EXPECT_EQ(w.mod.Pointcount, 4);
+    const std::size_t drawn = w.Pichull.calls.size();
+    for (auto [x, y] : {std::pair{-1.0f, 10.0f}, {7861, 10}, {10, -1}, {10, 7021}, {-0.01f, 0}, {NAN, 10}})
+        click(x, y);
+    EXPECT_EQ(w.mod.Pointcount, 4);
+    EXPECT_EQ(w.Lblcount.caption, "\n4");
+    EXPECT_EQ(w.Pichull.calls.size(), drawn);
+    EXPECT_TRUE(w.desktop.shown.empty());
+}
+
+TEST_F(PointInput, EveryButtonAndModifierAddsAPoint) {
+    int added = 0;
+    for (int button : {1, 2, 4})
+        for (int shift : {0, 1, 2, 4, 7}) {
+            w.form.Pichull_MouseDown(button, shift, 30.0f * ++added, 15);
+            EXPECT_EQ(w.mod.Pointcount, added);
+        }
+}
+
+TEST_F(PointInput, TwoClicksOnOneSpotAreTwoPoints) {
+    click(450, 450);
+    click(450, 450);
+    EXPECT_EQ(w.mod.Pointcount, 2);
+    expectPoint(2, 450, 450);
+}
+
+TEST_F(PointInput, The500thIsAcceptedAndThe501stRefusedAnywhere) {
+    for (int i = 0; i < 500; ++i)
+        click(static_cast<float>(15 * (i % 500)), static_cast<float>(15 * (i % 7)));
+    EXPECT_EQ(w.mod.Pointcount, 500);
+    expectPoint(500, 15 * 499, 15 * (499 % 7));
+    EXPECT_TRUE(w.desktop.shown.empty());
+
+    const std::size_t drawn = w.Pichull.calls.size();
+    click(1500, 1500);
+    click(-100, 99999);
+    ASSERT_EQ(w.desktop.shown.size(), 2u);
+    for (const ShownMessage& message : w.desktop.shown) {
+        EXPECT_EQ(message.prompt, "You are not allowed to input more than 500 points!");
+        EXPECT_EQ(message.style, 16);
+        EXPECT_EQ(message.title, "Convex Hull");
+    }
+    EXPECT_EQ(w.mod.Pointcount, 500);
+    EXPECT_EQ(w.Lblcount.caption, "\n500");
+    EXPECT_EQ(w.Pichull.calls.size(), drawn);
+}
+
+TEST_F(PointInput, ProperTriangleEnablesStartAndMarksItDefault) {
+    click(0, 0);
+    click(0, 300);
+    EXPECT_FALSE(w.Cmdstart.enabled);
+    click(300, 0);
+    EXPECT_TRUE(w.Cmdstart.enabled);
+    EXPECT_TRUE(w.Cmdstart.isDefault);
+    // Later points leave the triangle alone.
+    click(150, 150);
+    click(0, 150);
+    expectPoint(1, 0, 0);
+    expectPoint(2, 0, 300);
+    expectPoint(3, 300, 0);
+}
+
+TEST_F(PointInput, DistinctCollinearTripleGivesUpSlotThree) {
+    click(0, 0);
+    click(150, 0);
+    click(300, 0);
+    EXPECT_FALSE(w.Cmdstart.enabled);
+    EXPECT_EQ(w.Lblcount.caption, "\n3");
+    click(450, 0); // on the line: slot 3 changes hands, still collinear
+    EXPECT_FALSE(w.Cmdstart.enabled);
+    expectPoint(3, 450, 0);
+    expectPoint(4, 300, 0);
+    click(150, 150);
+    EXPECT_TRUE(w.Cmdstart.enabled);
+    EXPECT_FALSE(w.Cmdstart.isDefault) << "the repair only enables START";
+    expectPoint(3, 150, 150);
+    expectPoint(5, 450, 0);
+}
+
+TEST_F(PointInput, CoincidingFirstTwoGiveUpSlotOne) {
+    click(0, 0);
+    click(0, 0);
+    click(300, 0);
+    click(150, 150);
+    EXPECT_TRUE(w.Cmdstart.enabled);
+    expectPoint(1, 150, 150);
+    expectPoint(4, 0, 0);
+}
+
+TEST_F(PointInput, ThreeOnOneSpotNeedTwoMorePoints) {
+    for (int i = 0; i < 3; ++i)
+        click(90, 90);
+    click(300, 90);
+    EXPECT_FALSE(w.Cmdstart.enabled);
+    expectPoint(1, 300, 90);
+    expectPoint(4, 90, 90);
+    click(300, 300);
+    EXPECT_TRUE(w.Cmdstart.enabled);
+    expectPoint(2, 300, 300);
+    expectPoint(5, 90, 90);
+    EXPECT_EQ(w.mod.Pointcount, 5);
+}
+
+TEST_F(PointInput, AfterResetTheNextClickIsPointOne) {
+    click(15, 15);
+    click(30, 30);
+    w.form.Cmdreset_Click();
+    click(45, 60);
+    EXPECT_EQ(w.mod.Pointcount, 1);
+    EXPECT_EQ(w.Lblcount.caption, "\n1");
+    expectPoint(1, 45, 60);
+}
+
+} // namespace
