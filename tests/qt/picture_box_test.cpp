@@ -1,5 +1,5 @@
 #include "window/qt/picture_box.h"
-#include "window/qt/colors.h"
+#include "window/qt/units.h"
 
 #include <QTest>
 
@@ -27,7 +27,7 @@ class PictureBoxTest : public ::testing::Test {
     }
 
     // Counts the image's pixels that are not the background colour.
-    int paintedPixels() const {
+    int paintedPixels() {
         const QImage& image = box.image();
         const QRgb background = toQColor(PictureBox::BackColor).rgb();
         int painted = 0;
@@ -44,7 +44,7 @@ class PictureBoxTest : public ::testing::Test {
 TEST_F(PictureBoxTest, InnerAreaIsTheFrameLessTwoPixelsEachSide) {
     EXPECT_EQ(box.contentsRect(), QRect(2, 2, 525, 469));
     EXPECT_EQ(box.image().size(), QSize(525, 469));
-    EXPECT_FLOAT_EQ(box.twipsPerPixel(), 15.0f);
+    EXPECT_FLOAT_EQ(twipsPerPixel(box), 15.0f);
 }
 
 TEST_F(PictureBoxTest, LineRedrawnInBackgroundColourErasesIt) {

@@ -1,6 +1,6 @@
 #include "window/qt/picture_box.h"
 
-#include "window/qt/colors.h"
+#include "window/qt/units.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,13 +16,24 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColor(toQColor(Bac
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-float PictureBox::twipsPerPixel() const {
-    return static_cast<float>(1440.0 / screen()->logicalDotsPerInchX());
+QPointF PictureBox::toPixels(float x, float y) const {
+    const double perPixel = twipsPerPixel(*this);
+    return {x / perPixel, y / perPixel};
 }
 
-QPointF PictureBox::toPixels(float x, float y) const {
-    const double perPixel = twipsPerPixel();
-    return {x / perPixel, y / perPixel};
+// The image follows the inner area at the device pixel ratio, keeping what is drawn. It is made
+// on first use too, since a window is drawn into before it is first shown.
+QImage& PictureBox::image() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = contentsRect().size() * ratio;
+    if (picture.size() != wanted || picture.devicePixelRatio() != ratio) {
+        QImage resized(wanted, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(ratio);
+        resized.fill(toQColor(BackColor));
+        QPainter(&resized).drawImage(0, 0, picture);
+        picture = resized;
+    }
+    return picture;
 }
 
 void PictureBox::setForeColor(Color color) { foreColor = toQColor(color); }
@@ -31,7 +42,7 @@ void PictureBox::setDrawWidth(int pixels) { drawWidth = pixels; }
 
 void PictureBox::line(float x1, float y1, float x2, float y2) {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
-    QPainter painter(&picture);
+    QPainter painter(&image());
     // Aliased, so that the same segment drawn in the background colour erases it exactly.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(foreColor, drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -47,13 +58,13 @@ void PictureBox::dot(float x, float y) {
     const QPointF centre = toPixels(x, y);
     const QRectF square(std::floor(centre.x()) - (drawWidth - 1) / 2,
                         std::floor(centre.y()) - (drawWidth - 1) / 2, drawWidth, drawWidth);
-    QPainter painter(&picture);
+    QPainter painter(&image());
     painter.fillRect(square, foreColor);
     repaintPixels(square);
 }
 
 void PictureBox::clear() {
-    picture.fill(toQColor(BackColor));
+    image().fill(toQColor(BackColor));
     update(contentsRect());
 }
 
@@ -64,22 +75,12 @@ void PictureBox::repaintPixels(const QRectF& touched) {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), picture);
-}
-
-void PictureBox::resizeEvent(QResizeEvent* event) {
-    QFrame::resizeEvent(event);
-    const qreal ratio = devicePixelRatioF();
-    QImage resized(contentsRect().size() * ratio, QImage::Format_RGB32);
-    resized.setDevicePixelRatio(ratio);
-    resized.fill(toQColor(BackColor));
-    QPainter(&resized).drawImage(0, 0, picture);
-    picture = resized;
+    painter.drawImage(contentsRect().topLeft(), image());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF inner = event->position() - contentsRect().topLeft();
-    const float perPixel = twipsPerPixel();
+    const double perPixel = twipsPerPixel(*this);
     if (mouseDown)
         mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
                   static_cast<float>(inner.x() * perPixel), static_cast<float>(inner.y() * perPixel));

@@ -19,8 +19,8 @@ class PictureBox : public QFrame, public Surface {
     explicit PictureBox(QWidget* parent = nullptr);
 
     void onMouseDown(MouseDown handler) { mouseDown = std::move(handler); }
-    float twipsPerPixel() const;
-    const QImage& image() const { return picture; }
+    // The picture drawn so far, one pixel of it per device pixel of the inner area.
+    QImage& image();
 
     void setForeColor(Color color) override;
     Color backColor() const override { return BackColor; }
@@ -33,7 +33,6 @@ class PictureBox : public QFrame, public Surface {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:

@@ -1,0 +1,117 @@
+#include "window/qt/main_window.h"
+
+#include "window/qt/units.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+
+MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
+    : desktop(desktop), Hsbspeed(this), Tmrdelay(this), Cmdend(this), Cmdreset(this), Cmdstart(this),
+      Pichull(this), Lblslow(this), Lblfast(this), Lblspeed(this), Lblnote(this), Lblnotes(this),
+      Lbltext(this), Lblinstr(this), Lblcount(this), Lblnumber(this),
+      Form(points, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
+                            Tmrdelay, desktop}) {
+    buildLayout();
+    wireEvents();
+}
+
+void MainWindow::place(QWidget& control, const ControlSpec& spec) {
+    control.setObjectName(QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
+    control.setGeometry(pixelsOf(spec.left, *this), pixelsOf(spec.top, *this), pixelsOf(spec.width, *this),
+                        pixelsOf(spec.height, *this));
+    if (!spec.font.face.empty()) {
+        QFont font(QString::fromUtf8(spec.font.face.data(), static_cast<int>(spec.font.face.size())));
+        font.setPointSizeF(spec.font.points);
+        font.setBold(spec.font.bold);
+        font.setItalic(spec.font.italic);
+        control.setFont(font);
+    }
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setAccessibleName(label->text());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&control)) {
+        button->setText(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
+        button->setAccessibleName(button->text());
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }")
+                                  .arg(toQColor(*spec.color).name()));
+    }
+}
+
+void MainWindow::buildLayout() {
+    setWindowTitle(QString::fromStdString(Title));
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, toQColor(layout::WindowColor));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    QFont windowFont(QString::fromUtf8(layout::WindowFontFace.data(), layout::WindowFontFace.size()));
+    windowFont.setPointSizeF(layout::WindowFontPoints);
+    setFont(windowFont);
+    resize(pixelsOf(layout::RestoredWidth, *this), pixelsOf(layout::RestoredHeight, *this));
+
+    place(Hsbspeed, layout::Hsbspeed);
+    Hsbspeed.setRange(layout::SpeedMinimum, layout::SpeedMaximum);
+    Hsbspeed.setSingleStep(layout::SpeedSmallStep);
+    Hsbspeed.setPageStep(layout::SpeedLargeStep);
+    Hsbspeed.setValue(layout::SpeedMinimum);
+    // Only a finished move changes the speed, not every position while the thumb is dragged.
+    Hsbspeed.setTracking(false);
+    Hsbspeed.setAccessibleName(QStringLiteral("Speed"));
+
+    place(Cmdend, layout::Cmdend);
+    place(Cmdreset, layout::Cmdreset);
+    place(Cmdstart, layout::Cmdstart);
+    place(Pichull, layout::Pichull);
+    Pichull.setAccessibleName(QStringLiteral("Drawing area"));
+    place(Lblslow, layout::Lblslow);
+    place(Lblfast, layout::Lblfast);
+    place(Lblspeed, layout::Lblspeed);
+    place(Lblnote, layout::Lblnote);
+    place(Lblnotes, layout::Lblnotes);
+    place(Lbltext, layout::Lbltext);
+    place(Lblinstr, layout::Lblinstr);
+    place(Lblcount, layout::Lblcount);
+    place(Lblnumber, layout::Lblnumber);
+
+    // The count is the one opaque label: a white box with a thin border, its text centred.
+    Lblcount.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Lblcount.setFrameStyle(QFrame::Box | QFrame::Plain);
+    Lblcount.setLineWidth(1);
+    QPalette countPalette = Lblcount.palette();
+    countPalette.setColor(QPalette::Window, toQColor(*layout::Lblcount.color));
+    Lblcount.setPalette(countPalette);
+    Lblcount.setAutoFillBackground(true);
+    Lblcount.setAccessibleName(QStringLiteral("Number of points"));
+
+    setTabOrder(&Pichull, &Cmdstart);
+    setTabOrder(&Cmdstart, &Cmdreset);
+    setTabOrder(&Cmdreset, &Cmdend);
+    setTabOrder(&Cmdend, &Hsbspeed);
+    Pichull.setFocus();
+}
+
+void MainWindow::wireEvents() {
+    connect(&Cmdstart, &QPushButton::clicked, this, [this] { desktop.handle([this] { Form.Cmdstart_Click(); }); });
+    connect(&Cmdreset, &QPushButton::clicked, this, [this] { desktop.handle([this] { Form.Cmdreset_Click(); }); });
+    connect(&Cmdend, &QPushButton::clicked, this, [this] { desktop.handle([this] { Form.Cmdend_Click(); }); });
+    connect(&Hsbspeed, &QScrollBar::valueChanged, this,
+            [this] { desktop.handle([this] { Form.Hsbspeed_Change(); }); });
+    connect(&Tmrdelay, &QTimer::timeout, this, [this] { desktop.handle([this] { Form.Tmrdelay_Timer(); }); });
+    Pichull.onMouseDown([this](int button, int shift, float x, float y) {
+        desktop.handle([&] { Form.Pichull_MouseDown(button, shift, x, y); });
+    });
+}
+
+void MainWindow::load() {
+    desktop.handle([this] { Form.Form_Load(); });
+}
+
+// Closing the window ends the program at once, whatever it is doing.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Tmrdelay.stop();
+    desktop.end(0);
+    event->accept();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "window/services.h"
+#include "window/startup.h"
+
+#include <functional>
+
+// Modal message boxes, the end of the program, and the report of a run-time error.
+class QtDesktop : public Desktop {
+  public:
+    int messageBox(const std::string& prompt, int style, const std::string& title) override;
+    void end(int status) override;
+
+    // Runs an event handler; a run-time error it raises is shown to the user and ends the
+    // program. Once the program has ended, no handler runs.
+    void handle(const std::function<void()>& handler);
+
+    bool hasEnded() const { return ended; }
+    int exitStatus() const { return status; }
+
+  private:
+    bool ended = false;
+    int status = 0;
+};
+
+class QtScreen : public Screen {
+  public:
+    int widthInPixels() const override;
+};
