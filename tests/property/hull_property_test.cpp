@@ -271,6 +271,11 @@ TEST_P(HullProperty, EveryRunEndsOnTheExactHull) {
 
 INSTANTIATE_TEST_SUITE_P(Sets, HullProperty,
                          ::testing::Values(Kind::Uniform, Kind::Duplicates, Kind::Collinear, Kind::OneSpot,
-                                           Kind::Grid, Kind::Circle, Kind::Mixed));
+                                           Kind::Grid, Kind::Circle, Kind::Mixed),
+                         [](const ::testing::TestParamInfo<Kind>& info) {
+                             const char* names[] = {"Uniform", "Duplicates", "Collinear", "OneSpot",
+                                                    "Grid",    "Circle",     "Mixed"};
+                             return std::string(names[static_cast<int>(info.param)]);
+                         });
 
 } // namespace

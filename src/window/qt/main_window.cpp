@@ -36,7 +36,9 @@ void MainWindow::place(QWidget& control, const ControlSpec& spec) {
     if (auto* button = qobject_cast<QPushButton*>(&control)) {
         button->setText(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
         button->setAccessibleName(button->text());
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }")
+        // The whole face in the button's colour, with a raised edge that sinks while pressed.
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                                             "QPushButton:pressed { border-style: inset; }")
                                   .arg(toQColor(*spec.color).name()));
     }
 }
@@ -60,6 +62,7 @@ void MainWindow::buildLayout() {
     // Only a finished move changes the speed, not every position while the thumb is dragged.
     Hsbspeed.setTracking(false);
     Hsbspeed.setAccessibleName(QStringLiteral("Speed"));
+    Hsbspeed.setFocusPolicy(Qt::StrongFocus);
 
     place(Cmdend, layout::Cmdend);
     place(Cmdreset, layout::Cmdreset);
@@ -70,8 +73,10 @@ void MainWindow::buildLayout() {
     place(Lblfast, layout::Lblfast);
     place(Lblspeed, layout::Lblspeed);
     place(Lblnote, layout::Lblnote);
+    Lblnote.setAccessibleName(QStringLiteral("Notes text"));
     place(Lblnotes, layout::Lblnotes);
     place(Lbltext, layout::Lbltext);
+    Lbltext.setAccessibleName(QStringLiteral("Instructions text"));
     place(Lblinstr, layout::Lblinstr);
     place(Lblcount, layout::Lblcount);
     place(Lblnumber, layout::Lblnumber);

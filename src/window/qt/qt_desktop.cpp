@@ -23,7 +23,11 @@ int QtDesktop::messageBox(const std::string& prompt, int style, const std::strin
 void QtDesktop::end(int exitStatus) {
     ended = true;
     status = exitStatus;
-    QCoreApplication::exit(exitStatus);
+    quitEventLoop(exitStatus);
+}
+
+QtDesktop::QuitEventLoop QtDesktop::defaultQuit() {
+    return [](int exitStatus) { QCoreApplication::exit(exitStatus); };
 }
 
 void QtDesktop::handle(const std::function<void()>& handler) {

@@ -8,6 +8,11 @@
 // Modal message boxes, the end of the program, and the report of a run-time error.
 class QtDesktop : public Desktop {
   public:
+    // How the end of the program leaves the event loop; tests that share one application replace it.
+    using QuitEventLoop = std::function<void(int status)>;
+
+    explicit QtDesktop(QuitEventLoop quit = defaultQuit()) : quitEventLoop(std::move(quit)) {}
+
     int messageBox(const std::string& prompt, int style, const std::string& title) override;
     void end(int status) override;
 
@@ -19,6 +24,9 @@ class QtDesktop : public Desktop {
     int exitStatus() const { return status; }
 
   private:
+    static QuitEventLoop defaultQuit();
+
+    QuitEventLoop quitEventLoop;
     bool ended = false;
     int status = 0;
 };

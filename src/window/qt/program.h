@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "window/qt/main_window.h"
+#include "window/qt/qt_desktop.h"
+
+#include <memory>
+
+// The program's life in Qt: the start-up check, then the window until the program ends.
+class Program {
+  public:
+    // Checks the display and opens the window. False when the program is already over: the display
+    // was refused, or loading the window failed.
+    bool start();
+
+    // The window, once start() has opened it.
+    MainWindow* window() { return fmhull.get(); }
+    QtDesktop& desktop() { return services; }
+    const Modhull& pointSet() const { return points; }
+
+  private:
+    QtDesktop services;
+    QtScreen screen;
+    Modhull points;
+    std::unique_ptr<MainWindow> fmhull;
+};

@@ -1,0 +1,280 @@
+// The real window under the offscreen platform: its layout, texts, starting state, and whole runs
+// driven by clicks and the real timer.
+
+#include "message_answerer.h"
+#include "window/qt/main_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor LightYellow(255, 255, 192);
+const QColor Magenta(255, 0, 255);
+const QColor Blue(0, 0, 255);
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.load();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <typename T = QWidget> T* control(const char* name) {
+        T* found = window.findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void clickSurface(QPoint inner, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&window.surface(), button, Qt::NoModifier, inner + QPoint(2, 2));
+    }
+
+    void click(const char* button) { QTest::mouseClick(control(button), Qt::LeftButton); }
+
+    bool waitForQuestions(std::size_t count) {
+        return QTest::qWaitFor([&] { return answerer.shown.size() >= count; }, 20000);
+    }
+
+    std::vector<int> endStatuses;
+    QtDesktop desktop{[this](int status) { endStatuses.push_back(status); }};
+    Modhull points;
+    MainWindow window{points, desktop};
+    MessageAnswerer answerer;
+};
+
+TEST_F(MainWindowTest, ControlsStandAtTheirPlacesInPixels) {
+    const std::pair<const char*, QRect> places[] = {
+        {"Hsbspeed", {568, 512, 153, 17}}, {"Cmdend", {416, 504, 81, 41}},   {"Cmdreset", {296, 504, 81, 41}},
+        {"Cmdstart", {176, 504, 81, 41}},  {"Pichull", {16, 16, 529, 473}},  {"Lblslow", {728, 512, 33, 25}},
+        {"Lblfast", {536, 512, 33, 25}},   {"Lblspeed", {624, 480, 49, 25}}, {"Lblnote", {576, 352, 193, 121}},
+        {"Lblnotes", {632, 304, 73, 33}},  {"Lbltext", {568, 72, 193, 193}}, {"Lblinstr", {592, 24, 145, 33}},
+        {"Lblcount", {88, 504, 57, 41}},   {"Lblnumber", {32, 512, 49, 33}},
+    };
+    QRect spanned;
+    for (auto [name, place] : places) {
+        EXPECT_EQ(control(name)->geometry(), place) << name;
+        EXPECT_TRUE(control(name)->isVisible()) << name;
+        spanned |= place;
+    }
+    EXPECT_EQ(spanned.bottomRight(), QPoint(768, 544)) << "the layout spans 769 x 545 pixels";
+    EXPECT_EQ(window.surface().contentsRect(), QRect(2, 2, 525, 469));
+}
+
+TEST_F(MainWindowTest, RestoredWindowKeepsItsSmallClientAreaAndTheControlsTheirPlaces) {
+    EXPECT_EQ(window.size(), QSize(312, 213));
+    EXPECT_EQ(control("Cmdend")->geometry(), QRect(416, 504, 81, 41));
+    EXPECT_EQ(window.windowTitle(), "Convex Hull");
+}
+
+TEST_F(MainWindowTest, CaptionsAndFonts) {
+    struct Look {
+        const char* name;
+        const char* caption;
+        const char* face;
+        double points;
+        bool bold, italic;
+    };
+    const Look looks[] = {
+        {"Cmdend", "END", "Times New Roman", 12, true, false},
+        {"Cmdreset", "RESET", "Times New Roman", 12, true, false},
+        {"Cmdstart", "START", "Times New Roman", 12, true, false},
+        {"Lblslow", "slow", "Times New Roman", 12, true, true},
+        {"Lblfast", "fast", "Times New Roman", 12, true, true},
+        {"Lblspeed", "Speed", "Times New Roman", 12, true, false},
+        {"Lblnotes", "Notes", "Times New Roman", 18, true, false},
+        {"Lblinstr", "Instructions", "Times New Roman", 20.25, true, false},
+        {"Lblnumber", "Number of Points", "Times New Roman", 9.75, true, false},
+        {"Lblcount", "\n0", "Arial", 9.75, true, false},
+        {"Lbltext", nullptr, "Times New Roman", 12, false, false},
+        {"Lblnote", nullptr, "Times New Roman", 12, false, false},
+    };
+    for (const Look& look : looks) {
+        QWidget* widget = control(look.name);
+        if (look.caption) {
+            const auto* button = qobject_cast<QPushButton*>(widget);
+            const QString text = button ? button->text() : qobject_cast<QLabel*>(widget)->text();
+            EXPECT_EQ(text.toStdString(), look.caption) << look.name;
+        }
+        EXPECT_EQ(widget->font().family(), look.face) << look.name;
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), look.points) << look.name;
+        EXPECT_EQ(widget->font().bold(), look.bold) << look.name;
+        EXPECT_EQ(widget->font().italic(), look.italic) << look.name;
+    }
+    EXPECT_EQ(window.font().family(), "MS Serif");
+    EXPECT_EQ(window.surface().font().family(), "Arial");
+    EXPECT_DOUBLE_EQ(window.surface().font().pointSizeF(), 9);
+}
+
+TEST_F(MainWindowTest, LoadWritesBothTexts) {
+    EXPECT_EQ(control<QLabel>("Lbltext")->text().toStdString(),
+              "1. Click mouse to input points.\n"
+              "2. Press START button to start the algorithm.\n"
+              "3. Press RESET button to clear the background and input points again.\n"
+              "4. Press END button to quit this programme.\n"
+              "5. Slide the scrollbar to adjust the speed of the algorithm.");
+    EXPECT_EQ(control<QLabel>("Lblnote")->text().toStdString(),
+              "1. You must input at least 3 non-collinear points before the START button is enabled.\n"
+              "2. You may input at most 500 points.");
+}
+
+TEST_F(MainWindowTest, ColoursAndLabelStyles) {
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(128, 255, 255));
+    EXPECT_TRUE(window.autoFillBackground());
+    for (const char* name : {"Lblslow", "Lblfast", "Lblspeed", "Lblnote", "Lblnotes", "Lbltext", "Lblinstr", "Lblnumber"}) {
+        auto* label = control<QLabel>(name);
+        EXPECT_FALSE(label->autoFillBackground()) << name << " is transparent";
+        EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop) << name;
+        EXPECT_TRUE(label->wordWrap()) << name;
+    }
+    auto* count = control<QLabel>("Lblcount");
+    EXPECT_TRUE(count->autoFillBackground());
+    EXPECT_EQ(count->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(count->frameShape(), QFrame::Box);
+    EXPECT_EQ(count->lineWidth(), 1);
+    EXPECT_TRUE(count->alignment() & Qt::AlignHCenter);
+
+    // A button's face is filled with its colour; looked at beside its caption.
+    const std::pair<const char*, QColor> faces[] = {
+        {"Cmdend", QColor(128, 255, 128)}, {"Cmdreset", QColor(255, 192, 128)}, {"Cmdstart", QColor(255, 192, 255)}};
+    for (auto [name, face] : faces) {
+        const QImage look = control(name)->grab().toImage();
+        EXPECT_EQ(look.pixelColor(8, look.height() / 2), face) << name;
+    }
+}
+
+TEST_F(MainWindowTest, StartsInTheInputPhaseWithFocusOnTheSurface) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_FALSE(control("Cmdstart")->isEnabled());
+    EXPECT_TRUE(control("Cmdreset")->isEnabled());
+    EXPECT_TRUE(control("Cmdend")->isEnabled());
+    EXPECT_TRUE(window.surface().isEnabled());
+    EXPECT_FALSE(window.timer().isActive());
+    EXPECT_EQ(window.timer().timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(QApplication::focusWidget(), &window.surface());
+
+    const QImage shown = window.surface().grab(window.surface().contentsRect()).toImage();
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ASSERT_EQ(shown.pixelColor(x, y), LightYellow) << x << ", " << y;
+}
+
+TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeFocus) {
+    std::vector<QString> order;
+    QWidget* widget = &window.surface();
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order.push_back(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != &window.surface());
+    EXPECT_EQ(order, (std::vector<QString>{"Pichull", "Cmdstart", "Cmdreset", "Cmdend", "Hsbspeed"}));
+}
+
+TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(child->accessibleName().isEmpty()) << child->objectName().toStdString();
+    EXPECT_EQ(control("Cmdstart")->accessibleName(), "START");
+}
+
+TEST_F(MainWindowTest, ScrollBarChangesOnlyWhenAMoveIsFinished) {
+    auto* speed = control<QScrollBar>("Hsbspeed");
+    EXPECT_EQ(speed->minimum(), 0);
+    EXPECT_EQ(speed->maximum(), 32767);
+    EXPECT_EQ(speed->value(), 0);
+    EXPECT_EQ(speed->singleStep(), 1000);
+    EXPECT_EQ(speed->pageStep(), 5000);
+
+    window.timer().setInterval(77);
+    speed->setSliderDown(true);
+    speed->setSliderPosition(32767);
+    EXPECT_EQ(window.timer().interval(), 77) << "dragging the thumb changes nothing yet";
+    speed->setSliderDown(false);
+    EXPECT_EQ(window.timer().interval(), 1000);
+    speed->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(window.timer().interval(), 969) << "one small step left of the right end";
+    EXPECT_FALSE(window.timer().isActive());
+}
+
+TEST_F(MainWindowTest, EnterDoesNotPressStart) {
+    for (QPoint p : {QPoint(10, 10), QPoint(10, 100), QPoint(100, 10)})
+        clickSurface(p);
+    ASSERT_TRUE(control("Cmdstart")->isEnabled());
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_Enter);
+    QTest::qWait(20);
+    EXPECT_TRUE(control("Cmdstart")->isEnabled());
+    EXPECT_TRUE(answerer.shown.empty());
+}
+
+// A run through the real window and timer: every point magenta, every hull edge blue.
+TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
+    const QPoint clicked[] = {{20, 30}, {400, 40}, {60, 420}, {200, 200}, {480, 440}, {250, 100}, {100, 300}};
+    Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    int i = 0;
+    for (QPoint p : clicked)
+        clickSurface(p, buttons[i++ % 3]);
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n7");
+    click("Cmdstart");
+    EXPECT_FALSE(window.surface().isEnabled());
+    EXPECT_FALSE(control("Cmdreset")->isEnabled());
+    ASSERT_TRUE(waitForQuestions(1));
+    EXPECT_EQ(answerer.shown[0].text, "Done! Reset and start again?");
+    EXPECT_EQ(answerer.shown[0].icon, QMessageBox::Question);
+    EXPECT_EQ(answerer.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QTest::qWait(10);
+
+    const QImage& picture = window.surface().image();
+    // Inside points keep their whole dot; hull corners keep the dot under the blue lines.
+    for (QPoint p : {QPoint(200, 200), QPoint(250, 100), QPoint(100, 300)})
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                EXPECT_EQ(picture.pixelColor(p + QPoint(dx, dy)), Magenta) << p.x() << ", " << p.y();
+    for (QPoint p : {QPoint(20, 30), QPoint(400, 40), QPoint(60, 420), QPoint(480, 440)}) {
+        int magenta = 0;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                magenta += picture.pixelColor(p + QPoint(dx, dy)) == Magenta;
+        EXPECT_GE(magenta, 4) << p.x() << ", " << p.y();
+    }
+    // The middle of each hull edge.
+    for (QPoint p : {QPoint(210, 35), QPoint(440, 240), QPoint(270, 430), QPoint(40, 225)})
+        EXPECT_EQ(picture.pixelColor(p), Blue) << p.x() << ", " << p.y();
+
+    // No: the picture stays and the surface takes no clicks until RESET.
+    clickSurface(QPoint(300, 300));
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n7");
+    click("Cmdreset");
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n0");
+    EXPECT_EQ(window.surface().image().pixelColor(210, 35), LightYellow);
+    clickSurface(QPoint(300, 300));
+    EXPECT_EQ(window.surface().image().pixelColor(300, 300), Magenta);
+}
+
+TEST_F(MainWindowTest, YesStartsAgainAndThreePointsAskAtOnce) {
+    answerer.answers.push_back(QMessageBox::Yes);
+    for (QPoint p : {QPoint(10, 10), QPoint(10, 100), QPoint(100, 10)})
+        clickSurface(p);
+    click("Cmdstart");
+    ASSERT_EQ(answerer.shown.size(), 1u) << "three points need no tick";
+    EXPECT_TRUE(window.surface().isEnabled());
+    EXPECT_FALSE(control("Cmdstart")->isEnabled());
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n0");
+    EXPECT_EQ(window.surface().image().pixelColor(10, 50), LightYellow);
+}
+
+TEST_F(MainWindowTest, EndStopsTheProgramAndNothingRunsAfterIt) {
+    click("Cmdend");
+    EXPECT_EQ(endStatuses, std::vector<int>{0});
+    clickSurface(QPoint(50, 50));
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n0");
+}
+
+} // namespace

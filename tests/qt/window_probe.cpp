@@ -1,0 +1,105 @@
+// Runs the real program in a way a test can watch from outside: every message box is printed and
+// answered, and the window is driven according to the mode given. The tests start it in its own
+// process to use start-up settings (screens, scale factor) and to see the real exit status.
+
+#include "message_answerer.h"
+#include "window/qt/program.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void printBoxes(MessageAnswerer& answerer) {
+    answerer.whenShown = [](const MessageAnswerer::Shown& box) {
+        QString text = box.text;
+        text.replace('\n', QStringLiteral("\\n"));
+        std::printf("box icon=%d buttons=%d title=%s text=%s\n", static_cast<int>(box.icon),
+                    static_cast<int>(box.buttons), qPrintable(box.title), qPrintable(text));
+        std::fflush(stdout);
+    };
+}
+
+void clickPoints(MainWindow& window, std::initializer_list<QPoint> pixels) {
+    for (const QPoint& p : pixels)
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, Qt::NoModifier, p + QPoint(2, 2));
+}
+
+void printLayout(Program& program) {
+    MainWindow& window = *program.window();
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect g = child->geometry();
+        std::printf("control %s %d %d %d %d\n", qPrintable(child->objectName()), g.x(), g.y(), g.width(),
+                    g.height());
+    }
+    clickPoints(window, {QPoint(10, 20)});
+    std::printf("click %g %g\n", program.pointSet().Xcoord(1), program.pointSet().Ycoord(1));
+    const QImage& image = window.surface().image();
+    std::printf("image %d %d\n", image.width(), image.height());
+}
+
+// Puts the program in a state that no click can reach, so that the next event raises the error.
+void provoke(MainWindow& window, const char* kind) {
+    clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300), QPoint(400, 50)});
+    auto* speed = window.findChild<QScrollBar*>(QStringLiteral("Hsbspeed"));
+    if (std::strcmp(kind, "fault") == 0) {
+        speed->setRange(-5, 0);
+        speed->setValue(-3);
+        return;
+    }
+    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Cmdstart")), Qt::LeftButton);
+    if (std::strcmp(kind, "overflow") == 0)
+        window.form().Curpoint = 32767;
+    else
+        window.form().Hullcount = 600;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    MessageAnswerer answerer;
+    printBoxes(answerer);
+    const char* mode = argc > 1 ? argv[1] : "start";
+
+    Program program;
+    if (!program.start()) {
+        std::printf("ended with no window\n");
+        return program.desktop().exitStatus();
+    }
+    MainWindow& window = *program.window();
+    std::printf("window opened %s\n", window.isMaximized() ? "maximized" : "normal");
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 3;
+
+    if (std::strcmp(mode, "layout") == 0) {
+        printLayout(program);
+        return 0;
+    }
+    if (std::strcmp(mode, "error") == 0) {
+        const char* kind = argc > 2 ? argv[2] : "";
+        QTimer::singleShot(0, &window, [&window, kind] { provoke(window, kind); });
+    } else if (std::strcmp(mode, "close-during-run") == 0) {
+        clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300), QPoint(400, 50)});
+        window.findChild<QScrollBar*>(QStringLiteral("Hsbspeed"))->setValue(3000);
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Cmdstart")), Qt::LeftButton);
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (window.form().Curpoint == 4) {
+                std::printf("closing after point 4\n");
+                window.close();
+            }
+        });
+        closer.start(1);
+        const int status = application.exec();
+        std::printf("questions asked: %zu\n", answerer.shown.size());
+        return status;
+    } else {
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+    }
+    return application.exec();
+}
