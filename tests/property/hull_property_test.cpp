@@ -269,13 +269,14 @@ TEST_P(HullProperty, EveryRunEndsOnTheExactHull) {
     }
 }
 
+std::string kindName(const ::testing::TestParamInfo<Kind>& info) {
+    static const char* const names[] = {"Uniform", "Duplicates", "Collinear", "OneSpot", "Grid", "Circle", "Mixed"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Sets, HullProperty,
                          ::testing::Values(Kind::Uniform, Kind::Duplicates, Kind::Collinear, Kind::OneSpot,
                                            Kind::Grid, Kind::Circle, Kind::Mixed),
-                         [](const ::testing::TestParamInfo<Kind>& info) {
-                             const char* names[] = {"Uniform", "Duplicates", "Collinear", "OneSpot",
-                                                    "Grid",    "Circle",     "Mixed"};
-                             return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         kindName);
 
 } // namespace
