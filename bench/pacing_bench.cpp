@@ -1,0 +1,79 @@
+// A 500-point run at the fastest speed through the real window, timer and event loop, against a
+// bare self-clocked 1 ms timer loop of the same number of ticks.
+
+#include "pacing_bench.h"
+
+#include "measure.h"
+#include "message_answerer.h"
+#include "window/qt/main_window.h"
+
+#include <QEventLoop>
+#include <QPushButton>
+
+#include <random>
+
+namespace {
+
+constexpr int Points = 500;
+constexpr int Ticks = Points - 3;
+constexpr int Repetitions = 5;
+
+// From START to the completion question, in microseconds.
+double timedRun() {
+    QtDesktop desktop([](int) {});
+    Modhull points;
+    MainWindow window(points, desktop);
+    window.load();
+    window.show();
+    QCoreApplication::processEvents();
+
+    std::mt19937 random(Points);
+    std::uniform_int_distribution<int> x(0, 524), y(0, 468);
+    for (QPoint corner : {QPoint(0, 0), QPoint(0, 468), QPoint(524, 0)})
+        window.form().Pichull_MouseDown(1, 0, corner.x() * 15.0f, corner.y() * 15.0f);
+    while (points.Pointcount < Points)
+        window.form().Pichull_MouseDown(1, 0, x(random) * 15.0f, y(random) * 15.0f);
+
+    QEventLoop loop;
+    MessageAnswerer answerer;
+    std::chrono::steady_clock::time_point asked;
+    answerer.whenShown = [&](const MessageAnswerer::Shown&) {
+        asked = std::chrono::steady_clock::now();
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    };
+    const auto started = std::chrono::steady_clock::now();
+    window.findChild<QPushButton*>(QStringLiteral("Cmdstart"))->click();
+    loop.exec();
+    return std::chrono::duration<double, std::micro>(asked - started).count();
+}
+
+// The same number of ticks of a timer that is stopped at each tick and started again.
+void bareTimerLoop() {
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(1);
+    int ticks = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        timer.stop();
+        if (++ticks < Ticks)
+            timer.start();
+        else
+            loop.quit();
+    });
+    timer.start();
+    loop.exec();
+}
+
+} // namespace
+
+void benchPacing() {
+    std::vector<double> runs;
+    for (int r = 0; r < Repetitions; ++r)
+        runs.push_back(timedRun());
+    std::nth_element(runs.begin(), runs.begin() + Repetitions / 2, runs.end());
+    const double runMicroseconds = runs[Repetitions / 2];
+    const double bareMicroseconds = medianMicroseconds(Repetitions, bareTimerLoop);
+    report("pacing_run_ms", runMicroseconds / 1000);
+    report("pacing_ratio", runMicroseconds / bareMicroseconds);
+}

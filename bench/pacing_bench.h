@@ -1,0 +1,4 @@
+#pragma once
+
+// Prints pacing_run_ms and pacing_ratio. Needs a QApplication.
+void benchPacing();
