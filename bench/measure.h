@@ -11,11 +11,14 @@ template <typename Action> double medianMicroseconds(int repetitions, Action&& a
     for (int r = 0; r < repetitions; ++r) {
         const auto start = std::chrono::steady_clock::now();
         action();
-        const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+        const std::chrono::duration<double, std::micro> took =
+            std::chrono::steady_clock::now() - start;
         times.push_back(took.count());
     }
     std::nth_element(times.begin(), times.begin() + repetitions / 2, times.end());
     return times[repetitions / 2];
 }
 
-inline void report(const char* name, double value) { std::printf("%s: %.3f\n", name, value); }
+inline void report(const char* name, double value) {
+    std::printf("%s: %.3f\n", name, value);
+}

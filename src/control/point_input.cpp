@@ -8,7 +8,9 @@ constexpr float MaxX = 7860;
 constexpr float MaxY = 7020;
 
 // Written as "inside" so that a position that is not a number is refused as well.
-bool insideArea(float X, float Y) { return X >= 0 && X <= MaxX && Y >= 0 && Y <= MaxY; }
+bool insideArea(float X, float Y) {
+    return X >= 0 && X <= MaxX && Y >= 0 && Y <= MaxY;
+}
 
 } // namespace
 
@@ -17,7 +19,7 @@ void Fmhull::Pichull_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) 
         std::string prompt = "You are not allowed to input more than ";
         prompt += std::to_string(Modhull::Maxpoints);
         prompt += " points!";
-        desktop.messageBox(prompt, Critical, Title);
+        ui.desktop.messageBox(prompt, Critical, Title);
         return;
     }
     if (!insideArea(X, Y))
@@ -25,17 +27,17 @@ void Fmhull::Pichull_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) 
 
     increment(mod.Pointcount);
     const int16_t point = mod.Pointcount;
-    Lblcount.setCaption(countCaption(point));
-    Pichull.dot(X, Y);
+    ui.Lblcount.setCaption(countCaption(point));
+    ui.Pichull.dot(X, Y);
     mod.Xcoord(point) = X;
     mod.Ycoord(point) = Y;
     if (point <= 2)
         return;
 
     if (mod.Orient(1, 2, 3) != 0) {
-        Cmdstart.setEnabled(true);
+        ui.Cmdstart.setEnabled(true);
         // The default-button look only: outside a dialog it does not make Enter press START.
-        Cmdstart.setDefault(true);
+        ui.Cmdstart.setDefault(true);
         return;
     }
     if (point <= 3)
@@ -50,5 +52,5 @@ void Fmhull::Pichull_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) 
         givenUp = 3;
     mod.Swappoint(givenUp, point);
     if (mod.Orient(1, 2, 3) != 0)
-        Cmdstart.setEnabled(true);
+        ui.Cmdstart.setEnabled(true);
 }

@@ -2,19 +2,21 @@
 #include "window/fmhull.h"
 
 void Fmhull::Cmdreset_Click() {
-    Pichull.setEnabled(true);
+    ui.Pichull.setEnabled(true);
     mod.Pointcount = 0;
-    Lblcount.setCaption(countCaption(0));
-    Pichull.clear();
-    Cmdstart.setEnabled(false);
-    Pichull.setDrawWidth(3);
-    Pichull.setForeColor(Magenta);
+    ui.Lblcount.setCaption(countCaption(0));
+    ui.Pichull.clear();
+    ui.Cmdstart.setEnabled(false);
+    ui.Pichull.setDrawWidth(3);
+    ui.Pichull.setForeColor(Magenta);
 }
 
-void Fmhull::Cmdend_Click() { desktop.end(0); }
+void Fmhull::Cmdend_Click() {
+    ui.desktop.end(0);
+}
 
 void Fmhull::Showmessage() {
-    Cmdreset.setEnabled(true);
-    if (desktop.messageBox("Done! Reset and start again?", QuestionYesNo, Title) == AnswerYes)
+    ui.Cmdreset.setEnabled(true);
+    if (ui.desktop.messageBox("Done! Reset and start again?", QuestionYesNo, Title) == AnswerYes)
         Cmdreset_Click();
 }

@@ -14,4 +14,6 @@ std::string describe(RuntimeError::Kind kind) {
 
 RuntimeError::RuntimeError(Kind kind) : std::runtime_error(describe(kind)), kind_(kind) {}
 
-void raise(RuntimeError::Kind kind) { throw RuntimeError(kind); }
+void raise(RuntimeError::Kind kind) {
+    throw RuntimeError(kind);
+}

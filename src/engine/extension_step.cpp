@@ -25,7 +25,7 @@ void Fmhull::Extend() {
                 Newfrom(Newcount) = Edgefrom(j);
                 Newto(Newcount) = Curpoint;
             }
-            Pichull.setForeColor(Blue);
+            ui.Pichull.setForeColor(Blue);
             drawEdge(Newfrom(Newcount), Newto(Newcount));
         }
 
@@ -34,7 +34,7 @@ void Fmhull::Extend() {
             Newfrom(Newcount) = Edgefrom(j);
             Newto(Newcount) = Edgeto(j);
         } else {
-            Pichull.setForeColor(Pichull.backColor());
+            ui.Pichull.setForeColor(ui.Pichull.backColor());
             drawEdge(Edgefrom(j), Edgeto(j));
         }
     }
@@ -49,6 +49,6 @@ void Fmhull::Extend() {
         Redraw();
         Showmessage();
     } else {
-        Tmrdelay.setEnabled(true);
+        ui.Tmrdelay.setEnabled(true);
     }
 }

@@ -1,14 +1,14 @@
 #include "window/fmhull.h"
 
 void Fmhull::Redraw() {
-    Pichull.setDrawWidth(3);
-    Pichull.setForeColor(Magenta);
+    ui.Pichull.setDrawWidth(3);
+    ui.Pichull.setForeColor(Magenta);
     const int points = mod.Pointcount;
     for (int i = 1; i <= points; ++i)
-        Pichull.dot(mod.Xcoord(i), mod.Ycoord(i));
+        ui.Pichull.dot(mod.Xcoord(i), mod.Ycoord(i));
 
-    Pichull.setDrawWidth(1);
-    Pichull.setForeColor(Blue);
+    ui.Pichull.setDrawWidth(1);
+    ui.Pichull.setForeColor(Blue);
     const int edges = Hullcount;
     for (int k = 1; k <= edges; ++k)
         drawEdge(Edgefrom(k), Edgeto(k));

@@ -1,11 +1,11 @@
 #include "window/fmhull.h"
 
 void Fmhull::drawEdge(int16_t from, int16_t to) {
-    Pichull.line(mod.Xcoord(from), mod.Ycoord(from), mod.Xcoord(to), mod.Ycoord(to));
+    ui.Pichull.line(mod.Xcoord(from), mod.Ycoord(from), mod.Xcoord(to), mod.Ycoord(to));
 }
 
 void Fmhull::Initialize() {
-    Pichull.setForeColor(Blue);
+    ui.Pichull.setForeColor(Blue);
     drawEdge(1, 2);
     drawEdge(2, 3);
     drawEdge(3, 1);

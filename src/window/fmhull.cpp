@@ -2,18 +2,15 @@
 
 #include <string>
 
-Fmhull::Fmhull(Modhull& points, const Controls& controls)
-    : mod(points), Pichull(controls.Pichull), Cmdstart(controls.Cmdstart),
-      Cmdreset(controls.Cmdreset), Lblcount(controls.Lblcount), Lbltext(controls.Lbltext),
-      Lblnote(controls.Lblnote), Hsbspeed(controls.Hsbspeed), Tmrdelay(controls.Tmrdelay),
-      desktop(controls.desktop) {}
+Fmhull::Fmhull(Modhull& points, const Controls& controls) : mod(points), ui(controls) {}
 
 void Fmhull::Form_Load() {
     std::string instructions = "1. Click mouse to input points.";
-    for (const char* line : {"2. Press START button to start the algorithm.",
-                             "3. Press RESET button to clear the background and input points again.",
-                             "4. Press END button to quit this programme.",
-                             "5. Slide the scrollbar to adjust the speed of the algorithm."}) {
+    for (const char* line :
+         {"2. Press START button to start the algorithm.",
+          "3. Press RESET button to clear the background and input points again.",
+          "4. Press END button to quit this programme.",
+          "5. Slide the scrollbar to adjust the speed of the algorithm."}) {
         instructions += '\n';
         instructions += line;
     }
@@ -25,7 +22,7 @@ void Fmhull::Form_Load() {
     notes += std::to_string(Modhull::Maxpoints);
     notes += " points.";
 
-    Lbltext.setCaption(instructions);
-    Lblnote.setCaption(notes);
+    ui.Lbltext.setCaption(instructions);
+    ui.Lblnote.setCaption(notes);
     Cmdreset_Click();
 }

@@ -67,13 +67,5 @@ class Fmhull {
     int32_t stepDelay() const;
 
     Modhull& mod;
-    Surface& Pichull;
-    Button& Cmdstart;
-    Button& Cmdreset;
-    Label& Lblcount;
-    Label& Lbltext;
-    Label& Lblnote;
-    ScrollBar& Hsbspeed;
-    Timer& Tmrdelay;
-    Desktop& desktop;
+    Controls ui;
 };

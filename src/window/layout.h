@@ -21,6 +21,8 @@ struct ControlSpec {
     FontSpec font;
     // The face of a button or the background of an opaque control; none for the defaults.
     std::optional<Color> color;
+    // What a screen reader calls a control whose caption does not say what it is.
+    std::string_view accessibleName = {};
 };
 
 namespace layout {
@@ -35,20 +37,31 @@ inline constexpr FontSpec TimesBold{"Times New Roman", 12, true, false};
 inline constexpr FontSpec TimesBoldItalic{"Times New Roman", 12, true, true};
 inline constexpr FontSpec TimesRegular{"Times New Roman", 12, false, false};
 
-inline constexpr ControlSpec Hsbspeed{"Hsbspeed", "", 8520, 7680, 2295, 255, {}, {}};
+inline constexpr ControlSpec Hsbspeed{"Hsbspeed", "", 8520, 7680, 2295, 255, {}, {}, "Speed"};
 inline constexpr ControlSpec Cmdend{"Cmdend", "END", 6240, 7560, 1215, 615, TimesBold, 0x80FF80};
-inline constexpr ControlSpec Cmdreset{"Cmdreset", "RESET", 4440, 7560, 1215, 615, TimesBold, 0x80C0FF};
-inline constexpr ControlSpec Cmdstart{"Cmdstart", "START", 2640, 7560, 1215, 615, TimesBold, 0xFFC0FF};
-inline constexpr ControlSpec Pichull{"Pichull", "", 240, 240, 7935, 7095, {"Arial", 9, false, false}, 0xC0FFFF};
+inline constexpr ControlSpec Cmdreset{"Cmdreset", "RESET", 4440,      7560,
+                                      1215,       615,     TimesBold, 0x80C0FF};
+inline constexpr ControlSpec Cmdstart{"Cmdstart", "START", 2640,      7560,
+                                      1215,       615,     TimesBold, 0xFFC0FF};
+inline constexpr ControlSpec Pichull{
+    "Pichull", "", 240, 240, 7935, 7095, {"Arial", 9, false, false}, 0xC0FFFF, "Drawing area"};
 inline constexpr ControlSpec Lblslow{"Lblslow", "slow", 10920, 7680, 495, 375, TimesBoldItalic, {}};
 inline constexpr ControlSpec Lblfast{"Lblfast", "fast", 8040, 7680, 495, 375, TimesBoldItalic, {}};
 inline constexpr ControlSpec Lblspeed{"Lblspeed", "Speed", 9360, 7200, 735, 375, TimesBold, {}};
-inline constexpr ControlSpec Lblnote{"Lblnote", "", 8640, 5280, 2895, 1815, TimesRegular, {}};
-inline constexpr ControlSpec Lblnotes{"Lblnotes", "Notes", 9480, 4560, 1095, 495, {"Times New Roman", 18, true, false}, {}};
-inline constexpr ControlSpec Lbltext{"Lbltext", "", 8520, 1080, 2895, 2895, TimesRegular, {}};
-inline constexpr ControlSpec Lblinstr{"Lblinstr", "Instructions", 8880, 360, 2175, 495, {"Times New Roman", 20.25, true, false}, {}};
-inline constexpr ControlSpec Lblcount{"Lblcount", "", 1320, 7560, 855, 615, {"Arial", 9.75, true, false}, 0xFFFFFF};
-inline constexpr ControlSpec Lblnumber{"Lblnumber", "Number of Points", 480, 7680, 735, 495, {"Times New Roman", 9.75, true, false}, {}};
+inline constexpr ControlSpec Lblnote{"Lblnote", "",           8640, 5280,        2895,
+                                     1815,      TimesRegular, {},   "Notes text"};
+inline constexpr ControlSpec Lblnotes{
+    "Lblnotes", "Notes", 9480, 4560, 1095, 495, {"Times New Roman", 18, true, false}, {}};
+inline constexpr ControlSpec Lbltext{
+    "Lbltext", "", 8520, 1080, 2895, 2895, TimesRegular, {}, "Instructions text"};
+inline constexpr ControlSpec Lblinstr{
+    "Lblinstr", "Instructions", 8880, 360, 2175, 495, {"Times New Roman", 20.25, true, false}, {}};
+inline constexpr ControlSpec Lblcount{
+    "Lblcount",        "", 1320, 7560, 855, 615, {"Arial", 9.75, true, false}, 0xFFFFFF,
+    "Number of points"};
+inline constexpr ControlSpec Lblnumber{
+    "Lblnumber", "Number of Points", 480, 7680, 735, 495, {"Times New Roman", 9.75, true, false},
+    {}};
 
 // The scroll bar's range: the left end, under "fast", is 0.
 inline constexpr int SpeedMinimum = 0;

@@ -99,8 +99,9 @@ TEST_F(ExtendTest, LastPointRedrawsBeforeAskingAndLeavesTheTimerOff) {
     const DrawCall dot{DrawCall::Dot, Magenta, 3, 0, 3000, 0, 3000};
     EXPECT_EQ(w.Pichull.calls[4], dot);
     const std::vector<DrawCall> finalEdges(w.Pichull.calls.begin() + 7, w.Pichull.calls.end());
-    EXPECT_EQ(finalEdges, (std::vector<DrawCall>{lineIn(Blue, 0, 0, 0, 3000), lineIn(Blue, 0, 3000, 3000, 3000),
-                                                  lineIn(Blue, 3000, 3000, 3000, 0), lineIn(Blue, 3000, 0, 0, 0)}));
+    EXPECT_EQ(finalEdges, (std::vector<DrawCall>{
+                              lineIn(Blue, 0, 0, 0, 3000), lineIn(Blue, 0, 3000, 3000, 3000),
+                              lineIn(Blue, 3000, 3000, 3000, 0), lineIn(Blue, 3000, 0, 0, 0)}));
 }
 
 TEST_F(ExtendTest, BrokenEdgeListIsASubscriptErrorNotAStrayRead) {

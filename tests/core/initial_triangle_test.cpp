@@ -27,8 +27,9 @@ TEST(Initialize, ClockwiseTriangleIsRenumbered) {
     w.form.Initialize();
 
     // Drawn as entered, before the renumbering.
-    EXPECT_EQ(w.Pichull.calls, (std::vector<DrawCall>{blueLine(0, 0, 100, 0), blueLine(100, 0, 0, 100),
-                                                      blueLine(0, 100, 0, 0)}));
+    EXPECT_EQ(w.Pichull.calls,
+              (std::vector<DrawCall>{blueLine(0, 0, 100, 0), blueLine(100, 0, 0, 100),
+                                     blueLine(0, 100, 0, 0)}));
     EXPECT_EQ(w.mod.Xcoord(2), 0);
     EXPECT_EQ(w.mod.Ycoord(2), 100);
     EXPECT_EQ(w.mod.Xcoord(3), 100);
@@ -48,8 +49,9 @@ TEST(Initialize, CounterClockwiseTriangleIsLeftAlone) {
     w.Pichull.width = 1;
     w.form.Initialize();
 
-    EXPECT_EQ(w.Pichull.calls, (std::vector<DrawCall>{blueLine(0, 0, 0, 100), blueLine(0, 100, 100, 0),
-                                                      blueLine(100, 0, 0, 0)}));
+    EXPECT_EQ(w.Pichull.calls,
+              (std::vector<DrawCall>{blueLine(0, 0, 0, 100), blueLine(0, 100, 100, 0),
+                                     blueLine(100, 0, 0, 0)}));
     EXPECT_EQ(w.mod.Xcoord(2), 0);
     EXPECT_EQ(w.mod.Ycoord(2), 100);
     EXPECT_EQ(w.mod.Xcoord(4), 50) << "no point beyond the triangle moves";

@@ -64,8 +64,8 @@ TEST(Orient, WholeTwipsGiveTheRoundedDoubleSum) {
             mod.Xcoord(i) = static_cast<float>(twips(random));
             mod.Ycoord(i) = static_cast<float>(twips(random));
         }
-        const double xa = mod.Xcoord(1), ya = mod.Ycoord(1), xb = mod.Xcoord(2),
-                     yb = mod.Ycoord(2), xc = mod.Xcoord(3), yc = mod.Ycoord(3);
+        const double xa = mod.Xcoord(1), ya = mod.Ycoord(1), xb = mod.Xcoord(2), yb = mod.Ycoord(2),
+                     xc = mod.Xcoord(3), yc = mod.Ycoord(3);
         const double sum = yb * xa - ya * xb + yc * xb - yb * xc + ya * xc - yc * xa;
         ASSERT_EQ(mod.Orient(1, 2, 3), static_cast<float>(-sum));
     }
@@ -73,17 +73,23 @@ TEST(Orient, WholeTwipsGiveTheRoundedDoubleSum) {
 
 // Singles in [2^-12, 2^13) are whole multiples of 2^-35, so scaled by 2^35 they are integers and
 // the sign of the area can be computed exactly in 128 bits.
-bool exactlyScalable(float v) { return v >= 0x1p-12f && v < 0x1p13f; }
+bool exactlyScalable(float v) {
+    return v >= 0x1p-12f && v < 0x1p13f;
+}
 
 int exactSign(const std::array<float, 6>& p) {
-    auto scaled = [](float v) { return static_cast<__int128>(std::ldexp(static_cast<double>(v), 35)); };
+    auto scaled = [](float v) {
+        return static_cast<__int128>(std::ldexp(static_cast<double>(v), 35));
+    };
     const __int128 area = (scaled(p[2]) - scaled(p[0])) * (scaled(p[5]) - scaled(p[1])) -
                           (scaled(p[3]) - scaled(p[1])) * (scaled(p[4]) - scaled(p[0]));
     // Y grows downward, so a positive area turns clockwise as seen.
     return area > 0 ? -1 : area < 0 ? 1 : 0;
 }
 
-int signOf(double v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
+int signOf(double v) {
+    return v > 0 ? 1 : v < 0 ? -1 : 0;
+}
 
 // Three points on a line through the origin with a small whole direction: two far out with whole
 // coordinates, one close to the origin with fine fractional ones, which the plain double sum of
@@ -93,8 +99,12 @@ std::array<float, 6> nearCollinearTriple(std::mt19937& random) {
     std::uniform_int_distribution<int> nudge(-2, 2), which(0, 5);
     const int p = direction(random), q = direction(random), m = far(random), n = far(random);
     const int fineStep = fine(random);
-    std::array<float, 6> points = {std::ldexp(float(fineStep * p), -35), std::ldexp(float(fineStep * q), -35),
-                                   float(m * p), float(m * q), float(n * p), float(n * q)};
+    std::array<float, 6> points = {std::ldexp(float(fineStep * p), -35),
+                                   std::ldexp(float(fineStep * q), -35),
+                                   float(m * p),
+                                   float(m * q),
+                                   float(n * p),
+                                   float(n * q)};
     float& moved = points[which(random)];
     for (int k = nudge(random); k != 0; k += k > 0 ? -1 : 1)
         moved = std::nextafter(moved, k > 0 ? 8192.0f : 0.0f);
@@ -150,7 +160,8 @@ TEST(Orient, NonFiniteValueIsAFloatingPointFault) {
 
 TEST(Orient, IndexOutsideTheBoundsIsSubscriptOutOfRange) {
     const Modhull mod;
-    for (auto [a, b, c] : {std::tuple<int16_t, int16_t, int16_t>{501, 1, 2}, {1, -1, 2}, {1, 2, 501}}) {
+    for (auto [a, b, c] :
+         {std::tuple<int16_t, int16_t, int16_t>{501, 1, 2}, {1, -1, 2}, {1, 2, 501}}) {
         try {
             mod.Orient(a, b, c);
             ADD_FAILURE() << "index accepted";

@@ -36,7 +36,8 @@ TEST_F(PointInput, AreaIncludesBothEndsAndNothingBeyond) {
         click(x, y);
     EXPECT_EQ(w.mod.Pointcount, 4);
     const std::size_t drawn = w.Pichull.calls.size();
-    for (auto [x, y] : {std::pair{-1.0f, 10.0f}, {7861, 10}, {10, -1}, {10, 7021}, {-0.01f, 0}, {NAN, 10}})
+    for (auto [x, y] :
+         {std::pair{-1.0f, 10.0f}, {7861, 10}, {10, -1}, {10, 7021}, {-0.01f, 0}, {NAN, 10}})
         click(x, y);
     EXPECT_EQ(w.mod.Pointcount, 4);
     EXPECT_EQ(w.Lblcount.caption, "\n4");

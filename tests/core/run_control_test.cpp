@@ -9,7 +9,8 @@ class RunControl : public ::testing::Test {
     void SetUp() override { w.form.Form_Load(); }
 
     void clickPoints(int count) {
-        const std::pair<float, float> points[] = {{0, 0}, {0, 3000}, {3000, 0}, {3000, 3000}, {6000, 6000}};
+        const std::pair<float, float> points[] = {
+            {0, 0}, {0, 3000}, {3000, 0}, {3000, 3000}, {6000, 6000}};
         for (int i = 0; i < count; ++i)
             w.form.Pichull_MouseDown(1, 0, points[i].first, points[i].second);
     }
@@ -75,7 +76,8 @@ TEST_F(RunControl, TickDisarmsTheTimerBeforeTheStep) {
 }
 
 TEST_F(RunControl, StepDelayFollowsTheScrollBar) {
-    const std::pair<int16_t, int32_t> delays[] = {{0, 1}, {1000, 31}, {16384, 500}, {32767, 1000}, {5000, 153}};
+    const std::pair<int16_t, int32_t> delays[] = {
+        {0, 1}, {1000, 31}, {16384, 500}, {32767, 1000}, {5000, 153}};
     for (auto [position, milliseconds] : delays) {
         w.Hsbspeed.position = position;
         w.form.Hsbspeed_Change();

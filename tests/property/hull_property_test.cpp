@@ -85,24 +85,30 @@ class Generator {
         const Pixel spot = anywhere();
         PointSet set(chance(0.3) ? n : between(1, n), spot);
         while (static_cast<int>(set.size()) < n)
-            set.push_back(chance(0.5) ? anywhere() : Pixel{std::clamp(spot.x + between(-1, 1), 0, PixelsWide - 1), spot.y});
+            set.push_back(
+                chance(0.5)
+                    ? anywhere()
+                    : Pixel{std::clamp(spot.x + between(-1, 1), 0, PixelsWide - 1), spot.y});
         return set;
     }
 
     PointSet grid(int n) {
         const int side = between(2, 6);
         const int spacing = between(1, 40);
-        const Pixel corner{between(0, PixelsWide - 1 - 5 * spacing), between(0, PixelsHigh - 1 - 5 * spacing)};
+        const Pixel corner{between(0, PixelsWide - 1 - 5 * spacing),
+                           between(0, PixelsHigh - 1 - 5 * spacing)};
         PointSet set;
         for (int i = 0; i < n; ++i)
-            set.push_back({corner.x + spacing * between(0, side - 1), corner.y + spacing * between(0, side - 1)});
+            set.push_back({corner.x + spacing * between(0, side - 1),
+                           corner.y + spacing * between(0, side - 1)});
         return set;
     }
 
     // Rounded to whole pixels, so neighbours are often collinear or nearly so.
     PointSet circle(int n) {
         const int radius = between(1, 230);
-        const Pixel centre{between(radius, PixelsWide - 1 - radius), between(radius, PixelsHigh - 1 - radius)};
+        const Pixel centre{between(radius, PixelsWide - 1 - radius),
+                           between(radius, PixelsHigh - 1 - radius)};
         std::uniform_real_distribution<double> angle(0, 2 * std::numbers::pi);
         PointSet set;
         for (int i = 0; i < n; ++i) {
@@ -181,11 +187,13 @@ Twips at(const Modhull& mod, int i) {
         for (std::size_t i = 0; i < corners && !onBoundary; ++i)
             onBoundary = onSegment(exact[i], exact[(i + 1) % corners], v);
         if (!onBoundary)
-            return ::testing::AssertionFailure() << "vertex (" << v.x << ", " << v.y << ") inside the hull";
+            return ::testing::AssertionFailure()
+                   << "vertex (" << v.x << ", " << v.y << ") inside the hull";
     }
     for (const Twips& corner : exact)
         if (!std::binary_search(sortedChain.begin(), sortedChain.end(), corner))
-            return ::testing::AssertionFailure() << "corner (" << corner.x << ", " << corner.y << ") missing";
+            return ::testing::AssertionFailure()
+                   << "corner (" << corner.x << ", " << corner.y << ") missing";
     if (doubledAreaAsSeen(chain) != doubledAreaAsSeen(exact))
         return ::testing::AssertionFailure() << "the chain does not run once round the hull";
     return ::testing::AssertionSuccess();
@@ -204,8 +212,8 @@ int firstOffTheLine(const PointSet& set) {
 }
 
 // Why START comes on exactly at that point: while the points entered are collinear, the new point
-// gives up slot 1 when points 1 and 2 coincide, else slot 3 when points 2 and 3 differ, else slot 2.
-// In each case the two points left in slots 1 to 3 are distinct whenever the triple had two
+// gives up slot 1 when points 1 and 2 coincide, else slot 3 when points 2 and 3 differ, else
+// slot 2. In each case the two points left in slots 1 to 3 are distinct whenever the triple had two
 // distinct points, and a triple of one spot only changes when the new point lands elsewhere. So
 // slots 1 to 3 hold two distinct points as soon as the set does, and the first point off their
 // common line makes a proper triangle with them; no point on the line can.
@@ -221,7 +229,8 @@ void enterAndRun(Generator& generator, const PointSet& set) {
                                  static_cast<float>(set[i].y * TwipsPerPixel));
         const int entered = static_cast<int>(i) + 1;
         ASSERT_EQ(w.mod.Pointcount, entered);
-        ASSERT_EQ(w.Cmdstart.enabled, startFrom != 0 && entered >= startFrom) << "after point " << entered;
+        ASSERT_EQ(w.Cmdstart.enabled, startFrom != 0 && entered >= startFrom)
+            << "after point " << entered;
     }
     if (startFrom == 0)
         return;
@@ -233,7 +242,8 @@ void enterAndRun(Generator& generator, const PointSet& set) {
     while (w.Tmrdelay.enabled) {
         w.form.Tmrdelay_Timer();
         if (everyStep) {
-            ASSERT_TRUE(isHullOf(w.form, w.mod, w.form.Curpoint)) << "after point " << w.form.Curpoint;
+            ASSERT_TRUE(isHullOf(w.form, w.mod, w.form.Curpoint))
+                << "after point " << w.form.Curpoint;
         }
     }
     ASSERT_EQ(w.desktop.shown.size(), 1u);
@@ -254,13 +264,27 @@ TEST_P(HullProperty, EveryRunEndsOnTheExactHull) {
         const int n = generator.size();
         PointSet set;
         switch (GetParam()) {
-        case Kind::Uniform: set = generator.uniform(n); break;
-        case Kind::Duplicates: set = generator.duplicates(n); break;
-        case Kind::Collinear: set = generator.collinear(n); break;
-        case Kind::OneSpot: set = generator.oneSpot(n); break;
-        case Kind::Grid: set = generator.grid(n); break;
-        case Kind::Circle: set = generator.circle(n); break;
-        case Kind::Mixed: set = generator.mixed(n); break;
+        case Kind::Uniform:
+            set = generator.uniform(n);
+            break;
+        case Kind::Duplicates:
+            set = generator.duplicates(n);
+            break;
+        case Kind::Collinear:
+            set = generator.collinear(n);
+            break;
+        case Kind::OneSpot:
+            set = generator.oneSpot(n);
+            break;
+        case Kind::Grid:
+            set = generator.grid(n);
+            break;
+        case Kind::Circle:
+            set = generator.circle(n);
+            break;
+        case Kind::Mixed:
+            set = generator.mixed(n);
+            break;
         }
         if (generator.chance(0.3))
             std::shuffle(set.begin(), set.end(), generator.random);
@@ -270,13 +294,14 @@ TEST_P(HullProperty, EveryRunEndsOnTheExactHull) {
 }
 
 std::string kindName(const ::testing::TestParamInfo<Kind>& info) {
-    static const char* const names[] = {"Uniform", "Duplicates", "Collinear", "OneSpot", "Grid", "Circle", "Mixed"};
+    static const char* const names[] = {"Uniform", "Duplicates", "Collinear", "OneSpot",
+                                        "Grid",    "Circle",     "Mixed"};
     return names[static_cast<int>(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, HullProperty,
-                         ::testing::Values(Kind::Uniform, Kind::Duplicates, Kind::Collinear, Kind::OneSpot,
-                                           Kind::Grid, Kind::Circle, Kind::Mixed),
+                         ::testing::Values(Kind::Uniform, Kind::Duplicates, Kind::Collinear,
+                                           Kind::OneSpot, Kind::Grid, Kind::Circle, Kind::Mixed),
                          kindName);
 
 } // namespace

@@ -14,7 +14,9 @@ namespace {
 
 enum class Phase { InputUnusable, InputUsable, Running, Finished, None };
 
-bool pointsUsable(const FakeWindow& w) { return w.mod.Pointcount >= 3 && w.mod.Orient(1, 2, 3) != 0; }
+bool pointsUsable(const FakeWindow& w) {
+    return w.mod.Pointcount >= 3 && w.mod.Orient(1, 2, 3) != 0;
+}
 
 Phase phaseOf(const FakeWindow& w) {
     const bool input = w.Pichull.enabled, start = w.Cmdstart.enabled, reset = w.Cmdreset.enabled,
@@ -82,15 +84,16 @@ class Monkey {
             EXPECT_TRUE(w.desktop.ended);
             return false;
         }
-        const int total = weights.clickInside + weights.clickOutside + weights.start + weights.reset +
-                          weights.scroll + weights.tick;
+        const int total = weights.clickInside + weights.clickOutside + weights.start +
+                          weights.reset + weights.scroll + weights.tick;
         int pick = between(0, total - 1);
         if ((pick -= weights.clickInside) < 0) {
             if (w.Pichull.enabled)
                 click(between(0, 7860), between(0, 7020));
         } else if ((pick -= weights.clickOutside) < 0) {
             if (w.Pichull.enabled)
-                click(between(0, 1) ? between(-3000, -1) : between(7861, 12000), between(-100, 8000));
+                click(between(0, 1) ? between(-3000, -1) : between(7861, 12000),
+                      between(-100, 8000));
         } else if ((pick -= weights.start) < 0) {
             if (w.Cmdstart.enabled) {
                 w.desktop.answers.push_back(between(0, 1) ? AnswerYes : AnswerNo);
@@ -121,7 +124,8 @@ class Monkey {
 
     void checkDialogOpen() {
         if (w.desktop.shown.back().style != QuestionYesNo) {
-            EXPECT_EQ(w.mod.Pointcount, Modhull::Maxpoints) << "the only other message is the refusal";
+            EXPECT_EQ(w.mod.Pointcount, Modhull::Maxpoints)
+                << "the only other message is the refusal";
             ++refusals;
             return;
         }
@@ -164,7 +168,8 @@ class Monkey {
 
 TEST(PhaseMonkey, EveryEventLeavesTheWindowInOnePhase) {
     // Busy clicking with rare resets, so that the set fills up; and a balanced mix.
-    const Weights mixes[] = {{60, 5, 3, 3, 5, 40}, {600, 20, 1, 1, 2, 20}, {30, 10, 10, 10, 10, 60}};
+    const Weights mixes[] = {
+        {60, 5, 3, 3, 5, 40}, {600, 20, 1, 1, 2, 20}, {30, 10, 10, 10, 10, 60}};
     long delivered = 0;
     int questions = 0;
     int refusals = 0;
@@ -175,8 +180,8 @@ TEST(PhaseMonkey, EveryEventLeavesTheWindowInOnePhase) {
         refusals += monkey.refusals;
         ASSERT_FALSE(::testing::Test::HasFailure()) << "seed " << seed;
     }
-    std::printf("events delivered: %ld, runs finished: %d, clicks refused: %d\n", delivered, questions,
-                refusals);
+    std::printf("events delivered: %ld, runs finished: %d, clicks refused: %d\n", delivered,
+                questions, refusals);
     EXPECT_GT(delivered, 100000);
     EXPECT_GT(questions, 100);
     EXPECT_GT(refusals, 0);

@@ -53,10 +53,12 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, ControlsStandAtTheirPlacesInPixels) {
     const std::pair<const char*, QRect> places[] = {
-        {"Hsbspeed", {568, 512, 153, 17}}, {"Cmdend", {416, 504, 81, 41}},   {"Cmdreset", {296, 504, 81, 41}},
-        {"Cmdstart", {176, 504, 81, 41}},  {"Pichull", {16, 16, 529, 473}},  {"Lblslow", {728, 512, 33, 25}},
-        {"Lblfast", {536, 512, 33, 25}},   {"Lblspeed", {624, 480, 49, 25}}, {"Lblnote", {576, 352, 193, 121}},
-        {"Lblnotes", {632, 304, 73, 33}},  {"Lbltext", {568, 72, 193, 193}}, {"Lblinstr", {592, 24, 145, 33}},
+        {"Hsbspeed", {568, 512, 153, 17}}, {"Cmdend", {416, 504, 81, 41}},
+        {"Cmdreset", {296, 504, 81, 41}},  {"Cmdstart", {176, 504, 81, 41}},
+        {"Pichull", {16, 16, 529, 473}},   {"Lblslow", {728, 512, 33, 25}},
+        {"Lblfast", {536, 512, 33, 25}},   {"Lblspeed", {624, 480, 49, 25}},
+        {"Lblnote", {576, 352, 193, 121}}, {"Lblnotes", {632, 304, 73, 33}},
+        {"Lbltext", {568, 72, 193, 193}},  {"Lblinstr", {592, 24, 145, 33}},
         {"Lblcount", {88, 504, 57, 41}},   {"Lblnumber", {32, 512, 49, 33}},
     };
     QRect spanned;
@@ -121,15 +123,17 @@ TEST_F(MainWindowTest, LoadWritesBothTexts) {
               "3. Press RESET button to clear the background and input points again.\n"
               "4. Press END button to quit this programme.\n"
               "5. Slide the scrollbar to adjust the speed of the algorithm.");
-    EXPECT_EQ(control<QLabel>("Lblnote")->text().toStdString(),
-              "1. You must input at least 3 non-collinear points before the START button is enabled.\n"
-              "2. You may input at most 500 points.");
+    EXPECT_EQ(
+        control<QLabel>("Lblnote")->text().toStdString(),
+        "1. You must input at least 3 non-collinear points before the START button is enabled.\n"
+        "2. You may input at most 500 points.");
 }
 
 TEST_F(MainWindowTest, ColoursAndLabelStyles) {
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(128, 255, 255));
     EXPECT_TRUE(window.autoFillBackground());
-    for (const char* name : {"Lblslow", "Lblfast", "Lblspeed", "Lblnote", "Lblnotes", "Lbltext", "Lblinstr", "Lblnumber"}) {
+    for (const char* name : {"Lblslow", "Lblfast", "Lblspeed", "Lblnote", "Lblnotes", "Lbltext",
+                             "Lblinstr", "Lblnumber"}) {
         auto* label = control<QLabel>(name);
         EXPECT_FALSE(label->autoFillBackground()) << name << " is transparent";
         EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop) << name;
@@ -143,8 +147,9 @@ TEST_F(MainWindowTest, ColoursAndLabelStyles) {
     EXPECT_TRUE(count->alignment() & Qt::AlignHCenter);
 
     // A button's face is filled with its colour; looked at beside its caption.
-    const std::pair<const char*, QColor> faces[] = {
-        {"Cmdend", QColor(128, 255, 128)}, {"Cmdreset", QColor(255, 192, 128)}, {"Cmdstart", QColor(255, 192, 255)}};
+    const std::pair<const char*, QColor> faces[] = {{"Cmdend", QColor(128, 255, 128)},
+                                                    {"Cmdreset", QColor(255, 192, 128)},
+                                                    {"Cmdstart", QColor(255, 192, 255)}};
     for (auto [name, face] : faces) {
         const QImage look = control(name)->grab().toImage();
         EXPECT_EQ(look.pixelColor(8, look.height() / 2), face) << name;
@@ -175,7 +180,8 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeFocus) {
             order.push_back(widget->objectName());
         widget = widget->nextInFocusChain();
     } while (widget != &window.surface());
-    EXPECT_EQ(order, (std::vector<QString>{"Pichull", "Cmdstart", "Cmdreset", "Cmdend", "Hsbspeed"}));
+    EXPECT_EQ(order,
+              (std::vector<QString>{"Pichull", "Cmdstart", "Cmdreset", "Cmdend", "Hsbspeed"}));
 }
 
 TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
@@ -216,7 +222,8 @@ TEST_F(MainWindowTest, EnterDoesNotPressStart) {
 
 // A run through the real window and timer: every point magenta, every hull edge blue.
 TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
-    const QPoint clicked[] = {{20, 30}, {400, 40}, {60, 420}, {200, 200}, {480, 440}, {250, 100}, {100, 300}};
+    const QPoint clicked[] = {{20, 30},   {400, 40},  {60, 420}, {200, 200},
+                              {480, 440}, {250, 100}, {100, 300}};
     Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     int i = 0;
     for (QPoint p : clicked)
@@ -236,7 +243,8 @@ TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
     for (QPoint p : {QPoint(200, 200), QPoint(250, 100), QPoint(100, 300)})
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
-                EXPECT_EQ(picture.pixelColor(p + QPoint(dx, dy)), Magenta) << p.x() << ", " << p.y();
+                EXPECT_EQ(picture.pixelColor(p + QPoint(dx, dy)), Magenta)
+                    << p.x() << ", " << p.y();
     for (QPoint p : {QPoint(20, 30), QPoint(400, 40), QPoint(60, 420), QPoint(480, 440)}) {
         int magenta = 0;
         for (int dx = -1; dx <= 1; ++dx)

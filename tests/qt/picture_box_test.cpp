@@ -48,7 +48,9 @@ TEST_F(PictureBoxTest, InnerAreaIsTheFrameLessTwoPixelsEachSide) {
 }
 
 TEST_F(PictureBoxTest, LineRedrawnInBackgroundColourErasesIt) {
-    const float segments[][4] = {{15, 30, 7860, 7020}, {7860, 15, 0, 6000}, {300, 300, 4500, 310},
+    const float segments[][4] = {{15, 30, 7860, 7020},
+                                 {7860, 15, 0, 6000},
+                                 {300, 300, 4500, 310},
                                  {100.5f, 7.25f, 3333.3f, 4000.7f}};
     for (const auto& s : segments) {
         box.setForeColor(0xFF0000);

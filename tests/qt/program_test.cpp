@@ -39,14 +39,16 @@ class ConfiguredScreen : public ::testing::Test {
         const QString path = directory.filePath(QStringLiteral("screen.json"));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral(R"({"screens": [{"name": "probe", "x": 0, "y": 0, "width": %1, "height": %2,
+        file.write(QStringLiteral(
+                       R"({"screens": [{"name": "probe", "x": 0, "y": 0, "width": %1, "height": %2,
             "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
                        .arg(width)
                        .arg(height)
                        .toUtf8());
         file.close();
         QProcessEnvironment environment = offscreen();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + path);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QStringLiteral("offscreen:configfile=") + path);
         return environment;
     }
 
@@ -59,11 +61,11 @@ using ScaledDisplay = ConfiguredScreen;
 TEST_F(DisplayCheck, NarrowDisplayIsRefusedWithThreeLinesAndNoWindow) {
     const ProbeRun run = runProbe({}, screenOf(799, 600));
     EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.output.contains(
-        "box icon=3 buttons=1024 title=Convex Hull text="
-        "This programme must be run at 800 x 600 resolution or higher.\\n"
-        "The current display is not correct.\\n"
-        "Please change the resolution before running the programme again.\n"))
+    EXPECT_TRUE(
+        run.output.contains("box icon=3 buttons=1024 title=Convex Hull text="
+                            "This programme must be run at 800 x 600 resolution or higher.\\n"
+                            "The current display is not correct.\\n"
+                            "Please change the resolution before running the programme again.\n"))
         << run.output.toStdString();
     EXPECT_TRUE(run.output.contains("ended with no window"));
     EXPECT_FALSE(run.output.contains("window opened"));
@@ -79,13 +81,16 @@ TEST_F(DisplayCheck, Display800WideOpensTheWindowMaximizedWhateverItsHeight) {
 }
 
 TEST(RunTimeErrorReport, EachKindIsShownAndEndsTheProgramWithAFailure) {
-    const std::pair<const char*, const char*> kinds[] = {
-        {"overflow", "overflow"}, {"subscript", "subscript out of range"}, {"fault", "floating-point fault"}};
+    const std::pair<const char*, const char*> kinds[] = {{"overflow", "overflow"},
+                                                         {"subscript", "subscript out of range"},
+                                                         {"fault", "floating-point fault"}};
     for (auto [kind, named] : kinds) {
-        const ProbeRun run = runProbe({QStringLiteral("error"), QString::fromUtf8(kind)}, offscreen());
+        const ProbeRun run =
+            runProbe({QStringLiteral("error"), QString::fromUtf8(kind)}, offscreen());
         EXPECT_EQ(run.status, 1) << kind;
-        const QRegularExpression box(QStringLiteral("box icon=3 buttons=1024 title=Convex Hull text=.*%1")
-                                         .arg(QString::fromUtf8(named)));
+        const QRegularExpression box(
+            QStringLiteral("box icon=3 buttons=1024 title=Convex Hull text=.*%1")
+                .arg(QString::fromUtf8(named)));
         EXPECT_TRUE(run.output.contains(box)) << run.output.toStdString();
     }
 }
@@ -112,10 +117,14 @@ TEST_F(ScaledDisplay, KeepsTheLayoutAndTheTwipsAndDrawsAtTwiceThePixels) {
     const QStringList controls = linesStartingWith(plain.output, QStringLiteral("control "));
     EXPECT_EQ(controls.size(), 14);
     EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("control ")), controls);
-    EXPECT_EQ(linesStartingWith(plain.output, QStringLiteral("click ")), QStringList{"click 150 300"});
-    EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("click ")), QStringList{"click 150 300"});
-    EXPECT_EQ(linesStartingWith(plain.output, QStringLiteral("image ")), QStringList{"image 525 469"});
-    EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("image ")), QStringList{"image 1050 938"});
+    EXPECT_EQ(linesStartingWith(plain.output, QStringLiteral("click ")),
+              QStringList{"click 150 300"});
+    EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("click ")),
+              QStringList{"click 150 300"});
+    EXPECT_EQ(linesStartingWith(plain.output, QStringLiteral("image ")),
+              QStringList{"image 525 469"});
+    EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("image ")),
+              QStringList{"image 1050 938"});
 }
 
 } // namespace

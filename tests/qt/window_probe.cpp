@@ -33,8 +33,8 @@ void printLayout(Program& program) {
     MainWindow& window = *program.window();
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect g = child->geometry();
-        std::printf("control %s %d %d %d %d\n", qPrintable(child->objectName()), g.x(), g.y(), g.width(),
-                    g.height());
+        std::printf("control %s %d %d %d %d\n", qPrintable(child->objectName()), g.x(), g.y(),
+                    g.width(), g.height());
     }
     clickPoints(window, {QPoint(10, 20)});
     std::printf("click %g %g\n", program.pointSet().Xcoord(1), program.pointSet().Ycoord(1));
@@ -44,7 +44,8 @@ void printLayout(Program& program) {
 
 // Puts the program in a state that no click can reach, so that the next event raises the error.
 void provoke(MainWindow& window, const char* kind) {
-    clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300), QPoint(400, 50)});
+    clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300),
+                         QPoint(400, 50)});
     auto* speed = window.findChild<QScrollBar*>(QStringLiteral("Hsbspeed"));
     if (std::strcmp(kind, "fault") == 0) {
         speed->setRange(-5, 0);
@@ -84,7 +85,8 @@ int main(int argc, char** argv) {
         const char* kind = argc > 2 ? argv[2] : "";
         QTimer::singleShot(0, &window, [&window, kind] { provoke(window, kind); });
     } else if (std::strcmp(mode, "close-during-run") == 0) {
-        clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300), QPoint(400, 50)});
+        clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300),
+                             QPoint(400, 50)});
         window.findChild<QScrollBar*>(QStringLiteral("Hsbspeed"))->setValue(3000);
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Cmdstart")), Qt::LeftButton);
         QTimer closer;

@@ -21,7 +21,9 @@ class CommandButton : public QPushButton, public Button {
 class CaptionLabel : public QLabel, public Label {
   public:
     explicit CaptionLabel(QWidget* parent) : QLabel(parent) {}
-    void setCaption(const std::string& caption) override { setText(QString::fromStdString(caption)); }
+    void setCaption(const std::string& caption) override {
+        setText(QString::fromStdString(caption));
+    }
 };
 
 class SpeedBar : public QScrollBar, public ScrollBar {

@@ -5,41 +5,49 @@
 #include <QCloseEvent>
 #include <QScreen>
 
-
 MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
-    : desktop(desktop), Hsbspeed(this), Tmrdelay(this), Cmdend(this), Cmdreset(this), Cmdstart(this),
-      Pichull(this), Lblslow(this), Lblfast(this), Lblspeed(this), Lblnote(this), Lblnotes(this),
-      Lbltext(this), Lblinstr(this), Lblcount(this), Lblnumber(this),
+    : desktop(desktop), Hsbspeed(this), Tmrdelay(this), Cmdend(this), Cmdreset(this),
+      Cmdstart(this), Pichull(this), Lblslow(this), Lblfast(this), Lblspeed(this), Lblnote(this),
+      Lblnotes(this), Lbltext(this), Lblinstr(this), Lblcount(this), Lblnumber(this),
       Form(points, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
                             Tmrdelay, desktop}) {
     buildLayout();
     wireEvents();
 }
 
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
 void MainWindow::place(QWidget& control, const ControlSpec& spec) {
-    control.setObjectName(QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
-    control.setGeometry(pixelsOf(spec.left, *this), pixelsOf(spec.top, *this), pixelsOf(spec.width, *this),
-                        pixelsOf(spec.height, *this));
+    control.setObjectName(toQString(spec.name));
+    control.setGeometry(pixelsOf(spec.left, *this), pixelsOf(spec.top, *this),
+                        pixelsOf(spec.width, *this), pixelsOf(spec.height, *this));
     if (!spec.font.face.empty()) {
-        QFont font(QString::fromUtf8(spec.font.face.data(), static_cast<int>(spec.font.face.size())));
+        QFont font(toQString(spec.font.face));
         font.setPointSizeF(spec.font.points);
         font.setBold(spec.font.bold);
         font.setItalic(spec.font.italic);
         control.setFont(font);
     }
+    control.setAccessibleName(
+        toQString(spec.accessibleName.empty() ? spec.caption : spec.accessibleName));
     if (auto* label = qobject_cast<QLabel*>(&control)) {
-        label->setText(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
+        label->setText(toQString(spec.caption));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        label->setAccessibleName(label->text());
     }
     if (auto* button = qobject_cast<QPushButton*>(&control)) {
-        button->setText(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
-        button->setAccessibleName(button->text());
+        button->setText(toQString(spec.caption));
         // The whole face in the button's colour, with a raised edge that sinks while pressed.
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                                             "QPushButton:pressed { border-style: inset; }")
-                                  .arg(toQColor(*spec.color).name()));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+                           "QPushButton:pressed { border-style: inset; }")
+                .arg(toQColor(*spec.color).name()));
     }
 }
 
@@ -49,7 +57,7 @@ void MainWindow::buildLayout() {
     windowPalette.setColor(QPalette::Window, toQColor(layout::WindowColor));
     setPalette(windowPalette);
     setAutoFillBackground(true);
-    QFont windowFont(QString::fromUtf8(layout::WindowFontFace.data(), layout::WindowFontFace.size()));
+    QFont windowFont(toQString(layout::WindowFontFace));
     windowFont.setPointSizeF(layout::WindowFontPoints);
     setFont(windowFont);
     resize(pixelsOf(layout::RestoredWidth, *this), pixelsOf(layout::RestoredHeight, *this));
@@ -61,22 +69,18 @@ void MainWindow::buildLayout() {
     Hsbspeed.setValue(layout::SpeedMinimum);
     // Only a finished move changes the speed, not every position while the thumb is dragged.
     Hsbspeed.setTracking(false);
-    Hsbspeed.setAccessibleName(QStringLiteral("Speed"));
     Hsbspeed.setFocusPolicy(Qt::StrongFocus);
 
     place(Cmdend, layout::Cmdend);
     place(Cmdreset, layout::Cmdreset);
     place(Cmdstart, layout::Cmdstart);
     place(Pichull, layout::Pichull);
-    Pichull.setAccessibleName(QStringLiteral("Drawing area"));
     place(Lblslow, layout::Lblslow);
     place(Lblfast, layout::Lblfast);
     place(Lblspeed, layout::Lblspeed);
     place(Lblnote, layout::Lblnote);
-    Lblnote.setAccessibleName(QStringLiteral("Notes text"));
     place(Lblnotes, layout::Lblnotes);
     place(Lbltext, layout::Lbltext);
-    Lbltext.setAccessibleName(QStringLiteral("Instructions text"));
     place(Lblinstr, layout::Lblinstr);
     place(Lblcount, layout::Lblcount);
     place(Lblnumber, layout::Lblnumber);
@@ -89,7 +93,6 @@ void MainWindow::buildLayout() {
     countPalette.setColor(QPalette::Window, toQColor(*layout::Lblcount.color));
     Lblcount.setPalette(countPalette);
     Lblcount.setAutoFillBackground(true);
-    Lblcount.setAccessibleName(QStringLiteral("Number of points"));
 
     setTabOrder(&Pichull, &Cmdstart);
     setTabOrder(&Cmdstart, &Cmdreset);
@@ -99,12 +102,16 @@ void MainWindow::buildLayout() {
 }
 
 void MainWindow::wireEvents() {
-    connect(&Cmdstart, &QPushButton::clicked, this, [this] { desktop.handle([this] { Form.Cmdstart_Click(); }); });
-    connect(&Cmdreset, &QPushButton::clicked, this, [this] { desktop.handle([this] { Form.Cmdreset_Click(); }); });
-    connect(&Cmdend, &QPushButton::clicked, this, [this] { desktop.handle([this] { Form.Cmdend_Click(); }); });
+    connect(&Cmdstart, &QPushButton::clicked, this,
+            [this] { desktop.handle([this] { Form.Cmdstart_Click(); }); });
+    connect(&Cmdreset, &QPushButton::clicked, this,
+            [this] { desktop.handle([this] { Form.Cmdreset_Click(); }); });
+    connect(&Cmdend, &QPushButton::clicked, this,
+            [this] { desktop.handle([this] { Form.Cmdend_Click(); }); });
     connect(&Hsbspeed, &QScrollBar::valueChanged, this,
             [this] { desktop.handle([this] { Form.Hsbspeed_Change(); }); });
-    connect(&Tmrdelay, &QTimer::timeout, this, [this] { desktop.handle([this] { Form.Tmrdelay_Timer(); }); });
+    connect(&Tmrdelay, &QTimer::timeout, this,
+            [this] { desktop.handle([this] { Form.Tmrdelay_Timer(); }); });
     Pichull.onMouseDown([this](int button, int shift, float x, float y) {
         desktop.handle([&] { Form.Pichull_MouseDown(button, shift, x, y); });
     });

@@ -35,6 +35,7 @@ class MainWindow : public QWidget {
     StepTimer Tmrdelay;
     CommandButton Cmdend, Cmdreset, Cmdstart;
     PictureBox Pichull;
-    CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount, Lblnumber;
+    CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
+        Lblnumber;
     Fmhull Form;
 };

@@ -36,9 +36,13 @@ QImage& PictureBox::image() {
     return picture;
 }
 
-void PictureBox::setForeColor(Color color) { foreColor = toQColor(color); }
+void PictureBox::setForeColor(Color color) {
+    foreColor = toQColor(color);
+}
 
-void PictureBox::setDrawWidth(int pixels) { drawWidth = pixels; }
+void PictureBox::setDrawWidth(int pixels) {
+    drawWidth = pixels;
+}
 
 void PictureBox::line(float x1, float y1, float x2, float y2) {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
@@ -48,9 +52,8 @@ void PictureBox::line(float x1, float y1, float x2, float y2) {
     painter.setPen(QPen(foreColor, drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawLine(segment);
     const double margin = drawWidth + 1;
-    repaintPixels(QRectF(segment.p1(), segment.p2())
-                      .normalized()
-                      .adjusted(-margin, -margin, margin, margin));
+    repaintPixels(
+        QRectF(segment.p1(), segment.p2()).normalized().adjusted(-margin, -margin, margin, margin));
 }
 
 void PictureBox::dot(float x, float y) {
@@ -83,5 +86,6 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     const double perPixel = twipsPerPixel(*this);
     if (mouseDown)
         mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
-                  static_cast<float>(inner.x() * perPixel), static_cast<float>(inner.y() * perPixel));
+                  static_cast<float>(inner.x() * perPixel),
+                  static_cast<float>(inner.y() * perPixel));
 }

@@ -41,4 +41,6 @@ void QtDesktop::handle(const std::function<void()>& handler) {
     }
 }
 
-int QtScreen::widthInPixels() const { return QGuiApplication::primaryScreen()->geometry().width(); }
+int QtScreen::widthInPixels() const {
+    return QGuiApplication::primaryScreen()->geometry().width();
+}

@@ -8,7 +8,8 @@
 // Modal message boxes, the end of the program, and the report of a run-time error.
 class QtDesktop : public Desktop {
   public:
-    // How the end of the program leaves the event loop; tests that share one application replace it.
+    // How the end of the program leaves the event loop; tests that share one application replace
+    // it.
     using QuitEventLoop = std::function<void(int status)>;
 
     explicit QtDesktop(QuitEventLoop quit = defaultQuit()) : quitEventLoop(std::move(quit)) {}
