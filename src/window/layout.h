@@ -7,18 +7,18 @@
 #include <optional>
 #include <string_view>
 
-struct FontSpec {
+struct FontStyle {
     std::string_view face;
     double points;
     bool bold;
     bool italic;
 };
 
-struct ControlSpec {
+struct ControlLayout {
     std::string_view name;
     std::string_view caption;
     int left, top, width, height;
-    FontSpec font;
+    FontStyle font;
     // The face of a button or the background of an opaque control; none for the defaults.
     std::optional<Color> color;
     // What a screen reader calls a control whose caption does not say what it is.
@@ -27,39 +27,40 @@ struct ControlSpec {
 
 namespace layout {
 
-inline constexpr std::string_view WindowFontFace = "MS Serif";
-inline constexpr double WindowFontPoints = 12;
+inline constexpr FontStyle WindowFont{"MS Serif", 12, false, false};
 inline constexpr Color WindowColor = 0xFFFF80;
 inline constexpr int RestoredWidth = 4680;
 inline constexpr int RestoredHeight = 3195;
 
-inline constexpr FontSpec TimesBold{"Times New Roman", 12, true, false};
-inline constexpr FontSpec TimesBoldItalic{"Times New Roman", 12, true, true};
-inline constexpr FontSpec TimesRegular{"Times New Roman", 12, false, false};
+inline constexpr FontStyle TimesBold{"Times New Roman", 12, true, false};
+inline constexpr FontStyle TimesBoldItalic{"Times New Roman", 12, true, true};
+inline constexpr FontStyle TimesRegular{"Times New Roman", 12, false, false};
 
-inline constexpr ControlSpec Hsbspeed{"Hsbspeed", "", 8520, 7680, 2295, 255, {}, {}, "Speed"};
-inline constexpr ControlSpec Cmdend{"Cmdend", "END", 6240, 7560, 1215, 615, TimesBold, 0x80FF80};
-inline constexpr ControlSpec Cmdreset{"Cmdreset", "RESET", 4440,      7560,
-                                      1215,       615,     TimesBold, 0x80C0FF};
-inline constexpr ControlSpec Cmdstart{"Cmdstart", "START", 2640,      7560,
-                                      1215,       615,     TimesBold, 0xFFC0FF};
-inline constexpr ControlSpec Pichull{
+inline constexpr ControlLayout Hsbspeed{"Hsbspeed", "", 8520, 7680, 2295, 255, {}, {}, "Speed"};
+inline constexpr ControlLayout Cmdend{"Cmdend", "END", 6240, 7560, 1215, 615, TimesBold, 0x80FF80};
+inline constexpr ControlLayout Cmdreset{"Cmdreset", "RESET", 4440,      7560,
+                                        1215,       615,     TimesBold, 0x80C0FF};
+inline constexpr ControlLayout Cmdstart{"Cmdstart", "START", 2640,      7560,
+                                        1215,       615,     TimesBold, 0xFFC0FF};
+inline constexpr ControlLayout Pichull{
     "Pichull", "", 240, 240, 7935, 7095, {"Arial", 9, false, false}, 0xC0FFFF, "Drawing area"};
-inline constexpr ControlSpec Lblslow{"Lblslow", "slow", 10920, 7680, 495, 375, TimesBoldItalic, {}};
-inline constexpr ControlSpec Lblfast{"Lblfast", "fast", 8040, 7680, 495, 375, TimesBoldItalic, {}};
-inline constexpr ControlSpec Lblspeed{"Lblspeed", "Speed", 9360, 7200, 735, 375, TimesBold, {}};
-inline constexpr ControlSpec Lblnote{"Lblnote", "",           8640, 5280,        2895,
-                                     1815,      TimesRegular, {},   "Notes text"};
-inline constexpr ControlSpec Lblnotes{
+inline constexpr ControlLayout Lblslow{"Lblslow", "slow", 10920,           7680,
+                                       495,       375,    TimesBoldItalic, {}};
+inline constexpr ControlLayout Lblfast{"Lblfast", "fast",          8040, 7680, 495,
+                                       375,       TimesBoldItalic, {}};
+inline constexpr ControlLayout Lblspeed{"Lblspeed", "Speed", 9360, 7200, 735, 375, TimesBold, {}};
+inline constexpr ControlLayout Lblnote{"Lblnote", "",           8640, 5280,        2895,
+                                       1815,      TimesRegular, {},   "Notes text"};
+inline constexpr ControlLayout Lblnotes{
     "Lblnotes", "Notes", 9480, 4560, 1095, 495, {"Times New Roman", 18, true, false}, {}};
-inline constexpr ControlSpec Lbltext{
+inline constexpr ControlLayout Lbltext{
     "Lbltext", "", 8520, 1080, 2895, 2895, TimesRegular, {}, "Instructions text"};
-inline constexpr ControlSpec Lblinstr{
+inline constexpr ControlLayout Lblinstr{
     "Lblinstr", "Instructions", 8880, 360, 2175, 495, {"Times New Roman", 20.25, true, false}, {}};
-inline constexpr ControlSpec Lblcount{
+inline constexpr ControlLayout Lblcount{
     "Lblcount",        "", 1320, 7560, 855, 615, {"Arial", 9.75, true, false}, 0xFFFFFF,
     "Number of points"};
-inline constexpr ControlSpec Lblnumber{
+inline constexpr ControlLayout Lblnumber{
     "Lblnumber", "Number of Points", 480, 7680, 735, 495, {"Times New Roman", 9.75, true, false},
     {}};
 

@@ -1,5 +1,7 @@
 #include "fake_window.h"
 
+#include "window_texts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,16 +92,8 @@ TEST(Cmdend, EndsTheProgramWithStatusZero) {
 TEST(FormLoad, WritesBothTextsThenResets) {
     FakeWindow w;
     w.form.Form_Load();
-    EXPECT_EQ(w.Lbltext.caption,
-              "1. Click mouse to input points.\n"
-              "2. Press START button to start the algorithm.\n"
-              "3. Press RESET button to clear the background and input points again.\n"
-              "4. Press END button to quit this programme.\n"
-              "5. Slide the scrollbar to adjust the speed of the algorithm.");
-    EXPECT_EQ(
-        w.Lblnote.caption,
-        "1. You must input at least 3 non-collinear points before the START button is enabled.\n"
-        "2. You may input at most 500 points.");
+    EXPECT_EQ(w.Lbltext.caption, InstructionsText);
+    EXPECT_EQ(w.Lblnote.caption, NotesText);
     expectInputPhase(w);
 }
 

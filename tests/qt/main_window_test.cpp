@@ -11,6 +11,8 @@
 
 #include "qt_printers.h"
 
+#include "window_texts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,16 +119,8 @@ TEST_F(MainWindowTest, CaptionsAndFonts) {
 }
 
 TEST_F(MainWindowTest, LoadWritesBothTexts) {
-    EXPECT_EQ(control<QLabel>("Lbltext")->text().toStdString(),
-              "1. Click mouse to input points.\n"
-              "2. Press START button to start the algorithm.\n"
-              "3. Press RESET button to clear the background and input points again.\n"
-              "4. Press END button to quit this programme.\n"
-              "5. Slide the scrollbar to adjust the speed of the algorithm.");
-    EXPECT_EQ(
-        control<QLabel>("Lblnote")->text().toStdString(),
-        "1. You must input at least 3 non-collinear points before the START button is enabled.\n"
-        "2. You may input at most 500 points.");
+    EXPECT_EQ(control<QLabel>("Lbltext")->text().toStdString(), InstructionsText);
+    EXPECT_EQ(control<QLabel>("Lblnote")->text().toStdString(), NotesText);
 }
 
 TEST_F(MainWindowTest, ColoursAndLabelStyles) {

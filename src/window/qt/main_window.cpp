@@ -21,33 +21,36 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QFont toQFont(const FontStyle& style) {
+    QFont font(toQString(style.face));
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    return font;
+}
+
 } // namespace
 
-void MainWindow::place(QWidget& control, const ControlSpec& spec) {
-    control.setObjectName(toQString(spec.name));
-    control.setGeometry(pixelsOf(spec.left, *this), pixelsOf(spec.top, *this),
-                        pixelsOf(spec.width, *this), pixelsOf(spec.height, *this));
-    if (!spec.font.face.empty()) {
-        QFont font(toQString(spec.font.face));
-        font.setPointSizeF(spec.font.points);
-        font.setBold(spec.font.bold);
-        font.setItalic(spec.font.italic);
-        control.setFont(font);
-    }
+void MainWindow::place(QWidget& control, const ControlLayout& entry) {
+    control.setObjectName(toQString(entry.name));
+    control.setGeometry(pixelsOf(entry.left, *this), pixelsOf(entry.top, *this),
+                        pixelsOf(entry.width, *this), pixelsOf(entry.height, *this));
+    if (!entry.font.face.empty())
+        control.setFont(toQFont(entry.font));
     control.setAccessibleName(
-        toQString(spec.accessibleName.empty() ? spec.caption : spec.accessibleName));
+        toQString(entry.accessibleName.empty() ? entry.caption : entry.accessibleName));
     if (auto* label = qobject_cast<QLabel*>(&control)) {
-        label->setText(toQString(spec.caption));
+        label->setText(toQString(entry.caption));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
     }
     if (auto* button = qobject_cast<QPushButton*>(&control)) {
-        button->setText(toQString(spec.caption));
+        button->setText(toQString(entry.caption));
         // The whole face in the button's colour, with a raised edge that sinks while pressed.
         button->setStyleSheet(
             QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
                            "QPushButton:pressed { border-style: inset; }")
-                .arg(toQColor(*spec.color).name()));
+                .arg(toQColor(*entry.color).name()));
     }
 }
 
@@ -57,12 +60,20 @@ void MainWindow::buildLayout() {
     windowPalette.setColor(QPalette::Window, toQColor(layout::WindowColor));
     setPalette(windowPalette);
     setAutoFillBackground(true);
-    QFont windowFont(toQString(layout::WindowFontFace));
-    windowFont.setPointSizeF(layout::WindowFontPoints);
-    setFont(windowFont);
+    setFont(toQFont(layout::WindowFont));
     resize(pixelsOf(layout::RestoredWidth, *this), pixelsOf(layout::RestoredHeight, *this));
 
-    place(Hsbspeed, layout::Hsbspeed);
+    const std::pair<QWidget*, const ControlLayout*> controls[] = {
+        {&Hsbspeed, &layout::Hsbspeed}, {&Cmdend, &layout::Cmdend},
+        {&Cmdreset, &layout::Cmdreset}, {&Cmdstart, &layout::Cmdstart},
+        {&Pichull, &layout::Pichull},   {&Lblslow, &layout::Lblslow},
+        {&Lblfast, &layout::Lblfast},   {&Lblspeed, &layout::Lblspeed},
+        {&Lblnote, &layout::Lblnote},   {&Lblnotes, &layout::Lblnotes},
+        {&Lbltext, &layout::Lbltext},   {&Lblinstr, &layout::Lblinstr},
+        {&Lblcount, &layout::Lblcount}, {&Lblnumber, &layout::Lblnumber}};
+    for (auto [control, entry] : controls)
+        place(*control, *entry);
+
     Hsbspeed.setRange(layout::SpeedMinimum, layout::SpeedMaximum);
     Hsbspeed.setSingleStep(layout::SpeedSmallStep);
     Hsbspeed.setPageStep(layout::SpeedLargeStep);
@@ -70,20 +81,6 @@ void MainWindow::buildLayout() {
     // Only a finished move changes the speed, not every position while the thumb is dragged.
     Hsbspeed.setTracking(false);
     Hsbspeed.setFocusPolicy(Qt::StrongFocus);
-
-    place(Cmdend, layout::Cmdend);
-    place(Cmdreset, layout::Cmdreset);
-    place(Cmdstart, layout::Cmdstart);
-    place(Pichull, layout::Pichull);
-    place(Lblslow, layout::Lblslow);
-    place(Lblfast, layout::Lblfast);
-    place(Lblspeed, layout::Lblspeed);
-    place(Lblnote, layout::Lblnote);
-    place(Lblnotes, layout::Lblnotes);
-    place(Lbltext, layout::Lbltext);
-    place(Lblinstr, layout::Lblinstr);
-    place(Lblcount, layout::Lblcount);
-    place(Lblnumber, layout::Lblnumber);
 
     // The count is the one opaque label: a white box with a thin border, its text centred.
     Lblcount.setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -26,7 +26,7 @@ class MainWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void place(QWidget& control, const ControlSpec& spec);
+    void place(QWidget& control, const ControlLayout& entry);
     void buildLayout();
     void wireEvents();
 
