@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+inline double median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
 // The median of several timed repetitions of an action, in microseconds.
 template <typename Action> double medianMicroseconds(int repetitions, Action&& action) {
     std::vector<double> times;
@@ -15,8 +20,7 @@ template <typename Action> double medianMicroseconds(int repetitions, Action&& a
             std::chrono::steady_clock::now() - start;
         times.push_back(took.count());
     }
-    std::nth_element(times.begin(), times.begin() + repetitions / 2, times.end());
-    return times[repetitions / 2];
+    return median(times);
 }
 
 inline void report(const char* name, double value) {

@@ -71,8 +71,7 @@ void benchPacing() {
     std::vector<double> runs;
     for (int r = 0; r < Repetitions; ++r)
         runs.push_back(timedRun());
-    std::nth_element(runs.begin(), runs.begin() + Repetitions / 2, runs.end());
-    const double runMicroseconds = runs[Repetitions / 2];
+    const double runMicroseconds = median(runs);
     const double bareMicroseconds = medianMicroseconds(Repetitions, bareTimerLoop);
     report("pacing_run_ms", runMicroseconds / 1000);
     report("pacing_ratio", runMicroseconds / bareMicroseconds);

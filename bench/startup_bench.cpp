@@ -30,11 +30,6 @@ double launch(const QString& program) {
     return (painted - started) / 1e6;
 }
 
-double median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 void benchStartup() {

@@ -28,6 +28,9 @@ int setsToRun() {
     return wanted ? std::max(1, std::atoi(wanted)) : 20000;
 }
 
+enum class Kind { Uniform, Duplicates, Collinear, OneSpot, Grid, Circle, Mixed };
+constexpr int KindCount = 7;
+
 class Generator {
   public:
     explicit Generator(unsigned seed) : random(seed) {}
@@ -127,23 +130,31 @@ class Generator {
         return set;
     }
 
+    PointSet make(Kind kind, int n) {
+        switch (kind) {
+        case Kind::Uniform:
+            return uniform(n);
+        case Kind::Duplicates:
+            return duplicates(n);
+        case Kind::Collinear:
+            return collinear(n);
+        case Kind::OneSpot:
+            return oneSpot(n);
+        case Kind::Grid:
+            return grid(n);
+        case Kind::Circle:
+            return circle(n);
+        case Kind::Mixed:
+            break;
+        }
+        return mixed(n);
+    }
+
+    // Any kind but a mixture.
     PointSet pick(int n) {
         if (n == 0)
             return {};
-        switch (between(0, 5)) {
-        case 0:
-            return uniform(n);
-        case 1:
-            return duplicates(n);
-        case 2:
-            return collinear(n);
-        case 3:
-            return oneSpot(n);
-        case 4:
-            return grid(n);
-        default:
-            return circle(n);
-        }
+        return make(static_cast<Kind>(between(0, KindCount - 2)), n);
     }
 
     std::mt19937 random;
@@ -251,9 +262,6 @@ void enterAndRun(Generator& generator, const PointSet& set) {
     ASSERT_TRUE(isHullOf(w.form, w.mod, w.mod.Pointcount));
 }
 
-enum class Kind { Uniform, Duplicates, Collinear, OneSpot, Grid, Circle, Mixed };
-constexpr int KindCount = 7;
-
 class HullProperty : public ::testing::TestWithParam<Kind> {};
 
 TEST_P(HullProperty, EveryRunEndsOnTheExactHull) {
@@ -262,30 +270,7 @@ TEST_P(HullProperty, EveryRunEndsOnTheExactHull) {
     Generator generator(1000 + kind);
     for (int s = 0; s < sets; ++s) {
         const int n = generator.size();
-        PointSet set;
-        switch (GetParam()) {
-        case Kind::Uniform:
-            set = generator.uniform(n);
-            break;
-        case Kind::Duplicates:
-            set = generator.duplicates(n);
-            break;
-        case Kind::Collinear:
-            set = generator.collinear(n);
-            break;
-        case Kind::OneSpot:
-            set = generator.oneSpot(n);
-            break;
-        case Kind::Grid:
-            set = generator.grid(n);
-            break;
-        case Kind::Circle:
-            set = generator.circle(n);
-            break;
-        case Kind::Mixed:
-            set = generator.mixed(n);
-            break;
-        }
+        PointSet set = generator.make(GetParam(), n);
         if (generator.chance(0.3))
             std::shuffle(set.begin(), set.end(), generator.random);
         SCOPED_TRACE("set " + std::to_string(s) + " of " + std::to_string(n) + " points");

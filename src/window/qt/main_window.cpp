@@ -99,16 +99,15 @@ void MainWindow::buildLayout() {
 }
 
 void MainWindow::wireEvents() {
-    connect(&Cmdstart, &QPushButton::clicked, this,
-            [this] { desktop.handle([this] { Form.Cmdstart_Click(); }); });
-    connect(&Cmdreset, &QPushButton::clicked, this,
-            [this] { desktop.handle([this] { Form.Cmdreset_Click(); }); });
-    connect(&Cmdend, &QPushButton::clicked, this,
-            [this] { desktop.handle([this] { Form.Cmdend_Click(); }); });
-    connect(&Hsbspeed, &QScrollBar::valueChanged, this,
-            [this] { desktop.handle([this] { Form.Hsbspeed_Change(); }); });
-    connect(&Tmrdelay, &QTimer::timeout, this,
-            [this] { desktop.handle([this] { Form.Tmrdelay_Timer(); }); });
+    // Each event reaches its handler through the desktop, which reports a run-time error.
+    auto handled = [this](void (Fmhull::*handler)()) {
+        return [this, handler] { desktop.handle([this, handler] { (Form.*handler)(); }); };
+    };
+    connect(&Cmdstart, &QPushButton::clicked, this, handled(&Fmhull::Cmdstart_Click));
+    connect(&Cmdreset, &QPushButton::clicked, this, handled(&Fmhull::Cmdreset_Click));
+    connect(&Cmdend, &QPushButton::clicked, this, handled(&Fmhull::Cmdend_Click));
+    connect(&Hsbspeed, &QScrollBar::valueChanged, this, handled(&Fmhull::Hsbspeed_Change));
+    connect(&Tmrdelay, &QTimer::timeout, this, handled(&Fmhull::Tmrdelay_Timer));
     Pichull.onMouseDown([this](int button, int shift, float x, float y) {
         desktop.handle([&] { Form.Pichull_MouseDown(button, shift, x, y); });
     });
