@@ -2,8 +2,10 @@
 // driven by clicks and the real timer.
 
 #include "message_answerer.h"
+#include "screen_grab.h"
 #include "window/qt/main_window.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -41,6 +43,14 @@ class MainWindowTest : public ::testing::Test {
     }
 
     void click(const char* button) { QTest::mouseClick(control(button), Qt::LeftButton); }
+
+    // A key pressed and released where the window has its focus.
+    void press(Qt::Key key) { QTest::keyClick(window.focusWidget(), key); }
+
+    bool surfaceShownAsDrawn() {
+        PictureBox& surface = window.surface();
+        return shownOnScreen(surface, surface.contentsRect()) == surface.image();
+    }
 
     bool waitForQuestions(std::size_t count) {
         return QTest::qWaitFor([&] { return answerer.shown.size() >= count; }, 20000);
@@ -121,6 +131,10 @@ TEST_F(MainWindowTest, CaptionsAndFonts) {
 TEST_F(MainWindowTest, LoadWritesBothTexts) {
     EXPECT_EQ(control<QLabel>("Lbltext")->text().toStdString(), InstructionsText);
     EXPECT_EQ(control<QLabel>("Lblnote")->text().toStdString(), NotesText);
+    for (const char* name : {"Lbltext", "Lblnote"}) {
+        const auto* label = dynamic_cast<CaptionLabel*>(control(name));
+        EXPECT_TRUE(QRectF(label->contentsRect()).contains(label->textRect())) << name;
+    }
 }
 
 TEST_F(MainWindowTest, ColoursAndLabelStyles) {
@@ -178,13 +192,30 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeFocus) {
               (std::vector<QString>{"Pichull", "Cmdstart", "Cmdreset", "Cmdend", "Hsbspeed"}));
 }
 
-TEST_F(MainWindowTest, EveryControlHasAnAccessibleName) {
-    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        EXPECT_FALSE(child->accessibleName().isEmpty()) << child->objectName().toStdString();
-    EXPECT_EQ(control("Cmdstart")->accessibleName(), "START");
+// A screen reader reads what the window shows: labels by their text, buttons by their caption,
+// the surface and the speed bar by what they are, and the window as a frame with its title.
+TEST_F(MainWindowTest, ScreenReadersGetTheTextsTheWindowShows) {
+    auto name = [](QObject* object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(control("Lbltext")).toStdString(), InstructionsText);
+    EXPECT_EQ(name(control("Lblnote")).toStdString(), NotesText);
+    EXPECT_EQ(name(control("Lblnumber")), "Number of Points");
+    EXPECT_EQ(name(control("Cmdstart")), "START");
+    EXPECT_EQ(name(&window.surface()), "Drawing area");
+    EXPECT_EQ(name(control("Hsbspeed")), "Speed");
+    EXPECT_NE(QAccessible::queryAccessibleInterface(control("Hsbspeed"))->valueInterface(),
+              nullptr);
+    EXPECT_EQ(name(control("Lblcount")), "\n0");
+    clickSurface(QPoint(50, 50));
+    EXPECT_EQ(name(control("Lblcount")), "\n1");
+
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Convex Hull");
 }
 
-TEST_F(MainWindowTest, ScrollBarChangesOnlyWhenAMoveIsFinished) {
+TEST_F(MainWindowTest, SpeedBarChangesWhenAMoveIsFinishedAndKeysMoveItTheWayTheyPoint) {
     auto* speed = control<QScrollBar>("Hsbspeed");
     EXPECT_EQ(speed->minimum(), 0);
     EXPECT_EQ(speed->maximum(), 32767);
@@ -201,21 +232,81 @@ TEST_F(MainWindowTest, ScrollBarChangesOnlyWhenAMoveIsFinished) {
     speed->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(window.timer().interval(), 969) << "one small step left of the right end";
     EXPECT_FALSE(window.timer().isActive());
+
+    // Keys move the thumb towards the end they point at: "fast" on the left, "slow" on the right.
+    speed->setFocus();
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Home, 0},        {Qt::Key_Right, 1000}, {Qt::Key_Down, 2000},
+        {Qt::Key_PageDown, 7000}, {Qt::Key_Left, 6000},  {Qt::Key_Up, 5000},
+        {Qt::Key_PageUp, 0},      {Qt::Key_End, 32767},  {Qt::Key_Home, 0}};
+    for (auto [key, value] : keys) {
+        press(key);
+        EXPECT_EQ(speed->value(), value) << "after key " << key;
+    }
+    // The wheel turned towards the user scrolls right, as on any horizontal scroll bar.
+    QWheelEvent wheel(QPointF(5, 5), speed->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(speed, &wheel);
+    EXPECT_GT(speed->value(), 0);
 }
 
-TEST_F(MainWindowTest, EnterDoesNotPressStart) {
+// Enter presses the button that has the focus, as Space does, and nothing else. After No the
+// focus is on RESET, not on END where the focus chain would put it.
+TEST_F(MainWindowTest, EnterPressesOnlyTheFocusedButton) {
     for (QPoint p : {QPoint(10, 10), QPoint(10, 100), QPoint(100, 10)})
         clickSurface(p);
-    ASSERT_TRUE(control("Cmdstart")->isEnabled());
-    QTest::keyClick(&window, Qt::Key_Return);
-    QTest::keyClick(&window, Qt::Key_Enter);
-    QTest::qWait(20);
-    EXPECT_TRUE(control("Cmdstart")->isEnabled());
+    ASSERT_EQ(window.focusWidget(), &window.surface());
+    press(Qt::Key_Return);
+    press(Qt::Key_Enter);
     EXPECT_TRUE(answerer.shown.empty());
+
+    press(Qt::Key_Tab);
+    ASSERT_EQ(window.focusWidget(), control("Cmdstart"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(answerer.shown.size(), 1u);
+    EXPECT_EQ(window.focusWidget(), control("Cmdreset"));
+    press(Qt::Key_Enter);
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n0");
+    EXPECT_TRUE(endStatuses.empty());
+}
+
+// While a run goes on, the focus is on the speed bar, the one control still at work, and no key
+// that presses a button ends the program. A minimized window is restored for the question; after
+// Yes the focus is back on the surface.
+TEST_F(MainWindowTest, DuringARunKeysChangeOnlyTheSpeed) {
+    answerer.answers.push_back(QMessageBox::Yes);
+    for (QPoint p : {QPoint(20, 30), QPoint(400, 40), QPoint(60, 420), QPoint(200, 200),
+                     QPoint(480, 440), QPoint(250, 100)})
+        clickSurface(p);
+    control<QScrollBar>("Hsbspeed")->setValue(1000);
+    click("Cmdstart");
+    EXPECT_EQ(window.focusWidget(), control("Hsbspeed"));
+    window.showMinimized();
+    bool restored = false;
+    answerer.whenShown = [&](const MessageAnswerer::Shown&) { restored = !window.isMinimized(); };
+
+    const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+    for (int i = 0; window.timer().isActive(); ++i) {
+        press(keys[i % std::size(keys)]);
+        QTest::qWait(5);
+    }
+    ASSERT_TRUE(waitForQuestions(1));
+    EXPECT_TRUE(restored);
+    EXPECT_TRUE(endStatuses.empty());
+    EXPECT_EQ(window.focusWidget(), &window.surface());
 }
 
 // A run through the real window and timer: every point magenta, every hull edge blue.
+// What the screen shows after each step is what the surface drew, and the question stands clear
+// of the drawing.
 TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    int steps = 0;
+    QObject::connect(&window.timer(), &QTimer::timeout, &window, [&] {
+        ++steps;
+        EXPECT_TRUE(surfaceShownAsDrawn()) << "after step " << steps;
+    });
     const QPoint clicked[] = {{20, 30},   {400, 40},  {60, 420}, {200, 200},
                               {480, 440}, {250, 100}, {100, 300}};
     Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
@@ -230,7 +321,10 @@ TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
     EXPECT_EQ(answerer.shown[0].text, "Done! Reset and start again?");
     EXPECT_EQ(answerer.shown[0].icon, QMessageBox::Question);
     EXPECT_EQ(answerer.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    const QRect drawing(window.surface().mapToGlobal(QPoint(0, 0)), window.surface().size());
+    EXPECT_FALSE(answerer.shown[0].place.intersects(drawing));
     QTest::qWait(10);
+    EXPECT_EQ(steps, 4);
 
     const QImage& picture = window.surface().image();
     // Inside points keep their whole dot; hull corners keep the dot under the blue lines.
@@ -256,6 +350,7 @@ TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
     click("Cmdreset");
     EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n0");
     EXPECT_EQ(window.surface().image().pixelColor(210, 35), LightYellow);
+    EXPECT_TRUE(surfaceShownAsDrawn()) << "after RESET";
     clickSurface(QPoint(300, 300));
     EXPECT_EQ(window.surface().image().pixelColor(300, 300), Magenta);
 }

@@ -1,9 +1,16 @@
-// The real program started in its own process: the display check on configured screens, the
-// run-time error report and exit status, closing during a run, and a scaled display.
+// The real program: started in its own process for the display check on configured screens, the
+// run-time error report and exit status, closing during a run and scaled displays; and started
+// in this process the way main starts it.
 
+#include "screen_grab.h"
+#include "window/qt/program.h"
+#include "window_texts.h"
+
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "qt_printers.h"
 
@@ -62,7 +69,7 @@ TEST_F(DisplayCheck, NarrowDisplayIsRefusedWithThreeLinesAndNoWindow) {
     const ProbeRun run = runProbe({}, screenOf(799, 600));
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(
-        run.output.contains("box icon=3 buttons=1024 title=Convex Hull text="
+        run.output.contains("box icon=3 buttons=1024 lines=3 title=Convex Hull text="
                             "This programme must be run at 800 x 600 resolution or higher.\\n"
                             "The current display is not correct.\\n"
                             "Please change the resolution before running the programme again.\n"))
@@ -89,7 +96,7 @@ TEST(RunTimeErrorReport, EachKindIsShownAndEndsTheProgramWithAFailure) {
             runProbe({QStringLiteral("error"), QString::fromUtf8(kind)}, offscreen());
         EXPECT_EQ(run.status, 1) << kind;
         const QRegularExpression box(
-            QStringLiteral("box icon=3 buttons=1024 title=Convex Hull text=.*%1")
+            QStringLiteral("box icon=3 buttons=1024 lines=1 title=Convex Hull text=.*%1")
                 .arg(QString::fromUtf8(named)));
         EXPECT_TRUE(run.output.contains(box)) << run.output.toStdString();
     }
@@ -125,6 +132,41 @@ TEST_F(ScaledDisplay, KeepsTheLayoutAndTheTwipsAndDrawsAtTwiceThePixels) {
               QStringList{"image 525 469"});
     EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("image ")),
               QStringList{"image 1050 938"});
+    EXPECT_EQ(linesStartingWith(scaled.output, QStringLiteral("text ")),
+              linesStartingWith(plain.output, QStringLiteral("text ")));
+    EXPECT_TRUE(plain.output.contains("text Lbltext 187 of 193")) << plain.output.toStdString();
+}
+
+// On any scale, a press in the last device column and row adds a point at the last logical pixel,
+// and a line drawn again in the background colour leaves nothing behind.
+TEST_F(ScaledDisplay, PressesAtTheEdgeCountAndErasedLinesLeaveNothing) {
+    for (const char* factor : {"1.25", "1.5", "2"}) {
+        QProcessEnvironment environment = screenOf(1920, 1200);
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromUtf8(factor));
+        const ProbeRun run = runProbe({QStringLiteral("edges")}, environment);
+        EXPECT_TRUE(run.output.contains("pixels left 0\n")) << factor << run.output.toStdString();
+        EXPECT_TRUE(run.output.contains("edge press: 1 point at 7860 7020\n"))
+            << factor << run.output.toStdString();
+    }
+}
+
+// The way main starts the program: the display check, the load, the window, as they reach the
+// screen.
+TEST(ProgramStart, ShowsTheLoadedWindowAndTheFirstDotOnScreen) {
+    Program program;
+    ASSERT_TRUE(program.start());
+    MainWindow& window = *program.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_EQ(window.findChild<QLabel*>("Lbltext")->text().toStdString(), InstructionsText);
+    EXPECT_EQ(window.findChild<QLabel*>("Lblnote")->text().toStdString(), NotesText);
+    EXPECT_EQ(window.findChild<QLabel*>("Lblcount")->text(), "\n0");
+    EXPECT_FALSE(window.findChild<QWidget*>("Cmdstart")->isEnabled());
+
+    const QPoint dot = window.surface().contentsRect().topLeft() + QPoint(100, 50);
+    QTest::mouseClick(&window.surface(), Qt::LeftButton, Qt::NoModifier, dot);
+    EXPECT_EQ(shownOnScreen(window.surface(), QRect(dot, QSize(1, 1))).pixelColor(0, 0),
+              QColor(255, 0, 255));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "window/qt/program.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,8 +19,9 @@ void printBoxes(MessageAnswerer& answerer) {
     answerer.whenShown = [](const MessageAnswerer::Shown& box) {
         QString text = box.text;
         text.replace('\n', QStringLiteral("\\n"));
-        std::printf("box icon=%d buttons=%d title=%s text=%s\n", static_cast<int>(box.icon),
-                    static_cast<int>(box.buttons), qPrintable(box.title), qPrintable(text));
+        std::printf("box icon=%d buttons=%d lines=%d title=%s text=%s\n",
+                    static_cast<int>(box.icon), static_cast<int>(box.buttons), box.lines,
+                    qPrintable(box.title), qPrintable(text));
         std::fflush(stdout);
     };
 }
@@ -40,6 +42,39 @@ void printLayout(Program& program) {
     std::printf("click %g %g\n", program.pointSet().Xcoord(1), program.pointSet().Ycoord(1));
     const QImage& image = window.surface().image();
     std::printf("image %d %d\n", image.width(), image.height());
+    for (const auto* label : window.findChildren<CaptionLabel*>())
+        std::printf("text %s %g of %d\n", qPrintable(label->objectName()),
+                    label->textRect().height(), label->contentsRect().height());
+}
+
+// Lines drawn and drawn again in the background colour, back to front, then a press in the last
+// device column and row of the surface's inner area, where a scaled display delivers positions
+// between logical pixels.
+void probeEdges(Program& program) {
+    PictureBox& surface = program.window()->surface();
+    const float segments[][4] = {
+        {15, 30, 7860, 7020}, {7860, 15, 0, 6000}, {100.5f, 7.25f, 3333.3f, 4000.7f}};
+    for (const auto& s : segments) {
+        surface.setForeColor(0xFF0000);
+        surface.line(s[0], s[1], s[2], s[3]);
+        surface.setForeColor(surface.backColor());
+        surface.line(s[2], s[3], s[0], s[1]);
+    }
+    const QImage& image = surface.image();
+    int left = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            left += image.pixelColor(x, y) != QColor(255, 255, 192);
+    std::printf("pixels left %d\n", left);
+
+    const QPointF lastPixel = QPointF(surface.contentsRect().bottomRight()) + QPointF(1, 1) -
+                              QPointF(1, 1) / surface.devicePixelRatioF();
+    QMouseEvent press(QEvent::MouseButtonPress, lastPixel, surface.mapToGlobal(lastPixel),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&surface, &press);
+    const Modhull& points = program.pointSet();
+    std::printf("edge press: %d point at %g %g\n", points.Pointcount, points.Xcoord(1),
+                points.Ycoord(1));
 }
 
 // Puts the program in a state that no click can reach, so that the next event raises the error.
@@ -79,6 +114,10 @@ int main(int argc, char** argv) {
 
     if (std::strcmp(mode, "layout") == 0) {
         printLayout(program);
+        return 0;
+    }
+    if (std::strcmp(mode, "edges") == 0) {
+        probeEdges(program);
         return 0;
     }
     if (std::strcmp(mode, "error") == 0) {

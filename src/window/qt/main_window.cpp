@@ -2,8 +2,23 @@
 
 #include "window/qt/units.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QScreen>
+
+namespace {
+
+// Screen readers announce a top-level window as a frame and a drawing surface as a canvas; Qt
+// offers the window, a plain widget, as a filler and the surface, a QFrame, as a frame.
+QAccessibleInterface* accessibleRole(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<MainWindow*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* surface = dynamic_cast<PictureBox*>(object))
+        return new QAccessibleWidget(surface, QAccessible::Canvas);
+    return nullptr;
+}
+
+} // namespace
 
 MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     : desktop(desktop), Hsbspeed(this), Tmrdelay(this), Cmdend(this), Cmdreset(this),
@@ -11,8 +26,10 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
       Lblnotes(this), Lbltext(this), Lblinstr(this), Lblcount(this), Lblnumber(this),
       Form(points, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
                             Tmrdelay, desktop}) {
+    QAccessible::installFactory(accessibleRole);
     buildLayout();
     wireEvents();
+    desktop.setWindow(this, &Pichull);
 }
 
 namespace {
@@ -37,8 +54,9 @@ void MainWindow::place(QWidget& control, const ControlLayout& entry) {
                         pixelsOf(entry.width, *this), pixelsOf(entry.height, *this));
     if (!entry.font.face.empty())
         control.setFont(toQFont(entry.font));
-    control.setAccessibleName(
-        toQString(entry.accessibleName.empty() ? entry.caption : entry.accessibleName));
+    // Labels and buttons are read out by their own text.
+    if (!entry.accessibleName.empty())
+        control.setAccessibleName(toQString(entry.accessibleName));
     if (auto* label = qobject_cast<QLabel*>(&control)) {
         label->setText(toQString(entry.caption));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -46,9 +64,11 @@ void MainWindow::place(QWidget& control, const ControlLayout& entry) {
     }
     if (auto* button = qobject_cast<QPushButton*>(&control)) {
         button->setText(toQString(entry.caption));
-        // The whole face in the button's colour, with a raised edge that sinks while pressed.
+        // The whole face in the button's colour, with a raised edge that sinks while pressed. The
+        // style's own focus frame would tint the face; the button draws a mark of its own.
         button->setStyleSheet(
-            QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
+            QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; "
+                           "outline: none; }"
                            "QPushButton:pressed { border-style: inset; }")
                 .arg(toQColor(*entry.color).name()));
     }
@@ -103,14 +123,33 @@ void MainWindow::wireEvents() {
     auto handled = [this](void (Fmhull::*handler)()) {
         return [this, handler] { desktop.handle([this, handler] { (Form.*handler)(); }); };
     };
-    connect(&Cmdstart, &QPushButton::clicked, this, handled(&Fmhull::Cmdstart_Click));
+    connect(&Cmdstart, &QPushButton::clicked, this, [this] {
+        // Disabling the surface, START and RESET would hand the focus down the chain to END.
+        Hsbspeed.setFocus();
+        desktop.handle([this] { Form.Cmdstart_Click(); });
+        focusAfterRun();
+    });
     connect(&Cmdreset, &QPushButton::clicked, this, handled(&Fmhull::Cmdreset_Click));
     connect(&Cmdend, &QPushButton::clicked, this, handled(&Fmhull::Cmdend_Click));
     connect(&Hsbspeed, &QScrollBar::valueChanged, this, handled(&Fmhull::Hsbspeed_Change));
-    connect(&Tmrdelay, &QTimer::timeout, this, handled(&Fmhull::Tmrdelay_Timer));
+    connect(&Tmrdelay, &QTimer::timeout, this, [this] {
+        desktop.handle([this] { Form.Tmrdelay_Timer(); });
+        focusAfterRun();
+    });
     Pichull.onMouseDown([this](int button, int shift, float x, float y) {
         desktop.handle([&] { Form.Pichull_MouseDown(button, shift, x, y); });
     });
+}
+
+// While a run goes on the focus stays on the speed bar. Once it is over and the question answered,
+// the focus goes where the user goes next: the surface after Yes, RESET after No.
+void MainWindow::focusAfterRun() {
+    if (Tmrdelay.isActive() || desktop.hasEnded())
+        return;
+    if (Pichull.isEnabled())
+        Pichull.setFocus();
+    else
+        Cmdreset.setFocus();
 }
 
 void MainWindow::load() {

@@ -3,9 +3,12 @@
 #include "engine/modhull.h"
 #include "window/fmhull.h"
 #include "window/layout.h"
-#include "window/qt/controls.h"
+#include "window/qt/caption_label.h"
+#include "window/qt/command_button.h"
 #include "window/qt/picture_box.h"
 #include "window/qt/qt_desktop.h"
+#include "window/qt/speed_bar.h"
+#include "window/qt/step_timer.h"
 
 #include <QWidget>
 
@@ -29,6 +32,7 @@ class MainWindow : public QWidget {
     void place(QWidget& control, const ControlLayout& entry);
     void buildLayout();
     void wireEvents();
+    void focusAfterRun();
 
     QtDesktop& desktop;
     SpeedBar Hsbspeed;

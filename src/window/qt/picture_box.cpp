@@ -1,5 +1,6 @@
 #include "window/qt/picture_box.h"
 
+#include "window/qt/focus_mark.h"
 #include "window/qt/units.h"
 
 #include <QMouseEvent>
@@ -79,13 +80,18 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image());
+    // Over the sunken edge, which the picture never covers.
+    if (hasFocus())
+        drawFocusMark(painter, *this, rect());
 }
 
+// A press delivers the twips of the logical pixel it falls in. A scaled display reports positions
+// between logical pixels, which would put a press in the last device column beyond the area.
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF inner = event->position() - contentsRect().topLeft();
     const double perPixel = twipsPerPixel(*this);
     if (mouseDown)
         mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
-                  static_cast<float>(inner.x() * perPixel),
-                  static_cast<float>(inner.y() * perPixel));
+                  static_cast<float>(std::floor(inner.x()) * perPixel),
+                  static_cast<float>(std::floor(inner.y()) * perPixel));
 }

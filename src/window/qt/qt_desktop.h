@@ -3,6 +3,9 @@
 #include "window/services.h"
 #include "window/startup.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 
 // Modal message boxes, the end of the program, and the report of a run-time error.
@@ -13,6 +16,9 @@ class QtDesktop : public Desktop {
     using QuitEventLoop = std::function<void(int status)>;
 
     explicit QtDesktop(QuitEventLoop quit = defaultQuit()) : quitEventLoop(std::move(quit)) {}
+
+    // The window the message boxes belong to, and its drawing area, which they leave in view.
+    void setWindow(QWidget* owner, QWidget* drawing);
 
     int messageBox(const std::string& prompt, int style, const std::string& title) override;
     void end(int status) override;
@@ -26,8 +32,12 @@ class QtDesktop : public Desktop {
 
   private:
     static QuitEventLoop defaultQuit();
+    void bringWindowForward();
+    QRect drawingOnScreen() const;
 
     QuitEventLoop quitEventLoop;
+    QPointer<QWidget> window;
+    QPointer<QWidget> drawingArea;
     bool ended = false;
     int status = 0;
 };
