@@ -353,6 +353,8 @@ TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
     EXPECT_TRUE(surfaceShownAsDrawn()) << "after RESET";
     clickSurface(QPoint(300, 300));
     EXPECT_EQ(window.surface().image().pixelColor(300, 300), Magenta);
+    click("Cmdreset");
+    EXPECT_TRUE(surfaceShownAsDrawn()) << "after RESET during input";
 }
 
 TEST_F(MainWindowTest, YesStartsAgainAndThreePointsAskAtOnce) {
