@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-install_missing_packages
+# The package and menu entry tests need the Debian packaging tools and the entry validator.
+install_missing_packages desktop-file-utils dpkg-dev file
 build_preset release
 build_preset ci
 

@@ -20,7 +20,10 @@ install_missing_packages() {
         "${missing[@]}" >/dev/null
 }
 
+# Configures and builds a preset: everything, or only the targets named after it.
 build_preset() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" ${1:+--target "$@"}
 }

@@ -1,16 +1,11 @@
+# Installs under a prefix that is not on the PATH and checks that the menu entry starts the
+# installed program by its full path, with its icon.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(installed bin/convex-hull share/applications/convex-hull.desktop
-                  share/icons/hicolor/scalable/apps/convex-hull.svg)
-  if(NOT EXISTS "${PREFIX}/${installed}")
-    message(FATAL_ERROR "not installed: ${installed}")
-  endif()
-endforeach()
-file(READ "${PREFIX}/share/applications/convex-hull.desktop" entry)
-if(NOT entry MATCHES "\nExec=convex-hull\n" OR NOT entry MATCHES "\nIcon=convex-hull\n")
-  message(FATAL_ERROR "the menu entry does not start the program with its icon")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/menu_entry_check.cmake)
+check_installed_files("${PREFIX}")
+check_menu_entry("${PREFIX}/share/applications/convex-hull.desktop" "${PREFIX}/bin/convex-hull")
