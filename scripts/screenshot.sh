@@ -1,37 +1,81 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: the real program under a virtual display, forty points clicked in,
-# a whole run at the fastest speed, the question answered No, and the window photographed.
+# Makes docs/run.gif and docs/screenshot.png from the real program on a virtual display with a
+# window manager: points clicked in, START at the slow end of the speed bar, one frame per step,
+# and the finished hull with the question "Done! Reset and start again?", which is the screenshot.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-
-install_missing_packages xvfb xauth xdotool imagemagick
-build_preset release
+source scripts/virtual_display.sh
 
 if [ -z "${SCREENSHOT_DISPLAY_READY:-}" ]; then
+    install_missing_packages xvfb xauth openbox xdotool imagemagick
+    build_preset release convex-hull
     exec env SCREENSHOT_DISPLAY_READY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
+start_window_manager
 ./build/release/convex-hull &
 program=$!
-trap 'kill $program 2>/dev/null || true' EXIT
+frames=$(mktemp -d)
+trap 'kill $program 2>/dev/null || true; rm -rf "$frames"' EXIT
 
 window=$(xdotool search --sync --name '^Convex Hull$' | head -n 1)
-# There is no window manager to maximize it: give it room for the whole layout.
-xdotool windowsize --sync "$window" 785 561
-sleep 0.5
+sleep 1
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# The maximized window's title bar and layout, with room on the right for the question.
+area=840x600+0+0
+frame_args=()
+last=""
+# Photographs the screen and keeps the picture, for the given hundredths of a second, unless it
+# shows nothing new.
+photograph() {
+    local file
+    file="$frames/$(printf '%03d' ${#frame_args[@]}).png"
+    import -window root -crop "$area" +repage "$file"
+    local sum
+    sum=$(md5sum <"$file")
+    if [ "$sum" = "$last" ]; then
+        rm "$file"
+        return
+    fi
+    last=$sum
+    frame_args+=(-delay "$1" "$file")
+}
 
-# The drawing area's inner corner is at (18, 18) in the window.
-awk 'BEGIN { srand(7); for (i = 0; i < 40; i++) printf "%d %d\n", 18 + 40 + int(rand() * 440), 18 + 40 + int(rand() * 390) }' |
-    while read -r x y; do click "$x" "$y"; done
+# Clicks a point of the drawing area, whose inner corner is at (18, 18) in the window. Synthetic
+# clicks too close together can be lost under a window manager.
+click() {
+    xdotool mousemove --window "$window" "$1" "$2"
+    sleep 0.05
+    xdotool click 1
+    sleep 0.1
+}
+
+# The slowest pace, one step a second: from the drawing area, Shift+Tab reaches the speed bar.
+xdotool key shift+Tab End
+photograph 80
+
+awk 'BEGIN { srand(11); for (i = 0; i < 15; i++) printf "%d %d\n", 18 + 30 + int(rand() * 460), 18 + 30 + int(rand() * 410) }' >"$frames/points"
+clicked=0
+while read -r x y; do
+    click "$x" "$y"
+    clicked=$((clicked + 1))
+    if [ $((clicked % 5)) -eq 0 ]; then photograph 70; fi
+done <"$frames/points"
+
 click 216 524 # START
-sleep 2
+xdotool mousemove --window "$window" 900 700
+sleep 0.3
+photograph 120
 
-# The completion question is the newest window; Escape answers No and leaves the picture.
-question=$(xdotool search --name '^Convex Hull$' | grep -v "^$window\$" | tail -n 1)
-xdotool windowfocus --sync "$question" key Escape
+# One frame per step until the question comes up.
+while [ "$(xdotool search --name '^Convex Hull$' | wc -l)" -lt 2 ]; do
+    photograph 100
+    sleep 0.25
+done
 sleep 0.5
-import -window "$window" docs/screenshot.png
-echo "Wrote docs/screenshot.png"
+photograph 400
+cp "${frame_args[-1]}" docs/screenshot.png
+
+convert "${frame_args[@]}" -loop 0 -layers Optimize docs/run.gif
+echo "Wrote docs/screenshot.png and docs/run.gif ($(((${#frame_args[@]}) / 3)) frames)"
