@@ -7,13 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 source scripts/virtual_display.sh
 
-if [ -z "${SCREENSHOT_DISPLAY_READY:-}" ]; then
-    install_missing_packages xvfb xauth openbox xdotool imagemagick
-    build_preset release convex-hull
-    exec env SCREENSHOT_DISPLAY_READY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-
-start_window_manager
+use_virtual_display "scripts/$(basename "$0")" "$@"
 ./build/release/convex-hull &
 program=$!
 frames=$(mktemp -d)
