@@ -42,9 +42,10 @@ void printLayout(Program& program) {
     std::printf("click %g %g\n", program.pointSet().Xcoord(1), program.pointSet().Ycoord(1));
     const QImage& image = window.surface().image();
     std::printf("image %d %d\n", image.width(), image.height());
-    for (const auto* label : window.findChildren<CaptionLabel*>())
-        std::printf("text %s %g of %d\n", qPrintable(label->objectName()),
-                    label->textRect().height(), label->contentsRect().height());
+    for (const auto* label : window.findChildren<CaptionLabel*>()) {
+        const bool fits = QRectF(label->contentsRect()).contains(label->textRect());
+        std::printf("text %s %s\n", qPrintable(label->objectName()), fits ? "fits" : "cut off");
+    }
 }
 
 // Lines drawn and drawn again in the background colour, back to front, then a press in the last
