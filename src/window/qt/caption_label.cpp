@@ -20,10 +20,11 @@ void CaptionLabel::layOut(QTextLayout& lines) const {
 
     const QRect area = contentsRect();
     const qreal baseline = qRound(QFontMetricsF(font()).ascent());
+    const int height = lineHeight();
     lines.beginLayout();
     for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) {
         line.setLineWidth(area.width());
-        const qreal top = area.top() + line.lineNumber() * lineHeight();
+        const qreal top = area.top() + line.lineNumber() * height;
         line.setPosition(QPointF(area.left(), top + baseline - line.ascent()));
     }
     lines.endLayout();

@@ -123,17 +123,18 @@ void MainWindow::wireEvents() {
     auto handled = [this](void (Fmhull::*handler)()) {
         return [this, handler] { desktop.handle([this, handler] { (Form.*handler)(); }); };
     };
-    connect(&Cmdstart, &QPushButton::clicked, this, [this] {
-        // Disabling the surface, START and RESET would hand the focus down the chain to END.
-        Hsbspeed.setFocus();
-        desktop.handle([this] { Form.Cmdstart_Click(); });
-        focusAfterRun();
-    });
+    connect(&Cmdstart, &QPushButton::clicked, this,
+            [this, start = handled(&Fmhull::Cmdstart_Click)] {
+                // Disabling the surface, START and RESET would pass the focus on to END.
+                Hsbspeed.setFocus();
+                start();
+                focusAfterRun();
+            });
     connect(&Cmdreset, &QPushButton::clicked, this, handled(&Fmhull::Cmdreset_Click));
     connect(&Cmdend, &QPushButton::clicked, this, handled(&Fmhull::Cmdend_Click));
     connect(&Hsbspeed, &QScrollBar::valueChanged, this, handled(&Fmhull::Hsbspeed_Change));
-    connect(&Tmrdelay, &QTimer::timeout, this, [this] {
-        desktop.handle([this] { Form.Tmrdelay_Timer(); });
+    connect(&Tmrdelay, &QTimer::timeout, this, [this, step = handled(&Fmhull::Tmrdelay_Timer)] {
+        step();
         focusAfterRun();
     });
     Pichull.onMouseDown([this](int button, int shift, float x, float y) {
