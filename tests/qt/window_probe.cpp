@@ -33,7 +33,8 @@ void clickPoints(MainWindow& window, std::initializer_list<QPoint> pixels) {
 
 void printLayout(Program& program) {
     MainWindow& window = *program.window();
-    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child :
+         window.clientArea().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect g = child->geometry();
         std::printf("control %s %d %d %d %d\n", qPrintable(child->objectName()), g.x(), g.y(),
                     g.width(), g.height());
@@ -70,9 +71,14 @@ void probeEdges(Program& program) {
 
     const QPointF lastPixel = QPointF(surface.contentsRect().bottomRight()) + QPointF(1, 1) -
                               QPointF(1, 1) / surface.devicePixelRatioF();
-    QMouseEvent press(QEvent::MouseButtonPress, lastPixel, surface.mapToGlobal(lastPixel),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&surface, &press);
+    // Handed to the window as the platform hands it a press, so that the window's own rounding of
+    // the position on its way to the surface takes place.
+    QWidget& window = *program.window();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        qt_handleMouseEvent(window.windowHandle(), surface.mapTo(&window, lastPixel),
+                            surface.mapToGlobal(lastPixel),
+                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::LeftButton, type, Qt::NoModifier, 0);
     const Modhull& points = program.pointSet();
     std::printf("edge press: %d point at %g %g\n", points.Pointcount, points.Xcoord(1),
                 points.Ycoord(1));

@@ -3,6 +3,9 @@
 // A window made of recording and scripted stand-ins for the toolkit, so that the engine and the
 // event handlers run and can be inspected without a screen.
 
+#include "teach/lesson.h"
+#include "teach/message_watch.h"
+#include "teach/timer_hold.h"
 #include "window/fmhull.h"
 
 #include <deque>
@@ -123,6 +126,19 @@ class ScriptedDesktop : public Desktop {
     int endStatus = -1;
 };
 
+class RecordingLessonView : public LessonView {
+  public:
+    void showStatus(const std::string& text) override { status = text; }
+    void showOverlay(const Overlay& shown) override { overlay = shown; }
+    void showActions(const RunActions& shown) override { actions = shown; }
+
+    std::string status;
+    Overlay overlay;
+    RunActions actions;
+};
+
+// The window's controls, with the step timer and the message boxes seen through the lesson's
+// hold and watch as the real window has them.
 struct FakeWindow {
     Modhull mod;
     RecordingSurface Pichull;
@@ -131,8 +147,16 @@ struct FakeWindow {
     FakeScrollBar Hsbspeed;
     FakeTimer Tmrdelay;
     ScriptedDesktop desktop;
+    TimerHold hold{Tmrdelay};
+    MessageWatch watch{desktop};
     Fmhull form{mod, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
-                              Tmrdelay, desktop}};
+                              hold, watch}};
+    RecordingLessonView view;
+    Lesson lesson{form, mod, Pichull, Cmdreset, hold, view};
+
+    FakeWindow() {
+        watch.beforeEachMessage([this] { lesson.beforeMessage(); });
+    }
 
     void setPoint(int16_t i, float x, float y) {
         mod.Xcoord(i) = x;

@@ -4,7 +4,10 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 
 namespace {
 
@@ -21,14 +24,20 @@ QAccessibleInterface* accessibleRole(const QString&, QObject* object) {
 } // namespace
 
 MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
-    : desktop(desktop), Hsbspeed(this), Tmrdelay(this), Cmdend(this), Cmdreset(this),
-      Cmdstart(this), Pichull(this), Lblslow(this), Lblfast(this), Lblspeed(this), Lblnote(this),
-      Lblnotes(this), Lbltext(this), Lblinstr(this), Lblcount(this), Lblnumber(this),
-      Form(points, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
-                            Tmrdelay, desktop}) {
+    : desktop(desktop), client(this), Hsbspeed(&client), Tmrdelay(this), Cmdend(&client),
+      Cmdreset(&client), Cmdstart(&client), Pichull(&client), Lblslow(&client), Lblfast(&client),
+      Lblspeed(&client), Lblnote(&client), Lblnotes(&client), Lbltext(&client), Lblinstr(&client),
+      Lblcount(&client), Lblnumber(&client), hold(Tmrdelay), watch(desktop),
+      Form(points,
+           Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, hold, watch}),
+      display(this, *statusBar(), Pichull),
+      Teacher(Form, points, Pichull, Cmdreset, hold, display) {
     QAccessible::installFactory(accessibleRole);
+    setCentralWidget(&client);
     buildLayout();
+    buildMenus();
     wireEvents();
+    wireLesson();
     desktop.setWindow(this, &Pichull);
 }
 
@@ -76,12 +85,15 @@ void MainWindow::place(QWidget& control, const ControlLayout& entry) {
 
 void MainWindow::buildLayout() {
     setWindowTitle(QString::fromStdString(Title));
-    QPalette windowPalette = palette();
+    QPalette windowPalette = client.palette();
     windowPalette.setColor(QPalette::Window, toQColor(layout::WindowColor));
-    setPalette(windowPalette);
-    setAutoFillBackground(true);
-    setFont(toQFont(layout::WindowFont));
-    resize(pixelsOf(layout::RestoredWidth, *this), pixelsOf(layout::RestoredHeight, *this));
+    client.setPalette(windowPalette);
+    client.setAutoFillBackground(true);
+    client.setFont(toQFont(layout::WindowFont));
+    // The restored window keeps its client area; the menus and the status line come on top.
+    resize(pixelsOf(layout::RestoredWidth, *this),
+           pixelsOf(layout::RestoredHeight, *this) + menuBar()->sizeHint().height() +
+               statusBar()->sizeHint().height());
 
     const std::pair<QWidget*, const ControlLayout*> controls[] = {
         {&Hsbspeed, &layout::Hsbspeed}, {&Cmdend, &layout::Cmdend},
@@ -118,39 +130,109 @@ void MainWindow::buildLayout() {
     Pichull.setFocus();
 }
 
+void MainWindow::buildMenus() {
+    QMenuBar& menus = *menuBar();
+    display.addMenus(menus);
+    QMenu* help = menus.addMenu(QStringLiteral("&Help"));
+    QAction* keys = help->addAction(QStringLiteral("Keyboard and Mouse"), this,
+                                    &MainWindow::showHelp);
+    keys->setShortcut(QKeySequence::HelpContents);
+    help->addAction(QStringLiteral("About Convex Hull"), this, &MainWindow::showAbout);
+}
+
 void MainWindow::wireEvents() {
     // Each event reaches its handler through the desktop, which reports a run-time error.
-    auto handled = [this](void (Fmhull::*handler)()) {
-        return [this, handler] { desktop.handle([this, handler] { (Form.*handler)(); }); };
+    auto handled = [this](auto handler) {
+        return [this, handler] { desktop.handle([this, handler] { handler(this); }); };
     };
     connect(&Cmdstart, &QPushButton::clicked, this,
-            [this, start = handled(&Fmhull::Cmdstart_Click)] {
+            [this, start = handled([](MainWindow* w) { w->Teacher.start(); })] {
                 // Disabling the surface, START and RESET would pass the focus on to END.
                 Hsbspeed.setFocus();
                 start();
                 focusAfterRun();
             });
-    connect(&Cmdreset, &QPushButton::clicked, this, handled(&Fmhull::Cmdreset_Click));
-    connect(&Cmdend, &QPushButton::clicked, this, handled(&Fmhull::Cmdend_Click));
-    connect(&Hsbspeed, &QScrollBar::valueChanged, this, handled(&Fmhull::Hsbspeed_Change));
-    connect(&Tmrdelay, &QTimer::timeout, this, [this, step = handled(&Fmhull::Tmrdelay_Timer)] {
-        step();
-        focusAfterRun();
-    });
+    connect(&Cmdreset, &QPushButton::clicked, this,
+            handled([](MainWindow* w) { w->Teacher.reset(); }));
+    connect(&Cmdend, &QPushButton::clicked, this,
+            handled([](MainWindow* w) { w->Form.Cmdend_Click(); }));
+    connect(&Hsbspeed, &QScrollBar::valueChanged, this,
+            handled([](MainWindow* w) { w->Form.Hsbspeed_Change(); }));
+    connect(&Tmrdelay, &QTimer::timeout, this,
+            [this, step = handled([](MainWindow* w) { w->Teacher.tick(); })] {
+                step();
+                focusAfterRun();
+            });
     Pichull.onMouseDown([this](int button, int shift, float x, float y) {
         desktop.handle([&] { Form.Pichull_MouseDown(button, shift, x, y); });
     });
 }
 
-// While a run goes on the focus stays on the speed bar. Once it is over and the question answered,
-// the focus goes where the user goes next: the surface after Yes, RESET after No.
+// The run commands act through the lesson. A command that sets a run going disables RESET, which
+// would pass its focus on to END: during a run the focus is on the speed bar.
+void MainWindow::wireLesson() {
+    watch.beforeEachMessage([this] { Teacher.beforeMessage(); });
+    const std::pair<QAction*, void (Lesson::*)()> commands[] = {
+        {&display.pause, &Lesson::pauseOrResume},
+        {&display.stepForward, &Lesson::stepForward},
+        {&display.stepBack, &Lesson::stepBack},
+        {&display.runAgain, &Lesson::runAgain}};
+    for (auto [action, command] : commands) {
+        connect(action, &QAction::triggered, this, [this, command] {
+            if (Cmdreset.hasFocus())
+                Hsbspeed.setFocus();
+            desktop.handle([this, command] { (Teacher.*command)(); });
+            focusAfterRun();
+        });
+    }
+    connect(&display.showEachStep, &QAction::toggled, this,
+            [this](bool on) { desktop.handle([this, on] { Teacher.showEachStep(on); }); });
+}
+
+// While a run goes on or is paused the focus stays where it is. Once it is over and the question
+// answered, the focus goes where the user goes next: the surface after Yes, and after No the speed
+// bar, where a stray Enter or Space loses nothing.
 void MainWindow::focusAfterRun() {
-    if (Tmrdelay.isActive() || desktop.hasEnded())
+    if (Tmrdelay.isActive() || Teacher.isPaused() || desktop.hasEnded())
         return;
     if (Pichull.isEnabled())
         Pichull.setFocus();
     else
-        Cmdreset.setFocus();
+        Hsbspeed.setFocus();
+}
+
+void MainWindow::showHelp() {
+    auto keysOf = [](const QAction& action) {
+        QStringList keys;
+        for (const QKeySequence& key : action.shortcuts())
+            keys << key.toString(QKeySequence::NativeText);
+        return keys.join(QStringLiteral(" or "));
+    };
+    QString text = QStringLiteral(
+        "Mouse\n"
+        "Click in the yellow drawing area: add a point (any button, at most 500).\n"
+        "Click START, RESET or END: start a run, clear the drawing, quit.\n"
+        "Drag or click the speed bar: a shorter or longer pause between steps.\n"
+        "\n"
+        "Keyboard\n"
+        "Tab, Shift+Tab: move the focus between the drawing area, the buttons and the speed bar.\n"
+        "Space, Enter, Return: press the button that has the focus.\n"
+        "Left, Up, Page Up: faster. Right, Down, Page Down: slower. Home, End: either end.\n");
+    for (const QAction* action : {&display.pause, &display.stepForward, &display.stepBack,
+                                  &display.runAgain, &display.showEachStep})
+        text += keysOf(*action) + QStringLiteral(": ") + action->text() + '\n';
+    text += QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText) +
+            QStringLiteral(": this list.");
+    QMessageBox::information(this, QString::fromStdString(Title), text);
+}
+
+void MainWindow::showAbout() {
+    QMessageBox::about(this, QStringLiteral("About Convex Hull"),
+                       QStringLiteral("Convex Hull %1\n\n"
+                                      "Watch the incremental convex hull algorithm at work: "
+                                      "click up to 500 points, press START, and follow the hull "
+                                      "as it grows one point per step.")
+                           .arg(QStringLiteral(HULL_VERSION)));
 }
 
 void MainWindow::load() {

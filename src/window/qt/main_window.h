@@ -1,20 +1,24 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "teach/lesson.h"
+#include "teach/message_watch.h"
+#include "teach/timer_hold.h"
 #include "window/fmhull.h"
 #include "window/layout.h"
 #include "window/qt/caption_label.h"
 #include "window/qt/command_button.h"
+#include "window/qt/lesson_display.h"
 #include "window/qt/picture_box.h"
 #include "window/qt/qt_desktop.h"
 #include "window/qt/speed_bar.h"
 #include "window/qt/step_timer.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
-// The window Fmhull in Qt: its fifteen controls at their fixed places, each event wired to its
-// handler.
-class MainWindow : public QWidget {
+// The window Fmhull in Qt: its fifteen controls at their fixed places in the client area, each
+// event wired to its handler; above them the menus, below them the status line of a lesson.
+class MainWindow : public QMainWindow {
   public:
     MainWindow(Modhull& points, QtDesktop& desktop);
 
@@ -24,6 +28,9 @@ class MainWindow : public QWidget {
     Fmhull& form() { return Form; }
     PictureBox& surface() { return Pichull; }
     StepTimer& timer() { return Tmrdelay; }
+    QWidget& clientArea() { return client; }
+    Lesson& lesson() { return Teacher; }
+    LessonDisplay& lessonDisplay() { return display; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,15 +38,24 @@ class MainWindow : public QWidget {
   private:
     void place(QWidget& control, const ControlLayout& entry);
     void buildLayout();
+    void buildMenus();
     void wireEvents();
+    void wireLesson();
     void focusAfterRun();
+    void showHelp();
+    void showAbout();
 
     QtDesktop& desktop;
+    QWidget client;
     SpeedBar Hsbspeed;
     StepTimer Tmrdelay;
     CommandButton Cmdend, Cmdreset, Cmdstart;
     PictureBox Pichull;
     CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
         Lblnumber;
+    TimerHold hold;
+    MessageWatch watch;
     Fmhull Form;
+    LessonDisplay display;
+    Lesson Teacher;
 };

@@ -76,19 +76,53 @@ void PictureBox::repaintPixels(const QRectF& touched) {
     update(touched.toAlignedRect().translated(contentsRect().topLeft()));
 }
 
+void PictureBox::setOverlay(const Overlay& marks) {
+    if (marks == overlay)
+        return;
+    overlay = marks;
+    update(contentsRect());
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image());
+    paintOverlay(painter);
     // Over the sunken edge, which the picture never covers.
     if (hasFocus())
         drawFocusMark(painter, *this, rect());
 }
 
+// The edges a step made obsolete in dashed red, the point it inserted in an orange ring, and the
+// hull's corners in dark blue squares, so that they stand out from the points inside.
+void PictureBox::paintOverlay(QPainter& painter) const {
+    painter.save();
+    painter.setClipRect(contentsRect());
+    painter.translate(contentsRect().topLeft());
+    auto centre = [this](Overlay::Spot spot) {
+        const QPointF pixel = toPixels(spot.x, spot.y);
+        return QPointF(std::floor(pixel.x()) + 0.5, std::floor(pixel.y()) + 0.5);
+    };
+    painter.setPen(QPen(QColor(220, 0, 0), 2, Qt::DashLine));
+    for (const Overlay::Segment& edge : overlay.obsolete)
+        painter.drawLine(centre(edge.from), centre(edge.to));
+    painter.setPen(QPen(QColor(0, 0, 140), 2));
+    for (const Overlay::Spot& corner : overlay.corners)
+        painter.drawRect(QRectF(centre(corner) - QPointF(4, 4), QSizeF(8, 8)));
+    if (overlay.inserted) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(255, 128, 0), 2));
+        painter.drawEllipse(centre(*overlay.inserted), 8, 8);
+    }
+    painter.restore();
+}
+
 // A press delivers the twips of the logical pixel it falls in. A scaled display reports positions
-// between logical pixels, which would put a press in the last device column beyond the area.
+// between logical pixels, and the window has already rounded the local position to a whole one on
+// its way here, which would put a press in the last device column beyond the area: the global
+// position keeps the fraction.
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF inner = event->position() - contentsRect().topLeft();
+    const QPointF inner = mapFromGlobal(event->globalPosition()) - contentsRect().topLeft();
     const double perPixel = twipsPerPixel(*this);
     if (mouseDown)
         mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),

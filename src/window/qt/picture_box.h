@@ -1,5 +1,6 @@
 #pragma once
 
+#include "teach/lesson_view.h"
 #include "window/services.h"
 
 #include <QFrame>
@@ -21,6 +22,8 @@ class PictureBox : public QFrame, public Surface {
     void onMouseDown(MouseDown handler) { mouseDown = std::move(handler); }
     // The picture drawn so far, one pixel of it per device pixel of the inner area.
     QImage& image();
+    // Marks shown over the picture, never drawn into it.
+    void setOverlay(const Overlay& marks);
 
     void setForeColor(Color color) override;
     Color backColor() const override { return BackColor; }
@@ -38,9 +41,11 @@ class PictureBox : public QFrame, public Surface {
   private:
     QPointF toPixels(float x, float y) const;
     void repaintPixels(const QRectF& touched);
+    void paintOverlay(QPainter& painter) const;
 
     QImage picture;
     QColor foreColor;
     int drawWidth = 1;
     MouseDown mouseDown;
+    Overlay overlay;
 };

@@ -1,0 +1,186 @@
+#include "teach/lesson.h"
+
+Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset,
+               TimerHold& timer, LessonView& view)
+    : form(form), points(points), Pichull(Pichull), Cmdreset(Cmdreset), timer(timer), view(view) {}
+
+// The window keeps its phase in its controls; a held timer that the run still wants is a pause.
+Lesson::Phase Lesson::phase() const {
+    if (Pichull.isEnabled())
+        return Phase::Input;
+    if (!timer.isEnabled())
+        return Phase::Finished;
+    return timer.isHeld() ? Phase::Paused : Phase::Running;
+}
+
+// Step 0 is the first triangle; step k inserts point k + 3.
+int Lesson::step() const {
+    return points.Pointcount == 3 ? 0 : form.Curpoint - 3;
+}
+
+int Lesson::steps() const {
+    return points.Pointcount - 3;
+}
+
+RunActions Lesson::actions() const {
+    const Phase now = phase();
+    const bool going = now == Phase::Running || now == Phase::Paused;
+    const bool finished = now == Phase::Finished;
+    return {.pause = going,
+            .paused = now == Phase::Paused,
+            .stepForward = going,
+            .stepBack = going ? step() > 0 : finished && steps() > 0,
+            .runAgain = now == Phase::Paused || finished};
+}
+
+void Lesson::start() {
+    timer.release();
+    report.reset();
+    follow(&Fmhull::Cmdstart_Click);
+    show();
+}
+
+void Lesson::tick() {
+    follow(&Fmhull::Tmrdelay_Timer);
+    show();
+}
+
+void Lesson::reset() {
+    form.Cmdreset_Click();
+    // A paused run is given up: its next tick must never come.
+    timer.setEnabled(false);
+    timer.release();
+    show();
+}
+
+void Lesson::beforeMessage() {
+    observe();
+}
+
+// Runs one of the window's handlers that starts a run or inserts a point, noting the hull before
+// it so that the step can be told once it is done.
+void Lesson::follow(void (Fmhull::*handler)()) {
+    before = edgesOf(form);
+    observing = true;
+    (form.*handler)();
+    observe();
+    // A run that ended while held leaves no hold behind.
+    if (!timer.isEnabled())
+        timer.release();
+}
+
+void Lesson::observe() {
+    if (!observing)
+        return;
+    observing = false;
+    const EdgeList after = edgesOf(form);
+    report = step() == 0 ? reportFirstTriangle(after)
+                         : reportStep(points, form.Curpoint, before, after);
+    show();
+}
+
+void Lesson::pause() {
+    timer.hold();
+    // While paused, RESET gives the run up as it would after the question.
+    Cmdreset.setEnabled(true);
+}
+
+void Lesson::resume() {
+    Cmdreset.setEnabled(false);
+    form.Hsbspeed_Change();
+    timer.release();
+}
+
+void Lesson::pauseOrResume() {
+    if (phase() == Phase::Running)
+        pause();
+    else if (phase() == Phase::Paused)
+        resume();
+    show();
+}
+
+void Lesson::stepForward() {
+    if (!actions().stepForward)
+        return;
+    if (phase() == Phase::Running)
+        pause();
+    follow(&Fmhull::Tmrdelay_Timer);
+    show();
+}
+
+void Lesson::stepBack() {
+    if (!actions().stepBack)
+        return;
+    replayTo(step() - 1);
+    pause();
+    show();
+}
+
+void Lesson::runAgain() {
+    if (!actions().runAgain)
+        return;
+    replayTo(0);
+    if (phase() == Phase::Paused)
+        resume();
+    show();
+}
+
+// The picture, the hull and the step as a straight run leaves them after the given step: the
+// points as they were clicked, START, then one tick per step, all while the timer is held.
+void Lesson::replayTo(int target) {
+    timer.hold();
+    Pichull.clear();
+    Pichull.setDrawWidth(3);
+    Pichull.setForeColor(Magenta);
+    for (int i = 1; i <= points.Pointcount; ++i)
+        Pichull.dot(points.Xcoord(i), points.Ycoord(i));
+    if (target == 0)
+        follow(&Fmhull::Cmdstart_Click);
+    else
+        form.Cmdstart_Click();
+    for (int k = 1; k <= target; ++k) {
+        if (k == target)
+            follow(&Fmhull::Tmrdelay_Timer);
+        else
+            form.Tmrdelay_Timer();
+    }
+}
+
+void Lesson::showEachStep(bool on) {
+    eachStep = on;
+    show();
+}
+
+void Lesson::show() {
+    const Phase now = phase();
+    view.showActions(actions());
+    if (now == Phase::Input || !report) {
+        view.showStatus({});
+        view.showOverlay({});
+        return;
+    }
+    view.showStatus(statusLine(now));
+    view.showOverlay(eachStep ? overlayOf(*report) : Overlay{});
+}
+
+std::string Lesson::statusLine(Phase now) const {
+    std::string line = now == Phase::Paused ? "Paused at step " : "Step ";
+    line += std::to_string(step()) + " of " + std::to_string(steps());
+    if (!eachStep)
+        return line + '.';
+    return line + ": " + describe(*report);
+}
+
+Overlay Lesson::overlayOf(const StepReport& step) const {
+    auto spot = [this](int16_t point) {
+        return Overlay::Spot{points.Xcoord(point), points.Ycoord(point)};
+    };
+    Overlay overlay;
+    for (const Edge& edge : step.hull)
+        overlay.corners.push_back(spot(edge.from));
+    if (step.point != 0)
+        overlay.inserted = spot(step.point);
+    for (const Edge& edge : step.removed)
+        overlay.obsolete.push_back({spot(edge.from), spot(edge.to)});
+    return overlay;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "teach/lesson_view.h"
+#include "teach/step_report.h"
+#include "teach/timer_hold.h"
+#include "window/fmhull.h"
+
+#include <optional>
+
+// A run that can be paused, stepped forward and back and shown again, with each step told in
+// words and marked over the drawing. It drives the window's own handlers and learns what a step
+// did from the edge list; stepping back replays the run from the first triangle, so the picture is
+// always that of a straight run to the same step.
+class Lesson {
+  public:
+    Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
+           LessonView& view);
+
+    // The window's events that start, advance and end a run, passed on to its handlers.
+    void start();
+    void tick();
+    void reset();
+    // Just before a message box opens: a step that ends the run is shown before the question.
+    void beforeMessage();
+
+    // The run commands; each does nothing where actions() says it cannot act.
+    void pauseOrResume();
+    void stepForward();
+    void stepBack();
+    void runAgain();
+    void showEachStep(bool on);
+
+    RunActions actions() const;
+    bool isPaused() const { return phase() == Phase::Paused; }
+
+  private:
+    enum class Phase { Input, Running, Paused, Finished };
+
+    Phase phase() const;
+    int step() const;
+    int steps() const;
+    void follow(void (Fmhull::*handler)());
+    void observe();
+    void replayTo(int target);
+    void pause();
+    void resume();
+    void show();
+    std::string statusLine(Phase now) const;
+    Overlay overlayOf(const StepReport& step) const;
+
+    Fmhull& form;
+    Modhull& points;
+    Surface& Pichull;
+    Button& Cmdreset;
+    TimerHold& timer;
+    LessonView& view;
+
+    bool eachStep = false;
+    bool observing = false;
+    EdgeList before;
+    std::optional<StepReport> report;
+};

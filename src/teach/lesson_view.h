@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Marks drawn over the drawing surface to show what a step did, never into its picture.
+// Positions are twips of the surface.
+struct Overlay {
+    struct Spot {
+        float x, y;
+        bool operator==(const Spot&) const = default;
+    };
+    struct Segment {
+        Spot from, to;
+        bool operator==(const Segment&) const = default;
+    };
+
+    // The corners of the hull as it stands.
+    std::vector<Spot> corners;
+    // The point the step inserted.
+    std::optional<Spot> inserted;
+    // The edges the step made obsolete.
+    std::vector<Segment> obsolete;
+
+    bool operator==(const Overlay&) const = default;
+};
+
+// Which run commands can act now.
+struct RunActions {
+    bool pause = false;
+    // Pause then reads "Resume".
+    bool paused = false;
+    bool stepForward = false;
+    bool stepBack = false;
+    bool runAgain = false;
+
+    bool operator==(const RunActions&) const = default;
+};
+
+// What the window shows of a run beside the seed's controls: a status line, the overlay and the
+// state of the run commands.
+class LessonView {
+  public:
+    virtual ~LessonView() = default;
+    virtual void showStatus(const std::string& text) = 0;
+    virtual void showOverlay(const Overlay& overlay) = 0;
+    virtual void showActions(const RunActions& actions) = 0;
+};

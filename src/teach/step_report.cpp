@@ -1,0 +1,92 @@
+#include "teach/step_report.h"
+
+#include "window/fmhull.h"
+
+#include <algorithm>
+#include <iterator>
+
+EdgeList edgesOf(const Fmhull& form) {
+    EdgeList edges;
+    for (int k = 1; k <= form.Hullcount; ++k)
+        edges.push_back({form.Edgefrom(k), form.Edgeto(k)});
+    return edges;
+}
+
+namespace {
+
+EdgeList missingFrom(EdgeList edges, EdgeList others) {
+    std::sort(edges.begin(), edges.end());
+    std::sort(others.begin(), others.end());
+    EdgeList missing;
+    std::set_difference(edges.begin(), edges.end(), others.begin(), others.end(),
+                        std::back_inserter(missing));
+    return missing;
+}
+
+// Why a point left the hull as it was: it repeats an earlier point, lies on an edge, or inside.
+void explainNoChange(const Modhull& points, StepReport& report, const EdgeList& hull) {
+    for (int16_t earlier = 1; earlier < report.point; ++earlier) {
+        if (points.Xcoord(earlier) == points.Xcoord(report.point) &&
+            points.Ycoord(earlier) == points.Ycoord(report.point)) {
+            report.kind = StepReport::Kind::Repeat;
+            report.repeats = earlier;
+            return;
+        }
+    }
+    for (const Edge& edge : hull) {
+        if (points.Orient(edge.from, edge.to, report.point) == 0) {
+            report.kind = StepReport::Kind::OnEdge;
+            report.edge = edge;
+            return;
+        }
+    }
+    report.kind = StepReport::Kind::Inside;
+}
+
+std::string pointName(int16_t point) {
+    return "point " + std::to_string(point);
+}
+
+std::string counted(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + ' ' + (count == 1 ? one : many);
+}
+
+} // namespace
+
+StepReport reportFirstTriangle(const EdgeList& hull) {
+    return {.kind = StepReport::Kind::FirstTriangle, .added = hull, .hull = hull};
+}
+
+StepReport reportStep(const Modhull& points, int16_t point, const EdgeList& before,
+                      const EdgeList& after) {
+    StepReport report{.kind = StepReport::Kind::Outside,
+                      .point = point,
+                      .removed = missingFrom(before, after),
+                      .added = missingFrom(after, before),
+                      .hull = after};
+    if (report.removed.empty() && report.added.empty())
+        explainNoChange(points, report, before);
+    return report;
+}
+
+std::string describe(const StepReport& report) {
+    const std::string corners = " The hull has " + counted(report.hull.size(), "corner", "corners") + '.';
+    switch (report.kind) {
+    case StepReport::Kind::FirstTriangle:
+        return "the first triangle is points 1, 2 and 3." + corners;
+    case StepReport::Kind::Outside:
+        return pointName(report.point) + " lies outside " +
+               counted(report.removed.size(), "edge", "edges") +
+               (report.removed.size() == 1 ? "; it is" : "; they are") + " replaced by " +
+               counted(report.added.size(), "edge", "edges") + " to it." + corners;
+    case StepReport::Kind::Inside:
+        return pointName(report.point) + " lies inside the hull; nothing changes.";
+    case StepReport::Kind::OnEdge:
+        return pointName(report.point) + " lies on the edge from " + pointName(report.edge.from) +
+               " to " + pointName(report.edge.to) + "; nothing changes.";
+    case StepReport::Kind::Repeat:
+        return pointName(report.point) + " repeats " + pointName(report.repeats) +
+               "; nothing changes.";
+    }
+    return {};
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/modhull.h"
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Fmhull;
+
+struct Edge {
+    int16_t from, to;
+    auto operator<=>(const Edge&) const = default;
+};
+using EdgeList = std::vector<Edge>;
+
+// The hull as the window holds it now.
+EdgeList edgesOf(const Fmhull& form);
+
+// What one step of a run did to the hull, found by comparing its edges before and after the step.
+struct StepReport {
+    enum class Kind { FirstTriangle, Outside, Inside, OnEdge, Repeat };
+    Kind kind = Kind::FirstTriangle;
+    // The point inserted; 0 for the first triangle.
+    int16_t point = 0;
+    EdgeList removed{};
+    EdgeList added{};
+    // The hull edge the point lies on, for OnEdge.
+    Edge edge{};
+    // The earlier point at the same place, for Repeat.
+    int16_t repeats = 0;
+    EdgeList hull{};
+};
+
+StepReport reportFirstTriangle(const EdgeList& hull);
+StepReport reportStep(const Modhull& points, int16_t point, const EdgeList& before,
+                      const EdgeList& after);
+
+// The step in plain words, e.g. "point 9 lies inside the hull; nothing changes."
+std::string describe(const StepReport& report);
