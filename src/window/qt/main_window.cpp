@@ -36,6 +36,10 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     setCentralWidget(&client);
     buildLayout();
     buildMenus();
+    // The restored window keeps its client area; the menus and the status line come on top.
+    resize(pixelsOf(layout::RestoredWidth, *this),
+           pixelsOf(layout::RestoredHeight, *this) + menuBar()->sizeHint().height() +
+               statusBar()->sizeHint().height());
     wireEvents();
     wireLesson();
     desktop.setWindow(this, &Pichull);
@@ -90,10 +94,6 @@ void MainWindow::buildLayout() {
     client.setPalette(windowPalette);
     client.setAutoFillBackground(true);
     client.setFont(toQFont(layout::WindowFont));
-    // The restored window keeps its client area; the menus and the status line come on top.
-    resize(pixelsOf(layout::RestoredWidth, *this),
-           pixelsOf(layout::RestoredHeight, *this) + menuBar()->sizeHint().height() +
-               statusBar()->sizeHint().height());
 
     const std::pair<QWidget*, const ControlLayout*> controls[] = {
         {&Hsbspeed, &layout::Hsbspeed}, {&Cmdend, &layout::Cmdend},

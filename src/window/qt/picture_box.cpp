@@ -117,12 +117,20 @@ void PictureBox::paintOverlay(QPainter& painter) const {
     painter.restore();
 }
 
-// A press delivers the twips of the logical pixel it falls in. A scaled display reports positions
-// between logical pixels, and the window has already rounded the local position to a whole one on
-// its way here, which would put a press in the last device column beyond the area: the global
-// position keeps the fraction.
+// A press delivers the twips of the logical pixel it falls in. On a scaled display the window
+// rounds a press to a whole logical pixel on its way here, which puts a press in the last device
+// column beyond the area; its position in the window keeps the fraction. A press that did not come
+// through the window has no such position, and its own is taken as it is.
+QPointF PictureBox::pressPosition(const QMouseEvent& event) const {
+    const QPointF throughWindow = mapFrom(window(), event.scenePosition());
+    const QPointF rounding = throughWindow - event.position();
+    if (std::abs(rounding.x()) <= 0.5 && std::abs(rounding.y()) <= 0.5)
+        return throughWindow;
+    return event.position();
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF inner = mapFromGlobal(event->globalPosition()) - contentsRect().topLeft();
+    const QPointF inner = pressPosition(*event) - contentsRect().topLeft();
     const double perPixel = twipsPerPixel(*this);
     if (mouseDown)
         mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),

@@ -40,6 +40,7 @@ class PictureBox : public QFrame, public Surface {
 
   private:
     QPointF toPixels(float x, float y) const;
+    QPointF pressPosition(const QMouseEvent& event) const;
     void repaintPixels(const QRectF& touched);
     void paintOverlay(QPainter& painter) const;
 
