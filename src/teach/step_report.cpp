@@ -23,6 +23,16 @@ EdgeList missingFrom(EdgeList edges, EdgeList others) {
     return missing;
 }
 
+// On the segment itself, not only on its line: two hull edges in a row may lie on one line.
+bool onEdge(const Modhull& points, const Edge& edge, int16_t point) {
+    auto within = [](float value, float end1, float end2) {
+        return std::min(end1, end2) <= value && value <= std::max(end1, end2);
+    };
+    return points.Orient(edge.from, edge.to, point) == 0 &&
+           within(points.Xcoord(point), points.Xcoord(edge.from), points.Xcoord(edge.to)) &&
+           within(points.Ycoord(point), points.Ycoord(edge.from), points.Ycoord(edge.to));
+}
+
 // Why a point left the hull as it was: it repeats an earlier point, lies on an edge, or inside.
 void explainNoChange(const Modhull& points, StepReport& report, const EdgeList& hull) {
     for (int16_t earlier = 1; earlier < report.point; ++earlier) {
@@ -34,7 +44,7 @@ void explainNoChange(const Modhull& points, StepReport& report, const EdgeList& 
         }
     }
     for (const Edge& edge : hull) {
-        if (points.Orient(edge.from, edge.to, report.point) == 0) {
+        if (onEdge(points, edge, report.point)) {
             report.kind = StepReport::Kind::OnEdge;
             report.edge = edge;
             return;

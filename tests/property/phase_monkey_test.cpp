@@ -1,18 +1,19 @@
-// Random sequences of every event a user or the timer can cause, checking after each one that the
-// enabled states form one of the program's phases and that the point count, the caption and the
-// edge list agree.
+// Random sequences of every event a user or the timer can cause, and of the run commands, checking
+// after each one that the enabled states form one of the program's phases, that the point count,
+// the caption and the edge list agree, and that a command the menu shows disabled does nothing.
 
 #include "fake_window.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <random>
 #include <string>
 
 namespace {
 
-enum class Phase { InputUnusable, InputUsable, Running, Finished, None };
+enum class Phase { InputUnusable, InputUsable, Running, Paused, Finished, None };
 
 bool pointsUsable(const FakeWindow& w) {
     return w.mod.Pointcount >= 3 && w.mod.Orient(1, 2, 3) != 0;
@@ -29,6 +30,8 @@ Phase phaseOf(const FakeWindow& w) {
         return Phase::InputUsable;
     if (!input && !start && !reset && timer && thinPen)
         return Phase::Running;
+    if (!input && !start && reset && !timer && thinPen && w.hold.isHeld() && w.hold.isEnabled())
+        return Phase::Paused;
     if (!input && !start && reset && !timer && thinPen && w.Pichull.fore == Blue)
         return Phase::Finished;
     return Phase::None;
@@ -50,8 +53,23 @@ bool edgeListHolds(const FakeWindow& w, int inserted) {
 }
 
 struct Weights {
-    int clickInside, clickOutside, start, reset, scroll, tick;
+    int clickInside, clickOutside, start, reset, scroll, tick, command;
 };
+
+// What a command could change: refused, it must leave all of it as it was.
+struct Snapshot {
+    bool input, start, reset, timer, held;
+    int16_t points, curpoint, hullcount;
+    std::size_t drawn;
+    std::string status;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshotOf(const FakeWindow& w) {
+    return {w.Pichull.enabled, w.Cmdstart.enabled, w.Cmdreset.enabled, w.Tmrdelay.enabled,
+            w.hold.isHeld(), w.mod.Pointcount, w.form.Curpoint, w.form.Hullcount, w.Pichull.drawn,
+            w.view.status};
+}
 
 class Monkey {
   public:
@@ -85,7 +103,7 @@ class Monkey {
             return false;
         }
         const int total = weights.clickInside + weights.clickOutside + weights.start +
-                          weights.reset + weights.scroll + weights.tick;
+                          weights.reset + weights.scroll + weights.tick + weights.command;
         int pick = between(0, total - 1);
         if ((pick -= weights.clickInside) < 0) {
             if (w.Pichull.enabled)
@@ -96,19 +114,50 @@ class Monkey {
                       between(-100, 8000));
         } else if ((pick -= weights.start) < 0) {
             if (w.Cmdstart.enabled) {
-                w.desktop.answers.push_back(between(0, 1) ? AnswerYes : AnswerNo);
-                w.form.Cmdstart_Click();
+                answerNextQuestion();
+                w.lesson.start();
             }
         } else if ((pick -= weights.reset) < 0) {
             if (w.Cmdreset.enabled)
-                w.form.Cmdreset_Click();
+                w.lesson.reset();
         } else if ((pick -= weights.scroll) < 0) {
             w.Hsbspeed.position = static_cast<int16_t>(between(0, 32767));
             w.form.Hsbspeed_Change();
-        } else if (w.Tmrdelay.enabled) {
-            w.form.Tmrdelay_Timer();
+        } else if ((pick -= weights.tick) < 0) {
+            if (w.Tmrdelay.enabled)
+                w.lesson.tick();
+        } else {
+            command();
         }
         return true;
+    }
+
+    void answerNextQuestion() {
+        w.desktop.answers.clear();
+        w.desktop.answers.push_back(between(0, 1) ? AnswerYes : AnswerNo);
+    }
+
+    // A run command as the menu offers it: one that the menu shows disabled must change nothing.
+    void command() {
+        const RunActions shown = w.view.actions;
+        const std::pair<bool, void (Lesson::*)()> commands[] = {
+            {shown.pause, &Lesson::pauseOrResume},
+            {shown.stepForward, &Lesson::stepForward},
+            {shown.stepBack, &Lesson::stepBack},
+            {shown.runAgain, &Lesson::runAgain}};
+        const int which = between(0, static_cast<int>(std::size(commands)));
+        if (which == static_cast<int>(std::size(commands))) {
+            w.lesson.showEachStep(between(0, 1) == 1);
+            return;
+        }
+        auto [enabled, run] = commands[which];
+        const Snapshot before = snapshotOf(w);
+        answerNextQuestion();
+        (w.lesson.*run)();
+        if (!enabled)
+            EXPECT_EQ(snapshotOf(w), before) << "command " << which << " acted while disabled";
+        else
+            ++commands_[which];
     }
 
     void click(int x, int y) {
@@ -142,12 +191,17 @@ class Monkey {
     void check() {
         const Phase phase = phaseOf(w);
         ASSERT_NE(phase, Phase::None);
+        ASSERT_EQ(w.view.actions, w.lesson.actions()) << "the menu shows the commands as they are";
+        const bool going = phase == Phase::Running || phase == Phase::Paused;
+        ASSERT_EQ(w.view.actions.pause, going);
+        ASSERT_EQ(w.view.actions.runAgain, phase == Phase::Paused || phase == Phase::Finished);
+        ASSERT_EQ(w.view.status.empty(), phase == Phase::InputUnusable || phase == Phase::InputUsable);
         ASSERT_GE(w.mod.Pointcount, 0);
         ASSERT_LE(w.mod.Pointcount, Modhull::Maxpoints);
         std::string caption = "\n";
         caption += std::to_string(w.mod.Pointcount);
         ASSERT_EQ(w.Lblcount.caption, caption);
-        if (phase == Phase::Running) {
+        if (phase == Phase::Running || phase == Phase::Paused) {
             ASSERT_GE(w.form.Curpoint, 3);
             ASSERT_LT(w.form.Curpoint, w.mod.Pointcount);
             ASSERT_TRUE(edgeListHolds(w, w.form.Curpoint));
@@ -159,6 +213,8 @@ class Monkey {
   public:
     int questions = 0;
     int refusals = 0;
+    // How often each command acted.
+    std::array<int, 4> commands_{};
 
   private:
     std::mt19937 random;
@@ -168,16 +224,20 @@ class Monkey {
 
 TEST(PhaseMonkey, EveryEventLeavesTheWindowInOnePhase) {
     // Busy clicking with rare resets, so that the set fills up; and a balanced mix.
-    const Weights mixes[] = {
-        {60, 5, 3, 3, 5, 40}, {600, 20, 1, 1, 2, 20}, {30, 10, 10, 10, 10, 60}};
+    const Weights mixes[] = {{60, 5, 3, 3, 5, 40, 10},
+                             {600, 20, 1, 1, 2, 20, 2},
+                             {30, 10, 10, 10, 10, 60, 30}};
     long delivered = 0;
     int questions = 0;
     int refusals = 0;
+    std::array<int, 4> commands{};
     for (unsigned seed = 1; seed <= 24; ++seed) {
         Monkey monkey(seed, mixes[seed % 3]);
         delivered += monkey.run(8000);
         questions += monkey.questions;
         refusals += monkey.refusals;
+        for (std::size_t c = 0; c < commands.size(); ++c)
+            commands[c] += monkey.commands_[c];
         ASSERT_FALSE(::testing::Test::HasFailure()) << "seed " << seed;
     }
     std::printf("events delivered: %ld, runs finished: %d, clicks refused: %d\n", delivered,
@@ -185,6 +245,8 @@ TEST(PhaseMonkey, EveryEventLeavesTheWindowInOnePhase) {
     EXPECT_GT(delivered, 100000);
     EXPECT_GT(questions, 100);
     EXPECT_GT(refusals, 0);
+    for (int acted : commands)
+        EXPECT_GT(acted, 100) << "every run command acted often";
 }
 
 } // namespace

@@ -1,0 +1,102 @@
+// The status line tells every step of random runs on a coarse grid, where points repeat, fall on
+// edges and line up, as an exact hull computed here sees the step.
+
+#include "exact_hull.h"
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+
+namespace {
+
+Twips twipsOf(const Modhull& mod, int16_t i) {
+    return {static_cast<int64_t>(mod.Xcoord(i)), static_cast<int64_t>(mod.Ycoord(i))};
+}
+
+std::string plural(std::size_t n, const char* word) {
+    return std::to_string(n) + ' ' + word + (n == 1 ? "" : "s");
+}
+
+// What the step that inserted point p should say, from the exact hull of the points before it.
+std::string expectedStep(const FakeWindow& w, int16_t p, const EdgeList& before,
+                         std::array<int, 4>& kinds) {
+    const std::string name = "point " + std::to_string(p);
+    const Twips at = twipsOf(w.mod, p);
+    std::vector<Twips> earlier;
+    for (int16_t i = 1; i < p; ++i) {
+        if (twipsOf(w.mod, i) == at) {
+            ++kinds[3];
+            return name + " repeats point " + std::to_string(i) + "; nothing changes.";
+        }
+        earlier.push_back(twipsOf(w.mod, i));
+    }
+    const std::vector<Twips> hull = strictHull(earlier);
+    bool outside = false, onBoundary = false;
+    for (std::size_t k = 0; k < hull.size(); ++k) {
+        const Twips a = hull[k], b = hull[(k + 1) % hull.size()];
+        outside |= turnAsSeen(a, b, at) < 0;
+        onBoundary |= onSegment(a, b, at);
+    }
+    if (outside) {
+        ++kinds[0];
+        std::size_t seeing = 0;
+        for (const Edge& e : before)
+            seeing += turnAsSeen(twipsOf(w.mod, e.from), twipsOf(w.mod, e.to), at) < 0;
+        earlier.push_back(at);
+        EXPECT_LE(strictHull(earlier).size(), static_cast<std::size_t>(w.form.Hullcount))
+            << "every strict corner is one of the hull's";
+        return name + " lies outside " + plural(seeing, "edge") +
+               (seeing == 1 ? "; it is" : "; they are") + " replaced by 2 edges to it. The hull has " +
+               plural(static_cast<std::size_t>(w.form.Hullcount), "corner") + '.';
+    }
+    if (onBoundary) {
+        ++kinds[2];
+        for (const Edge& e : before)
+            if (onSegment(twipsOf(w.mod, e.from), twipsOf(w.mod, e.to), at))
+                return name + " lies on the edge from point " + std::to_string(e.from) +
+                       " to point " + std::to_string(e.to) + "; nothing changes.";
+        ADD_FAILURE() << name << " is on the hull but on none of its edges";
+    }
+    ++kinds[1];
+    return name + " lies inside the hull; nothing changes.";
+}
+
+TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
+    std::mt19937 random(12);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::array<int, 4> kinds{}; // outside, inside, on an edge, repeated
+    for (int set = 0; set < 400; ++set) {
+        FakeWindow w;
+        w.Pichull.recording = false;
+        w.form.Form_Load();
+        w.lesson.showEachStep(true);
+        const int n = between(4, 30);
+        for (int i = 0; i < n; ++i)
+            w.form.Pichull_MouseDown(1, 0, static_cast<float>(between(0, 6) * 300),
+                                     static_cast<float>(between(0, 6) * 300));
+        if (!w.Cmdstart.enabled)
+            continue;
+        const std::string steps = " of " + std::to_string(w.mod.Pointcount - 3);
+        w.lesson.start();
+        ASSERT_EQ(w.view.status, "Step 0" + steps +
+                                     ": the first triangle is points 1, 2 and 3. The hull has "
+                                     "3 corners.");
+        while (w.Tmrdelay.enabled) {
+            const EdgeList before = edgesOf(w.form);
+            w.lesson.tick();
+            const int16_t p = w.form.Curpoint;
+            ASSERT_EQ(w.view.status, "Step " + std::to_string(p - 3) + steps + ": " +
+                                         expectedStep(w, p, before, kinds))
+                << "set " << set;
+        }
+    }
+    for (int seen : kinds)
+        EXPECT_GT(seen, 50) << "every kind of step comes up";
+}
+
+} // namespace
