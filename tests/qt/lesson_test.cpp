@@ -1,0 +1,224 @@
+// Runs paused, stepped and shown again through the real window and its menus, checked against a
+// straight run in a second window, and what a step shows over the drawing and in the status line.
+
+#include "message_answerer.h"
+#include "screen_grab.h"
+#include "window/qt/main_window.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// A window of its own with the speed bar at its slow end, so that the test alone makes the ticks.
+struct Window {
+    Window() {
+        window.load();
+        window.showMaximized();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        // The whole drawing in view, so that the screen shows all of it.
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            return window.surface().visibleRegion() == QRegion(window.surface().rect());
+        }));
+        window.findChild<QScrollBar*>("Hsbspeed")->setValue(32767);
+    }
+
+    void click(QPoint pixel) {
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, Qt::NoModifier, pixel + QPoint(2, 2));
+    }
+    void press(const char* button) {
+        QTest::mouseClick(window.findChild<QWidget*>(button), Qt::LeftButton);
+    }
+    // The step the picture shows: 0 for the first triangle; -1 during input.
+    int step() {
+        if (window.surface().isEnabled())
+            return -1;
+        return points.Pointcount == 3 ? 0 : window.form().Curpoint - 3;
+    }
+    bool finished() { return step() >= 0 && !window.timer().isActive() && !paused(); }
+    bool paused() { return window.lesson().isPaused(); }
+    QString status() { return window.statusBar()->currentMessage(); }
+
+    QtDesktop desktop{[](int) {}};
+    Modhull points;
+    MainWindow window{points, desktop};
+};
+
+// The points again, START, and ticks up to the given step.
+std::unique_ptr<Window> straightRun(const std::vector<QPoint>& clicks, int step) {
+    auto run = std::make_unique<Window>();
+    for (QPoint p : clicks)
+        run->click(p);
+    run->press("Cmdstart");
+    while (run->step() < step)
+        run->window.lesson().tick();
+    return run;
+}
+
+std::vector<QPoint> randomClicks(std::mt19937& random) {
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::vector<QPoint> clicks;
+    const int n = between(3, 24);
+    const int kind = between(0, 2);
+    for (int i = 0; i < n; ++i) {
+        if (kind == 0)
+            clicks.emplace_back(between(0, 524), between(0, 468));
+        else if (kind == 1) // a coarse grid: repeats, points on edges and in lines
+            clicks.emplace_back(between(0, 4) * 100, between(0, 4) * 100);
+        else // the first clicks on one line, repaired by later ones
+            clicks.push_back(i < 4 ? QPoint(50 + 60 * i, 50 + 30 * i)
+                                   : QPoint(between(0, 524), between(0, 468)));
+    }
+    return clicks;
+}
+
+// Random pauses, steps both ways, runs again and ticks: after every one the surface's picture and
+// the hull are those of a straight run to the same step, and the screen shows the picture, with
+// marks over it only while each step is shown.
+TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
+    MessageAnswerer answerer;
+    std::mt19937 random(5);
+    int compared = 0;
+    for (int set = 0; set < 30; ++set) {
+        const std::vector<QPoint> clicks = randomClicks(random);
+        Window a;
+        for (QPoint p : clicks)
+            a.click(p);
+        if (!a.window.findChild<QWidget*>("Cmdstart")->isEnabled())
+            continue;
+        a.press("Cmdstart");
+        std::unique_ptr<Window> b;
+        LessonDisplay& menu = a.window.lessonDisplay();
+        QAction* commands[] = {&menu.pause, &menu.stepForward, &menu.stepBack, &menu.runAgain,
+                               &menu.showEachStep};
+        for (int action = 0; action < 30; ++action) {
+            const int pick = std::uniform_int_distribution<int>(0, 6)(random);
+            if (pick >= 5) {
+                if (a.window.timer().isActive())
+                    a.window.lesson().tick();
+            } else {
+                commands[pick]->trigger();
+            }
+            const int step = a.step();
+            ASSERT_GE(step, 0) << "only RESET or Yes leave the run";
+            if (!b || b->step() > step)
+                b = straightRun(clicks, step);
+            while (b->step() < step)
+                b->window.lesson().tick();
+            ASSERT_EQ(a.window.surface().image(), b->window.surface().image())
+                << "set " << set << " action " << action << " step " << step;
+            ASSERT_EQ(edgesOf(a.window.form()), edgesOf(b->window.form()));
+            ASSERT_EQ(a.finished(), b->finished());
+            ASSERT_EQ(a.window.timer().isActive() || a.paused(), !a.finished());
+            const bool marked = menu.showEachStep.isChecked();
+            const QImage shown = shownOnScreen(a.window.surface(), a.window.surface().contentsRect());
+            ASSERT_EQ(shown == a.window.surface().image(), !marked);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 500);
+    EXPECT_GT(answerer.shown.size(), 20u) << "runs come to their end";
+}
+
+QColor shownAt(MainWindow& window, QPoint pixel) {
+    PictureBox& surface = window.surface();
+    return shownOnScreen(surface, QRect(pixel + surface.contentsRect().topLeft(), QSize(1, 1)))
+        .pixelColor(0, 0);
+}
+
+// Whether the screen shows the colour somewhere within a few pixels of the given one.
+bool shownNear(MainWindow& window, QPoint pixel, QColor colour) {
+    PictureBox& surface = window.surface();
+    const QImage around = shownOnScreen(
+        surface, QRect(pixel + surface.contentsRect().topLeft() - QPoint(3, 3), QSize(7, 7)));
+    for (int y = 0; y < around.height(); ++y)
+        for (int x = 0; x < around.width(); ++x)
+            if (around.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+// A lecturer's demonstration: paused at the start, stepped by keys with each step shown, the step
+// that removes edges marked on the screen and told in the status line, which a screen reader reads.
+TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
+    MessageAnswerer answerer;
+    Window a;
+    const QPoint diamond[] = {{200, 100}, {100, 200}, {200, 300}, {300, 200}};
+    for (QPoint p : diamond)
+        a.click(p);
+    a.click({450, 200}); // outside the two right edges
+    a.click({180, 210}); // inside
+    LessonDisplay& menu = a.window.lessonDisplay();
+    EXPECT_FALSE(menu.pause.isEnabled());
+    EXPECT_TRUE(a.status().isEmpty());
+
+    a.press("Cmdstart");
+    auto key = [&](Qt::Key k) { QTest::keyClick(a.window.focusWidget(), k); };
+    key(Qt::Key_P);
+    EXPECT_TRUE(a.paused());
+    EXPECT_EQ(menu.pause.text(), "Resume");
+    EXPECT_EQ(a.status(), "Paused at step 0 of 3.");
+    EXPECT_TRUE(a.window.findChild<QWidget*>("Cmdreset")->isEnabled());
+    QTest::keyClick(&a.window, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(menu.showEachStep.isChecked());
+    EXPECT_EQ(a.status(), "Paused at step 0 of 3: the first triangle is points 1, 2 and 3. The "
+                          "hull has 3 corners.");
+    const QColor cornerMark(0, 0, 140), obsolete(220, 0, 0), ring(255, 128, 0);
+    for (QPoint p : {QPoint(200, 100), QPoint(100, 200), QPoint(200, 300)})
+        EXPECT_TRUE(shownNear(a.window, p + QPoint(4, 0), cornerMark)) << p.x() << ", " << p.y();
+
+    key(Qt::Key_Period);
+    key(Qt::Key_Period);
+    EXPECT_EQ(a.status(), "Paused at step 2 of 3: point 5 lies outside 2 edges; they are replaced "
+                          "by 2 edges to it. The hull has 4 corners.");
+    const QImage& image = a.window.surface().image();
+    // The right corner, now inside, and the middle of the edges it leaves: marked on the screen
+    // only.
+    for (QPoint p : {QPoint(250, 150), QPoint(250, 250)}) {
+        EXPECT_TRUE(shownNear(a.window, p, obsolete)) << p.x() << ", " << p.y();
+        EXPECT_NE(image.pixelColor(p), obsolete);
+    }
+    EXPECT_TRUE(shownNear(a.window, {458, 200}, ring));
+    EXPECT_TRUE(shownNear(a.window, {454, 200}, cornerMark));
+    EXPECT_FALSE(shownNear(a.window, {304, 200}, cornerMark)) << "no longer a corner";
+    EXPECT_EQ(shownAt(a.window, {180, 210}), QColor(255, 0, 255)) << "an inside point unmarked";
+
+    key(Qt::Key_Comma);
+    EXPECT_EQ(a.status(), "Paused at step 1 of 3: point 4 lies outside 1 edge; it is replaced by 2 "
+                          "edges to it. The hull has 4 corners.");
+    EXPECT_TRUE(shownNear(a.window, {304, 200}, cornerMark));
+    key(Qt::Key_Period);
+    key(Qt::Key_Period);
+    EXPECT_EQ(a.status(), "Step 3 of 3: point 6 lies inside the hull; nothing changes.");
+    ASSERT_EQ(answerer.shown.size(), 1u) << "stepping past the last point asks the question";
+    EXPECT_FALSE(shownNear(a.window, {250, 150}, obsolete)) << "the last step's marks only";
+    EXPECT_TRUE(shownNear(a.window, {188, 210}, ring));
+    EXPECT_EQ(a.window.focusWidget(), a.window.findChild<QWidget*>("Hsbspeed"));
+    EXPECT_TRUE(menu.runAgain.isEnabled());
+    EXPECT_FALSE(menu.pause.isEnabled());
+
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.window.statusBar())->text(QAccessible::Name),
+              a.status());
+
+    menu.runAgain.trigger();
+    EXPECT_TRUE(a.window.timer().isActive());
+    EXPECT_EQ(a.status(), "Step 0 of 3: the first triangle is points 1, 2 and 3. The hull has 3 "
+                          "corners.");
+    EXPECT_EQ(a.window.timer().interval(), 1000) << "at the bar's speed";
+}
+
+} // namespace
