@@ -4,6 +4,7 @@
 #include "engine_bench.h"
 #include "pacing_bench.h"
 #include "startup_bench.h"
+#include "step_back_bench.h"
 
 #include <QApplication>
 
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     benchEngine();
     benchPacing();
     benchStartup();
+    benchStepBack();
     return 0;
 }

@@ -1,0 +1,74 @@
+// Step Back at the last step of a 500-point run in convex position, the longest replay there is,
+// against one forward step at the same place, each through the real window up to the repainted
+// surface.
+
+#include "step_back_bench.h"
+
+#include "measure.h"
+#include "message_answerer.h"
+#include "window/qt/main_window.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int Points = 500;
+constexpr int Repetitions = 21;
+
+// Points round a circle on whole pixels, far enough apart that every one is a corner.
+void clickOnCircle(MainWindow& window) {
+    for (int i = 0; i < Points; ++i) {
+        const double angle = 2 * std::numbers::pi * i / Points;
+        const double x = std::round(262 + 230 * std::cos(angle));
+        const double y = std::round(234 + 230 * std::sin(angle));
+        window.form().Pichull_MouseDown(1, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
+    }
+}
+
+// The median time of an action up to the repainted surface, each time after an untimed set-up.
+template <typename Setup, typename Action>
+double medianOnScreen(MainWindow& window, Setup&& setup, Action&& action) {
+    std::vector<double> times;
+    for (int r = 0; r < Repetitions; ++r) {
+        setup();
+        times.push_back(medianMicroseconds(1, [&] {
+            action();
+            window.surface().repaint();
+        }));
+    }
+    return median(times);
+}
+
+} // namespace
+
+void benchStepBack() {
+    QtDesktop desktop([](int) {});
+    Modhull points;
+    MainWindow window(points, desktop);
+    window.load();
+    window.show();
+    QCoreApplication::processEvents();
+    clickOnCircle(window);
+
+    // Every question answered No, so that the run can be stepped back from its end.
+    MessageAnswerer answerer;
+    Lesson& lesson = window.lesson();
+    lesson.start();
+    lesson.pauseOrResume();
+    while (lesson.actions().stepForward)
+        lesson.stepForward();
+
+    // From the finished run to the step before its last, and from there the step before it forward.
+    const double back = medianOnScreen(
+        window,
+        [&] {
+            if (lesson.actions().stepForward)
+                lesson.stepForward();
+        },
+        [&] { lesson.stepBack(); });
+    const double forward = medianOnScreen(
+        window, [&] { lesson.stepBack(); }, [&] { lesson.stepForward(); });
+    report("step_back_ms", back / 1000);
+    report("step_back_ratio", back / forward);
+}
