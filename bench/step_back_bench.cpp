@@ -22,7 +22,8 @@ void clickOnCircle(MainWindow& window) {
         const double angle = 2 * std::numbers::pi * i / Points;
         const double x = std::round(262 + 230 * std::cos(angle));
         const double y = std::round(234 + 230 * std::sin(angle));
-        window.form().Pichull_MouseDown(1, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
+        window.form().Pichull_MouseDown(1, 0, static_cast<float>(x * 15),
+                                        static_cast<float>(y * 15));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "teach/lesson.h"
 
-Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset,
-               TimerHold& timer, LessonView& view)
+Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
+               LessonView& view)
     : form(form), points(points), Pichull(Pichull), Cmdreset(Cmdreset), timer(timer), view(view) {}
 
 // The window keeps its phase in its controls; a held timer that the run still wants is a pause.
@@ -74,8 +74,8 @@ void Lesson::observe() {
         return;
     observing = false;
     const EdgeList after = edgesOf(form);
-    report = step() == 0 ? reportFirstTriangle(after)
-                         : reportStep(points, form.Curpoint, before, after);
+    report =
+        step() == 0 ? reportFirstTriangle(after) : reportStep(points, form.Curpoint, before, after);
     show();
 }
 

@@ -80,7 +80,8 @@ StepReport reportStep(const Modhull& points, int16_t point, const EdgeList& befo
 }
 
 std::string describe(const StepReport& report) {
-    const std::string corners = " The hull has " + counted(report.hull.size(), "corner", "corners") + '.';
+    const std::string corners =
+        " The hull has " + counted(report.hull.size(), "corner", "corners") + '.';
     switch (report.kind) {
     case StepReport::Kind::FirstTriangle:
         return "the first triangle is points 1, 2 and 3." + corners;

@@ -49,7 +49,8 @@ std::string expectedStep(const FakeWindow& w, int16_t p, const EdgeList& before,
         EXPECT_LE(strictHull(earlier).size(), static_cast<std::size_t>(w.form.Hullcount))
             << "every strict corner is one of the hull's";
         return name + " lies outside " + plural(seeing, "edge") +
-               (seeing == 1 ? "; it is" : "; they are") + " replaced by 2 edges to it. The hull has " +
+               (seeing == 1 ? "; it is" : "; they are") +
+               " replaced by 2 edges to it. The hull has " +
                plural(static_cast<std::size_t>(w.form.Hullcount), "corner") + '.';
     }
     if (onBoundary) {

@@ -125,7 +125,8 @@ TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
             ASSERT_EQ(a.finished(), b->finished());
             ASSERT_EQ(a.window.timer().isActive() || a.paused(), !a.finished());
             const bool marked = menu.showEachStep.isChecked();
-            const QImage shown = shownOnScreen(a.window.surface(), a.window.surface().contentsRect());
+            const QImage shown =
+                shownOnScreen(a.window.surface(), a.window.surface().contentsRect());
             ASSERT_EQ(shown == a.window.surface().image(), !marked);
             ++compared;
         }

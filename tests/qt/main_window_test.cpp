@@ -162,6 +162,19 @@ TEST_F(MainWindowTest, ColoursAndLabelStyles) {
         const QImage look = control(name)->grab().toImage();
         EXPECT_EQ(look.pixelColor(8, look.height() / 2), face) << name;
     }
+
+    // The line feed starts the count's second line, where its number stands.
+    clickSurface(QPoint(50, 50));
+    auto* counted = dynamic_cast<CaptionLabel*>(count);
+    const QImage look = counted->grab(counted->contentsRect()).toImage();
+    int firstInked = -1;
+    for (int y = 0; y < look.height() && firstInked < 0; ++y)
+        for (int x = 0; x < look.width(); ++x)
+            if (look.pixelColor(x, y).lightness() < 128) {
+                firstInked = y;
+                break;
+            }
+    EXPECT_GE(firstInked, counted->lineHeight()) << "the first line is blank";
 }
 
 TEST_F(MainWindowTest, StartsInTheInputPhaseWithFocusOnTheSurface) {
@@ -190,6 +203,36 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeFocus) {
     } while (widget != &window.surface());
     EXPECT_EQ(order,
               (std::vector<QString>{"Pichull", "Cmdstart", "Cmdreset", "Cmdend", "Hsbspeed"}));
+
+    // The control with the focus, and only that one, shows a frame two pixels wide in the
+    // highlight colour: round the surface and the bar, inside a button's raised edge.
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return control("Cmdend")->visibleRegion() == QRegion(control("Cmdend")->rect()); }));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (QPoint p : {QPoint(10, 10), QPoint(10, 100), QPoint(100, 10)})
+        clickSurface(p);
+    const QColor highlight = window.palette().color(QPalette::Highlight);
+    ASSERT_NE(highlight, QColor(Qt::white));
+    auto markRows = [&](QWidget* control, int inset) {
+        const QImage shown = shownOnScreen(*control, control->rect());
+        std::vector<bool> rows;
+        for (int y = inset; y < inset + 3; ++y)
+            rows.push_back(shown.pixelColor(shown.width() / 2, y) == highlight &&
+                           shown.pixelColor(inset, shown.height() / 2 + y) == highlight);
+        return rows;
+    };
+    const std::pair<const char*, int> marked[] = {
+        {"Pichull", 0}, {"Cmdstart", 2}, {"Cmdreset", 2}, {"Cmdend", 2}, {"Hsbspeed", 0}};
+    for (auto [name, inset] : marked) {
+        control(name)->setFocus();
+        EXPECT_EQ(markRows(control(name), inset), (std::vector<bool>{true, true, false})) << name;
+        for (auto [other, otherInset] : marked)
+            if (other != name)
+                EXPECT_EQ(markRows(control(other), otherInset),
+                          (std::vector<bool>{false, false, false}))
+                    << other << " with the focus on " << name;
+    }
 }
 
 // A screen reader reads what the window shows: labels by their text, buttons by their caption,
@@ -356,6 +399,52 @@ TEST_F(MainWindowTest, WholeRunEndsWithTheHullOverThePoints) {
     EXPECT_EQ(window.surface().image().pixelColor(300, 300), Magenta);
     click("Cmdreset");
     EXPECT_TRUE(surfaceShownAsDrawn()) << "after RESET during input";
+}
+
+// The question stands beside the part of the drawing the window shows: on the right where it fits,
+// on the left where only that is free. Closing it by Escape or by its close button is No.
+TEST_F(MainWindowTest, TheQuestionStandsBesideTheDrawingInViewAndOnlyYesResets) {
+    const QRect screen = window.screen()->availableGeometry();
+    auto drawingInView = [&] {
+        const QRect drawing(window.surface().mapToGlobal(QPoint(0, 0)), window.surface().size());
+        return drawing & QRect(window.mapToGlobal(QPoint(0, 0)), window.size());
+    };
+    auto ask = [&] {
+        for (QPoint p : {QPoint(10, 10), QPoint(10, 100), QPoint(100, 10)})
+            clickSurface(p);
+        click("Cmdstart");
+        return answerer.shown.back().place;
+    };
+
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > 700; }));
+    answerer.dismissals.push_back([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    QRect place = ask();
+    EXPECT_GT(place.left(), drawingInView().right()) << "on the right, where it fits";
+    EXPECT_TRUE(place.intersects(
+        QRect(0, drawingInView().top(), screen.width(), drawingInView().height())));
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n3") << "Escape is No";
+    click("Cmdreset");
+
+    // Restored, the window shows the drawing's top left corner only.
+    window.showNormal();
+    window.move(0, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() < 400; }));
+    answerer.dismissals.push_back([](QMessageBox& box) { box.close(); });
+    place = ask();
+    EXPECT_GT(place.left(), drawingInView().right());
+    EXPECT_LE(place.left(), drawingInView().right() + 20) << "beside the part in view";
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n3") << "the close button is No";
+    click("Cmdreset");
+
+    // In the bottom right corner of the screen only the left and the top are free.
+    window.move(screen.right() - window.frameGeometry().width(),
+                screen.bottom() - window.frameGeometry().height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.pos().x() > 300; }));
+    answerer.answers.push_back(QMessageBox::Yes);
+    place = ask();
+    EXPECT_LT(place.right(), drawingInView().left()) << "on the left, not over the drawing";
+    EXPECT_EQ(control<QLabel>("Lblcount")->text(), "\n0") << "Yes resets";
 }
 
 TEST_F(MainWindowTest, YesStartsAgainAndThreePointsAskAtOnce) {

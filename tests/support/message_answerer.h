@@ -32,6 +32,8 @@ class MessageAnswerer : public QObject {
 
     std::vector<Shown> shown;
     std::deque<QMessageBox::StandardButton> answers;
+    // Closes the next questions another way than by a button, each one once.
+    std::deque<std::function<void(QMessageBox&)>> dismissals;
     // Runs while the box is open, before it is answered.
     std::function<void(const Shown&)> whenShown;
 
@@ -50,6 +52,11 @@ class MessageAnswerer : public QObject {
         if (whenShown)
             whenShown(shown.back());
         QMessageBox::StandardButton answer = QMessageBox::Ok;
+        if (box.standardButtons().testFlag(QMessageBox::Yes) && !dismissals.empty()) {
+            dismissals.front()(box);
+            dismissals.pop_front();
+            return;
+        }
         if (box.standardButtons().testFlag(QMessageBox::Yes)) {
             answer = answers.empty() ? QMessageBox::No : answers.front();
             if (!answers.empty())
