@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes docs/run.gif and docs/screenshot.png from the real program on a virtual display with a
-# window manager: points clicked in, START at the slow end of the speed bar, one frame per step,
-# and the finished hull with the question "Done! Reset and start again?", which is the screenshot.
+# window manager: points clicked in, START at the slow end of the speed bar with each step shown,
+# one frame per step, and the finished hull with the question "Done! Reset and start again?", which
+# is the screenshot.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -16,8 +17,9 @@ trap 'kill $program 2>/dev/null || true; rm -rf "$frames"' EXIT
 window=$(xdotool search --sync --name '^Convex Hull$' | head -n 1)
 sleep 1
 
-# The maximized window's title bar and layout, with room on the right for the question.
-area=840x600+0+0
+# The maximized window: its title bar, menus, layout and status line, with room on the right for
+# the question.
+area=840x768+0+0
 frame_args=()
 last=""
 # Photographs the screen and keeps the picture, for the given hundredths of a second, unless it
@@ -36,17 +38,20 @@ photograph() {
     frame_args+=(-delay "$1" "$file")
 }
 
-# Clicks a point of the drawing area, whose inner corner is at (18, 18) in the window. Synthetic
-# clicks too close together can be lost under a window manager.
+# Positions in the layout are below the menu bar, 19 pixels high with the default font at 96 DPI.
+menu=19
+# Clicks a point of the layout; the drawing area's inner corner is at (18, 18). Synthetic clicks too
+# close together can be lost under a window manager.
 click() {
-    xdotool mousemove --window "$window" "$1" "$2"
+    xdotool mousemove --window "$window" "$1" $(($2 + menu))
     sleep 0.05
     xdotool click 1
     sleep 0.1
 }
 
 # The slowest pace, one step a second: from the drawing area, Shift+Tab reaches the speed bar.
-xdotool key shift+Tab End
+# Ctrl+E shows what each step does.
+xdotool key shift+Tab End ctrl+e
 photograph 80
 
 awk 'BEGIN { srand(11); for (i = 0; i < 15; i++) printf "%d %d\n", 18 + 30 + int(rand() * 460), 18 + 30 + int(rand() * 410) }' >"$frames/points"
