@@ -5,7 +5,7 @@
 
 #include "measure.h"
 #include "message_answerer.h"
-#include "window/qt/main_window.h"
+#include "shown_window.h"
 
 #include <QEventLoop>
 #include <QPushButton>
@@ -20,12 +20,9 @@ constexpr int Repetitions = 5;
 
 // From START to the completion question, in microseconds.
 double timedRun() {
-    QtDesktop desktop([](int) {});
-    Modhull points;
-    MainWindow window(points, desktop);
-    window.load();
-    window.show();
-    QCoreApplication::processEvents();
+    ShownWindow shown;
+    MainWindow& window = shown.window;
+    const Modhull& points = shown.points;
 
     std::mt19937 random(Points);
     std::uniform_int_distribution<int> x(0, 524), y(0, 468);

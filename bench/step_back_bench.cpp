@@ -6,7 +6,7 @@
 
 #include "measure.h"
 #include "message_answerer.h"
-#include "window/qt/main_window.h"
+#include "shown_window.h"
 
 #include <cmath>
 #include <numbers>
@@ -44,12 +44,8 @@ double medianOnScreen(MainWindow& window, Setup&& setup, Action&& action) {
 } // namespace
 
 void benchStepBack() {
-    QtDesktop desktop([](int) {});
-    Modhull points;
-    MainWindow window(points, desktop);
-    window.load();
-    window.show();
-    QCoreApplication::processEvents();
+    ShownWindow shown;
+    MainWindow& window = shown.window;
     clickOnCircle(window);
 
     // Every question answered No, so that the run can be stepped back from its end.
