@@ -26,6 +26,9 @@ LessonDisplay::LessonDisplay(QObject* owner, QStatusBar& statusLine, PictureBox&
     prepare(showEachStep, "Show Each Step", {Qt::CTRL | Qt::Key_E});
     showEachStep.setCheckable(true);
     showActions({});
+    statusPace.setSingleShot(true);
+    statusPace.setInterval(20);
+    QObject::connect(&statusPace, &QTimer::timeout, &statusPace, [this] { showPendingStatus(); });
 }
 
 void LessonDisplay::addMenus(QMenuBar& menus) {
@@ -37,7 +40,16 @@ void LessonDisplay::addMenus(QMenuBar& menus) {
 }
 
 void LessonDisplay::showStatus(const std::string& text) {
-    statusLine.showMessage(QString::fromStdString(text));
+    pendingStatus = QString::fromStdString(text);
+    if (!statusPace.isActive())
+        showPendingStatus();
+}
+
+void LessonDisplay::showPendingStatus() {
+    if (pendingStatus == statusLine.currentMessage())
+        return;
+    statusLine.showMessage(pendingStatus);
+    statusPace.start();
 }
 
 void LessonDisplay::showOverlay(const Overlay& overlay) {

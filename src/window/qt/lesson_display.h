@@ -3,6 +3,7 @@
 #include "teach/lesson_view.h"
 
 #include <QAction>
+#include <QTimer>
 
 class PictureBox;
 class QMenuBar;
@@ -23,6 +24,12 @@ class LessonDisplay : public LessonView {
     QAction pause, stepForward, stepBack, runAgain, showEachStep;
 
   private:
+    void showPendingStatus();
+
     QStatusBar& statusLine;
+    // A fast run changes the status line every millisecond: it shows at most one change per pace,
+    // the latest, which is all a screen or a screen reader can follow.
+    QTimer statusPace;
+    QString pendingStatus;
     PictureBox& surface;
 };
