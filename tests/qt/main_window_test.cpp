@@ -227,11 +227,13 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeFocus) {
     for (auto [name, inset] : marked) {
         control(name)->setFocus();
         EXPECT_EQ(markRows(control(name), inset), (std::vector<bool>{true, true, false})) << name;
-        for (auto [other, otherInset] : marked)
-            if (other != name)
+        for (auto [other, otherInset] : marked) {
+            if (other != name) {
                 EXPECT_EQ(markRows(control(other), otherInset),
                           (std::vector<bool>{false, false, false}))
                     << other << " with the focus on " << name;
+            }
+        }
     }
 }
 
