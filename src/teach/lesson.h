@@ -33,6 +33,8 @@ class Lesson {
 
     RunActions actions() const;
     bool isPaused() const { return phase() == Phase::Paused; }
+    // New points may replace the current ones before a run and after it, not during it.
+    bool canReplacePoints() const { return phase() == Phase::Input || phase() == Phase::Finished; }
 
   private:
     enum class Phase { Input, Running, Paused, Finished };

@@ -3,8 +3,10 @@
 // A window made of recording and scripted stand-ins for the toolkit, so that the engine and the
 // event handlers run and can be inspected without a screen.
 
+#include "teach/drawing_log.h"
 #include "teach/lesson.h"
 #include "teach/message_watch.h"
+#include "teach/point_input.h"
 #include "teach/timer_hold.h"
 #include "window/fmhull.h"
 
@@ -12,16 +14,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-struct DrawCall {
-    enum Kind { Line, Dot, Clear };
-    Kind kind;
-    Color color;
-    int width;
-    float x1, y1, x2, y2;
-
-    bool operator==(const DrawCall&) const = default;
-};
 
 class RecordingSurface : public Surface {
   public:
@@ -137,8 +129,8 @@ class RecordingLessonView : public LessonView {
     RunActions actions;
 };
 
-// The window's controls, with the step timer and the message boxes seen through the lesson's
-// hold and watch as the real window has them.
+// The window's controls, with the step timer, the message boxes and the surface seen through the
+// lesson's hold, watch and drawing log as the real window has them.
 struct FakeWindow {
     Modhull mod;
     RecordingSurface Pichull;
@@ -149,10 +141,12 @@ struct FakeWindow {
     ScriptedDesktop desktop;
     TimerHold hold{Tmrdelay};
     MessageWatch watch{desktop};
-    Fmhull form{mod, Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
+    DrawingLog drawing{Pichull};
+    Fmhull form{mod, Controls{drawing, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
                               hold, watch}};
     RecordingLessonView view;
-    Lesson lesson{form, mod, Pichull, Cmdreset, hold, view};
+    Lesson lesson{form, mod, drawing, Cmdreset, hold, view};
+    PointInput input{form, mod, drawing, lesson};
 
     FakeWindow() {
         watch.beforeEachMessage([this] { lesson.beforeMessage(); });

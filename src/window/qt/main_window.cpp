@@ -27,19 +27,20 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     : desktop(desktop), client(this), Hsbspeed(&client), Tmrdelay(this), Cmdend(&client),
       Cmdreset(&client), Cmdstart(&client), Pichull(&client), Lblslow(&client), Lblfast(&client),
       Lblspeed(&client), Lblnote(&client), Lblnotes(&client), Lbltext(&client), Lblinstr(&client),
-      Lblcount(&client), Lblnumber(&client), hold(Tmrdelay), watch(desktop),
-      Form(points,
-           Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, hold, watch}),
-      display(this, *statusBar(), Pichull),
-      Teacher(Form, points, Pichull, Cmdreset, hold, display) {
+      Lblcount(&client), Lblnumber(&client), hold(Tmrdelay), watch(desktop), drawing(Pichull),
+      Form(points, Controls{drawing, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, hold,
+                            watch}),
+      display(this, *statusBar(), Pichull), Teacher(Form, points, drawing, Cmdreset, hold, display),
+      input(Form, points, drawing, Teacher),
+      tools(*this, desktop, points, input, drawing, Pichull, display) {
     QAccessible::installFactory(accessibleRole);
     setCentralWidget(&client);
     buildLayout();
     buildMenus();
     // The restored window keeps its client area; the menus and the status line come on top.
-    resize(pixelsOf(layout::RestoredWidth, *this),
-           pixelsOf(layout::RestoredHeight, *this) + menuBar()->sizeHint().height() +
-               statusBar()->sizeHint().height());
+    resize(pixelsOf(layout::RestoredWidth, *this), pixelsOf(layout::RestoredHeight, *this) +
+                                                       menuBar()->sizeHint().height() +
+                                                       statusBar()->sizeHint().height());
     wireEvents();
     wireLesson();
     desktop.setWindow(this, &Pichull);
@@ -132,18 +133,18 @@ void MainWindow::buildLayout() {
 
 void MainWindow::buildMenus() {
     QMenuBar& menus = *menuBar();
+    tools.addMenus(menus);
     display.addMenus(menus);
     QMenu* help = menus.addMenu(QStringLiteral("&Help"));
-    QAction* keys = help->addAction(QStringLiteral("Keyboard and Mouse"), this,
-                                    &MainWindow::showHelp);
+    QAction* keys =
+        help->addAction(QStringLiteral("Keyboard and Mouse"), this, &MainWindow::showHelp);
     keys->setShortcut(QKeySequence::HelpContents);
     help->addAction(QStringLiteral("About Convex Hull"), this, &MainWindow::showAbout);
 }
 
 void MainWindow::wireEvents() {
-    // Each event reaches its handler through the desktop, which reports a run-time error.
     auto handled = [this](auto handler) {
-        return [this, handler] { desktop.handle([this, handler] { handler(this); }); };
+        return [this, handler] { act([this, handler] { handler(this); }); };
     };
     connect(&Cmdstart, &QPushButton::clicked, this,
             [this, start = handled([](MainWindow* w) { w->Teacher.start(); })] {
@@ -164,8 +165,17 @@ void MainWindow::wireEvents() {
                 focusAfterRun();
             });
     Pichull.onMouseDown([this](int button, int shift, float x, float y) {
-        desktop.handle([&] { Form.Pichull_MouseDown(button, shift, x, y); });
+        act([&] { input.click(button, shift, x, y); });
     });
+    connect(&tools.actions.quit, &QAction::triggered, this,
+            handled([](MainWindow* w) { w->Form.Cmdend_Click(); }));
+}
+
+// Each event reaches its handler through the desktop, which reports a run-time error; what the
+// File and Edit menus can do may change with it.
+void MainWindow::act(const std::function<void()>& handler) {
+    desktop.handle(handler);
+    tools.refresh();
 }
 
 // The run commands act through the lesson. A command that sets a run going disables RESET, which
@@ -181,7 +191,7 @@ void MainWindow::wireLesson() {
         connect(action, &QAction::triggered, this, [this, command] {
             if (Cmdreset.hasFocus())
                 Hsbspeed.setFocus();
-            desktop.handle([this, command] { (Teacher.*command)(); });
+            act([this, command] { (Teacher.*command)(); });
             focusAfterRun();
         });
     }
@@ -236,7 +246,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::load() {
-    desktop.handle([this] { Form.Form_Load(); });
+    act([this] { Form.Form_Load(); });
 }
 
 // Closing the window ends the program at once, whatever it is doing.

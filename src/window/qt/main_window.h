@@ -1,13 +1,16 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "teach/drawing_log.h"
 #include "teach/lesson.h"
 #include "teach/message_watch.h"
+#include "teach/point_input.h"
 #include "teach/timer_hold.h"
 #include "window/fmhull.h"
 #include "window/layout.h"
 #include "window/qt/caption_label.h"
 #include "window/qt/command_button.h"
+#include "window/qt/lecture_tools.h"
 #include "window/qt/lesson_display.h"
 #include "window/qt/picture_box.h"
 #include "window/qt/qt_desktop.h"
@@ -31,6 +34,7 @@ class MainWindow : public QMainWindow {
     QWidget& clientArea() { return client; }
     Lesson& lesson() { return Teacher; }
     LessonDisplay& lessonDisplay() { return display; }
+    LectureTools& lectureTools() { return tools; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,6 +45,7 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void wireEvents();
     void wireLesson();
+    void act(const std::function<void()>& handler);
     void focusAfterRun();
     void showHelp();
     void showAbout();
@@ -55,7 +60,10 @@ class MainWindow : public QMainWindow {
         Lblnumber;
     TimerHold hold;
     MessageWatch watch;
+    DrawingLog drawing;
     Fmhull Form;
     LessonDisplay display;
     Lesson Teacher;
+    PointInput input;
+    LectureTools tools;
 };

@@ -1,6 +1,7 @@
 #include "window/qt/picture_box.h"
 
 #include "window/qt/focus_mark.h"
+#include "window/qt/picture_painter.h"
 #include "window/qt/units.h"
 
 #include <QMouseEvent>
@@ -48,20 +49,14 @@ void PictureBox::setDrawWidth(int pixels) {
 void PictureBox::line(float x1, float y1, float x2, float y2) {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
     QPainter painter(&image());
-    // Aliased, so that the same segment drawn in the background colour erases it exactly.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(foreColor, drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawLine(segment);
+    paintSegment(painter, segment, foreColor, drawWidth);
     const double margin = drawWidth + 1;
     repaintPixels(
         QRectF(segment.p1(), segment.p2()).normalized().adjusted(-margin, -margin, margin, margin));
 }
 
 void PictureBox::dot(float x, float y) {
-    // A square as wide as the pen, centred on the pixel that holds the point.
-    const QPointF centre = toPixels(x, y);
-    const QRectF square(std::floor(centre.x()) - (drawWidth - 1) / 2,
-                        std::floor(centre.y()) - (drawWidth - 1) / 2, drawWidth, drawWidth);
+    const QRectF square = dotSquare(toPixels(x, y), drawWidth);
     QPainter painter(&image());
     painter.fillRect(square, foreColor);
     repaintPixels(square);

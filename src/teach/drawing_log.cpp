@@ -1,0 +1,75 @@
+#include "teach/drawing_log.h"
+
+#include <cmath>
+#include <cstdio>
+
+void DrawingLog::setForeColor(Color color) {
+    fore = color;
+    surface.setForeColor(color);
+}
+
+void DrawingLog::setDrawWidth(int pixels) {
+    width = pixels;
+    surface.setDrawWidth(pixels);
+}
+
+void DrawingLog::line(float x1, float y1, float x2, float y2) {
+    drawn.push_back({DrawCall::Line, fore, width, x1, y1, x2, y2});
+    surface.line(x1, y1, x2, y2);
+}
+
+void DrawingLog::dot(float x, float y) {
+    drawn.push_back({DrawCall::Dot, fore, width, x, y, x, y});
+    surface.dot(x, y);
+}
+
+void DrawingLog::clear() {
+    drawn.clear();
+    surface.clear();
+}
+
+namespace {
+
+std::string rgb(Color color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF,
+                  (color >> 16) & 0xFF);
+    return text;
+}
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+} // namespace
+
+std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
+                  Color background) {
+    auto centre = [twipsPerPixel](float twips) {
+        return number(std::floor(twips / twipsPerPixel) + 0.5);
+    };
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      number(width) + "\" height=\"" + number(height) + "\" viewBox=\"0 0 " +
+                      number(width) + ' ' + number(height) +
+                      "\" shape-rendering=\"crispEdges\">\n"
+                      "<rect width=\"100%\" height=\"100%\" fill=\"" +
+                      rgb(background) + "\"/>\n";
+    for (const DrawCall& call : calls) {
+        if (call.kind == DrawCall::Line) {
+            svg += "<line x1=\"" + centre(call.x1) + "\" y1=\"" + centre(call.y1) + "\" x2=\"" +
+                   centre(call.x2) + "\" y2=\"" + centre(call.y2) + "\" stroke=\"" +
+                   rgb(call.color) + "\" stroke-width=\"" + number(call.width) +
+                   "\" stroke-linecap=\"square\"/>\n";
+        } else if (call.kind == DrawCall::Dot) {
+            const double half = call.width / 2.0;
+            svg += "<rect x=\"" + number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half) +
+                   "\" y=\"" + number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half) +
+                   "\" width=\"" + number(call.width) + "\" height=\"" + number(call.width) +
+                   "\" fill=\"" + rgb(call.color) + "\"/>\n";
+        }
+    }
+    return svg + "</svg>\n";
+}

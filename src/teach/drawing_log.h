@@ -1,0 +1,46 @@
+#pragma once
+
+#include "window/services.h"
+
+#include <string>
+#include <vector>
+
+// One drawing call as the surface received it, with the colour and width it was drawn in.
+struct DrawCall {
+    enum Kind { Line, Dot, Clear };
+    Kind kind;
+    Color color;
+    int width;
+    float x1, y1, x2, y2;
+
+    bool operator==(const DrawCall&) const = default;
+};
+
+// Passes drawing on to a surface and keeps the calls since the last clear: the picture as it was
+// drawn, which can be drawn afresh at any scale.
+class DrawingLog : public Surface {
+  public:
+    explicit DrawingLog(Surface& surface) : surface(surface) {}
+
+    void setForeColor(Color color) override;
+    Color backColor() const override { return surface.backColor(); }
+    void setDrawWidth(int pixels) override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void dot(float x, float y) override;
+    void clear() override;
+    void setEnabled(bool enabled) override { surface.setEnabled(enabled); }
+    bool isEnabled() const override { return surface.isEnabled(); }
+
+    const std::vector<DrawCall>& calls() const { return drawn; }
+
+  private:
+    Surface& surface;
+    Color fore = 0;
+    int width = 1;
+    std::vector<DrawCall> drawn;
+};
+
+// The picture as an SVG drawing of the given size in pixels: lines one pixel wide and dots as
+// squares, on pixel centres as the surface draws them.
+std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
+                  Color background);

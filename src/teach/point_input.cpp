@@ -1,0 +1,73 @@
+#include "teach/point_input.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt19937& random) {
+    constexpr float Width = 7860, Height = 7020, PerPixel = 15;
+    constexpr double CentreX = Width / 2, CentreY = Height / 2, Radius = 3300;
+    std::uniform_real_distribution<double> unit(0, 1);
+    // Where a click would put the point: the top left corner of its pixel.
+    auto onPixel = [](double twips) {
+        return static_cast<float>(std::floor(twips / PerPixel) * PerPixel);
+    };
+    std::vector<Overlay::Spot> spots;
+    const double phase = 2 * std::numbers::pi * unit(random);
+    for (int i = 0; i < count; ++i) {
+        if (shape == RandomShape::Uniform) {
+            spots.push_back({onPixel(unit(random) * Width), onPixel(unit(random) * Height)});
+            continue;
+        }
+        // Evenly over a disk's area; on the circle, evenly round it and not on pixels, so that no
+        // three points line up.
+        const bool circle = shape == RandomShape::Circle;
+        const double angle =
+            circle ? phase + 2 * std::numbers::pi * i / count : 2 * std::numbers::pi * unit(random);
+        const double r = circle ? Radius : Radius * std::sqrt(unit(random));
+        const double x = CentreX + r * std::cos(angle), y = CentreY + r * std::sin(angle);
+        spots.push_back(circle ? Overlay::Spot{static_cast<float>(x), static_cast<float>(y)}
+                               : Overlay::Spot{onPixel(x), onPixel(y)});
+    }
+    if (shape == RandomShape::Circle)
+        std::shuffle(spots.begin(), spots.end(), random);
+    return spots;
+}
+
+PointInput::PointInput(Fmhull& form, Modhull& points, Surface& Pichull, Lesson& lesson)
+    : form(form), points(points), Pichull(Pichull), lesson(lesson) {}
+
+void PointInput::click(int button, int shift, float x, float y) {
+    // A reset, whichever way it came, started a new set.
+    if (points.Pointcount == 0)
+        entered.clear();
+    const int16_t before = points.Pointcount;
+    form.Pichull_MouseDown(button, shift, x, y);
+    if (points.Pointcount > before)
+        entered.push_back({x, y});
+}
+
+bool PointInput::canUndo() const {
+    return Pichull.isEnabled() && points.Pointcount > 0 &&
+           entered.size() == static_cast<std::size_t>(points.Pointcount);
+}
+
+void PointInput::undoLast() {
+    if (!canUndo())
+        return;
+    entered.pop_back();
+    enterAgain(std::vector<Overlay::Spot>(entered));
+}
+
+void PointInput::replaceAll(const std::vector<Overlay::Spot>& spots) {
+    if (canReplace())
+        enterAgain(spots);
+}
+
+// The same clicks in the same order repeat every decision the click handler made.
+void PointInput::enterAgain(const std::vector<Overlay::Spot>& spots) {
+    lesson.reset();
+    entered.clear();
+    for (const Overlay::Spot& spot : spots)
+        click(1, 0, spot.x, spot.y);
+}
