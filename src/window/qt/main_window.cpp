@@ -249,6 +249,10 @@ void MainWindow::load() {
     act([this] { Form.Form_Load(); });
 }
 
+void MainWindow::openPoints(const QString& path) {
+    act([this, &path] { tools.openPoints(path); });
+}
+
 // Closing the window ends the program at once, whatever it is doing.
 void MainWindow::closeEvent(QCloseEvent* event) {
     Tmrdelay.stop();

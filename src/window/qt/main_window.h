@@ -27,6 +27,8 @@ class MainWindow : public QMainWindow {
 
     // Writes the instruction texts and resets, before the window is first shown.
     void load();
+    // Replaces the points with those of a file, or says why it cannot.
+    void openPoints(const QString& path);
 
     Fmhull& form() { return Form; }
     PictureBox& surface() { return Pichull; }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+struct CommandLine {
+    // A point file to open once the window is there; empty for none.
+    QString file;
+    // Set when the program ends here: after --help or --version (0), or a mistake (2).
+    std::optional<int> exitStatus;
+};
+
+// Reads the command line before the application starts, so that --help, --version and mistakes
+// are answered without a display. --zoom sets Qt's scale factor, which must be known before then.
+// Qt's own options (-platform, -style, ...) are left for the application.
+CommandLine readCommandLine(int argc, char** argv);
