@@ -84,9 +84,9 @@ CommandLine readCommandLine(int argc, char** argv) {
         bool number = false;
         const double factor = parser.value(zoom).toDouble(&number);
         if (!number || factor < LeastZoom || factor > MostZoom) {
-            line.exitStatus = mistake(
-                QStringLiteral("the zoom must be a number from 0.5 to 8, not '%1'.")
-                    .arg(parser.value(zoom)));
+            line.exitStatus =
+                mistake(QStringLiteral("the zoom must be a number from 0.5 to 8, not '%1'.")
+                            .arg(parser.value(zoom)));
             return line;
         }
         qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));

@@ -1,0 +1,204 @@
+// What a lecturer prepares with, through the real window: point files read or refused, the last
+// point taken back, pictures exported, and the program's command line.
+
+#include "message_answerer.h"
+#include "window/qt/main_window.h"
+#include "window/qt/program.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+class LectureToolsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.load();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void click(QPoint pixel) {
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, Qt::NoModifier, pixel + QPoint(2, 2));
+    }
+    QString write(const char* name, const QByteArray& text) {
+        QFile file(directory.filePath(QString::fromUtf8(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    }
+    std::vector<float> coordinates() {
+        std::vector<float> all;
+        for (int i = 1; i <= points.Pointcount; ++i)
+            all.insert(all.end(), {points.Xcoord(i), points.Ycoord(i)});
+        return all;
+    }
+    bool startEnabled() { return window.findChild<QWidget*>("Cmdstart")->isEnabled(); }
+
+    QtDesktop desktop{[](int) {}};
+    Modhull points;
+    MainWindow window{points, desktop};
+    MessageAnswerer answerer;
+    QTemporaryDir directory;
+};
+
+// Each kind of bad file is named with its first bad line, and the points and the picture stay.
+TEST_F(LectureToolsTest, BadFilesAreRefusedAndNothingIsLost) {
+    for (QPoint p : {QPoint(20, 20), QPoint(300, 40), QPoint(100, 300), QPoint(250, 200)})
+        click(p);
+    const std::vector<float> before = coordinates();
+    const QImage picture = window.surface().image();
+    QByteArray tooMany;
+    for (int i = 0; i <= 500; ++i)
+        tooMany += QByteArray::number(i * 15) + " 100\n";
+    QDir(directory.path()).mkdir(QStringLiteral("folder"));
+    const std::pair<QString, QString> files[] = {
+        {write("word.txt", "10 20\n# fine\n10 abc\n"), "line 3: \"abc\" is not a number"},
+        {write("one.txt", "10 20\n\n30\n"), "line 3: one number where a point needs two"},
+        {write("three.txt", "1 2 3\n"), "line 1: 3 numbers where a point needs two"},
+        {write("nan.txt", "5 5\nnan 5\n"), "line 2: \"nan\" is not a finite number"},
+        {write("inf.txt", "5 -inf\n"), "line 1: \"-inf\" is not a finite number"},
+        {write("count.txt", "2 rbox\n3\n0 0\n1 1\n"), "line 4: the file announces 3 points but"},
+        {write("long.txt", "2\n1\n0 0\n1 1\n"), "line 4: more points than the 1 the file"},
+        {write("many.txt", tooMany), "line 501: more than 500 points"},
+        {write("empty.txt", ""), "it holds no points"},
+        {write("comments.txt", "# only\n\n"), "it holds no points"},
+        {directory.filePath(QStringLiteral("missing.txt")), "it cannot be read"},
+        {directory.filePath(QStringLiteral("folder")), "it is a folder"}};
+    for (const auto& [path, problem] : files) {
+        window.openPoints(path);
+        ASSERT_FALSE(answerer.shown.empty()) << path.toStdString();
+        const MessageAnswerer::Shown& box = answerer.shown.back();
+        EXPECT_EQ(box.icon, QMessageBox::Critical);
+        EXPECT_EQ(box.title, "Convex Hull");
+        EXPECT_TRUE(box.text.contains(path) && box.text.contains(problem))
+            << box.text.toStdString();
+        EXPECT_EQ(coordinates(), before) << path.toStdString();
+        EXPECT_EQ(window.surface().image(), picture) << path.toStdString();
+        answerer.shown.clear();
+    }
+}
+
+// After each click of a random input, Undo Last Point restores what was there before it: the
+// points in their numbering, the count, START and the picture.
+TEST_F(LectureToolsTest, UndoTakesEachClickBack) {
+    std::mt19937 random(8);
+    QAction& undo = window.lectureTools().actions.undo;
+    EXPECT_FALSE(undo.isEnabled());
+    auto label = window.findChild<QLabel*>("Lblcount");
+    for (int i = 0; i < 40; ++i) {
+        // The first clicks on one line, so that later ones repair them; now and then a repeat.
+        const QPoint p = i < 5 ? QPoint(40 + 30 * i, 60 + 20 * i)
+                               : QPoint(std::uniform_int_distribution<int>(0, 50)(random) * 10,
+                                        std::uniform_int_distribution<int>(0, 46)(random) * 10);
+        const std::vector<float> before = coordinates();
+        const QString count = label->text();
+        const bool start = startEnabled();
+        const QImage picture = window.surface().image();
+        click(p);
+        ASSERT_TRUE(undo.isEnabled());
+        undo.trigger();
+        ASSERT_EQ(coordinates(), before) << "click " << i;
+        ASSERT_EQ(label->text(), count);
+        ASSERT_EQ(startEnabled(), start) << "click " << i;
+        ASSERT_EQ(window.surface().image(), picture) << "click " << i;
+        click(p);
+    }
+    for (int i = 0; i < 40; ++i)
+        undo.trigger();
+    EXPECT_EQ(points.Pointcount, 0);
+    EXPECT_FALSE(undo.isEnabled());
+}
+
+// The picture at the window's size is its image; twice the size, the same picture with lines one
+// pixel wide and dots twice as large; as SVG, one element per line and dot drawn.
+TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
+    for (QPoint p : {QPoint(20, 30), QPoint(400, 40), QPoint(60, 420), QPoint(200, 200),
+                     QPoint(480, 440), QPoint(250, 100)})
+        click(p);
+    QTest::mouseClick(window.findChild<QWidget*>("Cmdstart"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.shown.empty(); }, 20000));
+    LectureTools& tools = window.lectureTools();
+    const QImage& image = window.surface().image();
+    EXPECT_EQ(tools.pictureAt(1), image);
+
+    const QImage twice = tools.pictureAt(2);
+    ASSERT_EQ(twice.size(), image.size() * 2);
+    const QColor magenta(255, 0, 255), blue(0, 0, 255);
+    for (int dy = -2; dy <= 3; ++dy)
+        for (int dx = -2; dx <= 3; ++dx)
+            EXPECT_EQ(twice.pixelColor(2 * 200 + dx, 2 * 200 + dy), magenta) << dx << ", " << dy;
+    // Down a column through the top edge from (20, 30) to (400, 40).
+    int blueAtOnce = 0, blueAtTwice = 0;
+    for (int y = 0; y < image.height(); ++y)
+        blueAtOnce += image.pixelColor(210, y) == blue;
+    for (int y = 0; y < twice.height(); ++y)
+        blueAtTwice += twice.pixelColor(420, y) == blue;
+    EXPECT_EQ(blueAtOnce, 2) << "the top and the bottom edge";
+    EXPECT_EQ(blueAtTwice, 2) << "one pixel each at twice the size";
+
+    const QString png = directory.filePath(QStringLiteral("hull.png"));
+    tools.exportPicture(png, 1);
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), image);
+    const QString svg = directory.filePath(QStringLiteral("hull.svg"));
+    tools.exportPicture(svg, 1);
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    int shapes = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        shapes += xml.isStartElement() && (xml.name() == u"line" || xml.name() == u"rect");
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(shapes, 6 + 8) << "the background, the points and the hull's lines";
+    EXPECT_TRUE(answerer.shown.size() == 1) << "nothing refused";
+}
+
+// A point file named on the command line is open when the window is; the command line answers
+// --help and --version, and a mistake ends the program with a message.
+TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
+    QTemporaryDir directory;
+    QFile file(directory.filePath(QStringLiteral("points.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# three\n15 15\n1500 15\n15 1500\n");
+    file.close();
+    Program program;
+    ASSERT_TRUE(program.start(file.fileName()));
+    EXPECT_EQ(program.pointSet().Pointcount, 3);
+    EXPECT_TRUE(program.window()->findChild<QWidget*>("Cmdstart")->isEnabled());
+    program.window()->close();
+
+    auto run = [](const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(CONVEX_HULL), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return std::tuple{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                          QString::fromUtf8(process.readAllStandardError())};
+    };
+    auto [helped, help, helpErrors] = run({QStringLiteral("--help")});
+    EXPECT_EQ(helped, 0);
+    EXPECT_TRUE(help.startsWith("Usage: convex-hull [options] [FILE]")) << help.toStdString();
+    EXPECT_TRUE(help.contains("--zoom <FACTOR>"));
+    auto [versioned, version, versionErrors] = run({QStringLiteral("--version")});
+    EXPECT_EQ(versioned, 0);
+    EXPECT_EQ(version, "convex-hull 1.0\n");
+    for (const QStringList& wrong :
+         {QStringList{"--bogus"}, QStringList{"--zoom", "9"}, QStringList{"a.txt", "b.txt"}}) {
+        auto [status, out, errors] = run(wrong);
+        EXPECT_EQ(status, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(errors.startsWith("convex-hull: ")) << errors.toStdString();
+        EXPECT_TRUE(out.isEmpty());
+    }
+}
+
+} // namespace
