@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-# The package and menu entry tests need the Debian packaging tools and the entry validator.
-install_missing_packages desktop-file-utils dpkg-dev file
+# The package and menu entry tests need the Debian packaging tools, the entry validator, the
+# manual page maker and what a distribution checks a package with.
+install_missing_packages desktop-file-utils dpkg-dev file help2man lintian appstream
 build_preset release
 build_preset ci
 

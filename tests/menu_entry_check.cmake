@@ -2,7 +2,9 @@
 
 function(check_installed_files root)
   foreach(installed bin/convex-hull share/applications/convex-hull.desktop
-                    share/icons/hicolor/scalable/apps/convex-hull.svg)
+                    share/icons/hicolor/scalable/apps/convex-hull.svg
+                    share/metainfo/org.example.convexhull.metainfo.xml
+                    share/doc/convex-hull/copyright share/doc/convex-hull/changelog.gz)
     if(NOT EXISTS "${root}/${installed}")
       message(FATAL_ERROR "not installed: ${root}/${installed}")
     endif()

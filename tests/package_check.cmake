@@ -21,6 +21,9 @@ if(NOT result EQUAL 0)
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/menu_entry_check.cmake)
 check_installed_files("${WORK_DIR}/root/usr")
+if(NOT EXISTS "${WORK_DIR}/root/usr/share/man/man1/convex-hull.1.gz")
+  message(FATAL_ERROR "the package has no manual page")
+endif()
 check_menu_entry("${WORK_DIR}/root/usr/share/applications/convex-hull.desktop"
                  "/usr/bin/convex-hull")
 
@@ -34,3 +37,17 @@ foreach(expected "Package: convex-hull\n" "Version: ${VERSION}\n"
     message(FATAL_ERROR "the package does not declare \"${expected}\":\n${fields}")
   endif()
 endforeach()
+
+# What a distribution checks, without the network: lintian's errors and warnings, and the AppStream
+# metadata as software centres read it.
+execute_process(COMMAND lintian --fail-on error,warning "${packages}"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "lintian: ${output}")
+endif()
+execute_process(COMMAND appstreamcli validate --no-net
+                        "${WORK_DIR}/root/usr/share/metainfo/org.example.convexhull.metainfo.xml"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "appstreamcli validate: ${output}")
+endif()
