@@ -29,7 +29,8 @@ LectureTools::LectureTools(QWidget& window, QtDesktop& desktop, Modhull& points,
     actions.open.setText(QStringLiteral("Open Points…"));
     actions.open.setShortcut(QKeySequence::Open);
     actions.saveAs.setText(QStringLiteral("Save Points As…"));
-    actions.saveAs.setShortcut(QKeySequence::SaveAs);
+    // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
+    actions.saveAs.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     actions.exportPicture.setText(QStringLiteral("Export Picture…"));
     actions.quit.setText(QStringLiteral("Quit"));
     actions.quit.setShortcut(QKeySequence::Quit);

@@ -211,13 +211,21 @@ void MainWindow::focusAfterRun() {
         Hsbspeed.setFocus();
 }
 
+namespace {
+
+// A key as a person calls it: a lone mark by its name, for it is easily overlooked.
+QString keyName(const QKeySequence& key) {
+    const QString text = key.toString(QKeySequence::NativeText);
+    if (text == QStringLiteral("."))
+        return QStringLiteral("Full stop (.)");
+    if (text == QStringLiteral(","))
+        return QStringLiteral("Comma (,)");
+    return text;
+}
+
+} // namespace
+
 void MainWindow::showHelp() {
-    auto keysOf = [](const QAction& action) {
-        QStringList keys;
-        for (const QKeySequence& key : action.shortcuts())
-            keys << key.toString(QKeySequence::NativeText);
-        return keys.join(QStringLiteral(" or "));
-    };
     QString text = QStringLiteral(
         "Mouse\n"
         "Click in the yellow drawing area: add a point (any button, at most 500).\n"
@@ -228,11 +236,22 @@ void MainWindow::showHelp() {
         "Tab, Shift+Tab: move the focus between the drawing area, the buttons and the speed bar.\n"
         "Space, Enter, Return: press the button that has the focus.\n"
         "Left, Up, Page Up: faster. Right, Down, Page Down: slower. Home, End: either end.\n");
-    for (const QAction* action : {&display.pause, &display.stepForward, &display.stepBack,
-                                  &display.runAgain, &display.showEachStep})
-        text += keysOf(*action) + QStringLiteral(": ") + action->text() + '\n';
-    text += QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText) +
-            QStringLiteral(": this list.");
+    // Every menu item that has keys, as the menus show them.
+    for (const QAction* title : menuBar()->actions()) {
+        for (const QAction* item : title->menu()->actions()) {
+            QStringList keys;
+            for (const QKeySequence& key : item->shortcuts())
+                keys << keyName(key);
+            if (!keys.isEmpty())
+                text += keys.join(QStringLiteral(" or ")) + QStringLiteral(": ") +
+                        item->text().remove(QChar(0x2026)) + '\n';
+        }
+    }
+    text += QStringLiteral(
+        "\n"
+        "In a lecture hall, start the program with --zoom to show the whole window larger and "
+        "crisp, for instance convex-hull --zoom 1.75 on a 1920 x 1080 projector, --zoom 3.5 on "
+        "a 4K screen.");
     QMessageBox::information(this, QString::fromStdString(Title), text);
 }
 
