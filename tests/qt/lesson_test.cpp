@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 
 #include "qt_printers.h"
@@ -215,6 +216,12 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     key(Qt::Key_Period);
     key(Qt::Key_Period);
     EXPECT_TRUE(statusReads(a, "Step 3 of 3: point 6 lies inside the hull; nothing changes."));
+    // What a menu does when the pointer passes over an item with no status tip.
+    QStatusTipEvent tip{QString()};
+    QTest::qWait(50);
+    QApplication::sendEvent(a.window.menuBar(), &tip);
+    EXPECT_TRUE(statusReads(a, "Step 3 of 3: point 6 lies inside the hull; nothing changes."))
+        << "a menu item passed over leaves the status line";
     ASSERT_EQ(answerer.shown.size(), 1u) << "stepping past the last point asks the question";
     EXPECT_FALSE(shownNear(a.window, {250, 150}, obsolete)) << "the last step's marks only";
     EXPECT_TRUE(shownNear(a.window, {188, 210}, ring));

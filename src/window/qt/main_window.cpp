@@ -272,6 +272,13 @@ void MainWindow::openPoints(const QString& path) {
     act([this, &path] { tools.openPoints(path); });
 }
 
+// The status line tells the run: a menu item passed over must not blank it with its status tip.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 // Closing the window ends the program at once, whatever it is doing.
 void MainWindow::closeEvent(QCloseEvent* event) {
     Tmrdelay.stop();

@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void place(QWidget& control, const ControlLayout& entry);
