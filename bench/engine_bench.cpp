@@ -16,6 +16,8 @@ constexpr int Repetitions = 31;
 // Points round a circle, in the order a user would click them, on a surface that draws nothing.
 void placeOnCircle(FakeWindow& w) {
     w.Pichull.recording = false;
+    // As RESET does before points are entered: the drawing starts afresh.
+    w.drawing.clear();
     for (int16_t i = 1; i <= Points; ++i) {
         const double angle = 2 * std::numbers::pi * i / Points;
         w.setPoint(i, static_cast<float>(3900 + 3400 * std::cos(angle)),
