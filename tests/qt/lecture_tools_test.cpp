@@ -2,7 +2,7 @@
 // point taken back, pictures exported, and the program's command line.
 
 #include "message_answerer.h"
-#include "window/qt/main_window.h"
+#include "shown_window.h"
 #include "window/qt/program.h"
 
 #include <QLabel>
@@ -19,17 +19,8 @@
 
 namespace {
 
-class LectureToolsTest : public ::testing::Test {
+class LectureToolsTest : public ::testing::Test, public ShownWindow {
   protected:
-    void SetUp() override {
-        window.load();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    void click(QPoint pixel) {
-        QTest::mouseClick(&window.surface(), Qt::LeftButton, Qt::NoModifier, pixel + QPoint(2, 2));
-    }
     QString write(const char* name, const QByteArray& text) {
         QFile file(directory.filePath(QString::fromUtf8(name)));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -42,11 +33,7 @@ class LectureToolsTest : public ::testing::Test {
             all.insert(all.end(), {points.Xcoord(i), points.Ycoord(i)});
         return all;
     }
-    bool startEnabled() { return window.findChild<QWidget*>("Cmdstart")->isEnabled(); }
 
-    QtDesktop desktop{[](int) {}};
-    Modhull points;
-    MainWindow window{points, desktop};
     MessageAnswerer answerer;
     QTemporaryDir directory;
 };
@@ -102,14 +89,14 @@ TEST_F(LectureToolsTest, UndoTakesEachClickBack) {
                                         std::uniform_int_distribution<int>(0, 46)(random) * 10);
         const std::vector<float> before = coordinates();
         const QString count = label->text();
-        const bool start = startEnabled();
+        const bool start = enabled("Cmdstart");
         const QImage picture = window.surface().image();
         click(p);
         ASSERT_TRUE(undo.isEnabled());
         undo.trigger();
         ASSERT_EQ(coordinates(), before) << "click " << i;
         ASSERT_EQ(label->text(), count);
-        ASSERT_EQ(startEnabled(), start) << "click " << i;
+        ASSERT_EQ(enabled("Cmdstart"), start) << "click " << i;
         ASSERT_EQ(window.surface().image(), picture) << "click " << i;
         click(p);
     }
@@ -125,7 +112,8 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     for (QPoint p : {QPoint(20, 30), QPoint(400, 40), QPoint(60, 420), QPoint(200, 200),
                      QPoint(480, 440), QPoint(250, 100)})
         click(p);
-    QTest::mouseClick(window.findChild<QWidget*>("Cmdstart"), Qt::LeftButton);
+    window.findChild<QScrollBar*>("Hsbspeed")->setValue(0);
+    press("Cmdstart");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.shown.empty(); }, 20000));
     LectureTools& tools = window.lectureTools();
     const QImage& image = window.surface().image();
