@@ -1,5 +1,6 @@
 #include "teach/drawing_log.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -43,6 +44,30 @@ std::string number(double value) {
     return text;
 }
 
+// A line drawn again in the background colour erases it on the surface's pixels; a drawing that
+// smooths its edges would keep a ghost of both, so the pair is left out.
+std::vector<DrawCall> withoutErasedLines(const std::vector<DrawCall>& calls, Color background) {
+    std::vector<DrawCall> kept;
+    for (const DrawCall& call : calls) {
+        if (call.kind == DrawCall::Line && call.color == background) {
+            auto sameSegment = [&call](const DrawCall& drawn) {
+                return drawn.kind == DrawCall::Line &&
+                       ((drawn.x1 == call.x1 && drawn.y1 == call.y1 && drawn.x2 == call.x2 &&
+                         drawn.y2 == call.y2) ||
+                        (drawn.x1 == call.x2 && drawn.y1 == call.y2 && drawn.x2 == call.x1 &&
+                         drawn.y2 == call.y1));
+            };
+            auto erased = std::find_if(kept.rbegin(), kept.rend(), sameSegment);
+            if (erased != kept.rend() && erased->color != background) {
+                kept.erase(std::next(erased).base());
+                continue;
+            }
+        }
+        kept.push_back(call);
+    }
+    return kept;
+}
+
 } // namespace
 
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
@@ -57,7 +82,7 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
                       "\" shape-rendering=\"crispEdges\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"" +
                       rgb(background) + "\"/>\n";
-    for (const DrawCall& call : calls) {
+    for (const DrawCall& call : withoutErasedLines(calls, background)) {
         if (call.kind == DrawCall::Line) {
             svg += "<line x1=\"" + centre(call.x1) + "\" y1=\"" + centre(call.y1) + "\" x2=\"" +
                    centre(call.x2) + "\" y2=\"" + centre(call.y2) + "\" stroke=\"" +

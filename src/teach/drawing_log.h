@@ -41,6 +41,7 @@ class DrawingLog : public Surface {
 };
 
 // The picture as an SVG drawing of the given size in pixels: lines one pixel wide and dots as
-// squares, on pixel centres as the surface draws them.
+// squares, on pixel centres as the surface draws them; a line erased by drawing it again in the
+// background colour is left out with its eraser.
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
                   Color background);

@@ -150,10 +150,11 @@ void LectureTools::chooseExport() {
                                                 kinds.join(QStringLiteral(";;")), &kind);
     if (path.isEmpty())
         return;
+    // A name typed with its own ending says what to make; otherwise the kind chosen does.
     const int chosen = static_cast<int>(kinds.indexOf(kind));
-    const QString suffix = chosen == 3 ? QStringLiteral(".svg") : QStringLiteral(".png");
-    if (!path.endsWith(suffix, Qt::CaseInsensitive))
-        path += suffix;
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        path += chosen == 3 ? QStringLiteral(".svg") : QStringLiteral(".png");
     exportPicture(path, chosen == 2 ? 4 : chosen == 1 ? 2 : 1);
 }
 
