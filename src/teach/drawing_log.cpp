@@ -93,7 +93,7 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
             svg += "<rect x=\"" + number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half) +
                    "\" y=\"" + number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half) +
                    "\" width=\"" + number(call.width) + "\" height=\"" + number(call.width) +
-                   "\" fill=\"" + rgb(call.color) + "\"/>\n";
+                   "\" fill=\"" + rgb(call.color) + "\" stroke=\"none\"/>\n";
         }
     }
     return svg + "</svg>\n";
