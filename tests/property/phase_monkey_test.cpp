@@ -67,8 +67,8 @@ struct Snapshot {
 
 Snapshot snapshotOf(const FakeWindow& w) {
     return {w.Pichull.enabled, w.Cmdstart.enabled, w.Cmdreset.enabled, w.Tmrdelay.enabled,
-            w.hold.isHeld(), w.mod.Pointcount, w.form.Curpoint, w.form.Hullcount, w.Pichull.drawn,
-            w.view.status};
+            w.hold.isHeld(),   w.mod.Pointcount,   w.form.Curpoint,    w.form.Hullcount,
+            w.Pichull.drawn,   w.view.status};
 }
 
 class Monkey {
@@ -195,7 +195,8 @@ class Monkey {
         const bool going = phase == Phase::Running || phase == Phase::Paused;
         ASSERT_EQ(w.view.actions.pause, going);
         ASSERT_EQ(w.view.actions.runAgain, phase == Phase::Paused || phase == Phase::Finished);
-        ASSERT_EQ(w.view.status.empty(), phase == Phase::InputUnusable || phase == Phase::InputUsable);
+        ASSERT_EQ(w.view.status.empty(),
+                  phase == Phase::InputUnusable || phase == Phase::InputUsable);
         ASSERT_GE(w.mod.Pointcount, 0);
         ASSERT_LE(w.mod.Pointcount, Modhull::Maxpoints);
         std::string caption = "\n";
@@ -224,9 +225,8 @@ class Monkey {
 
 TEST(PhaseMonkey, EveryEventLeavesTheWindowInOnePhase) {
     // Busy clicking with rare resets, so that the set fills up; and a balanced mix.
-    const Weights mixes[] = {{60, 5, 3, 3, 5, 40, 10},
-                             {600, 20, 1, 1, 2, 20, 2},
-                             {30, 10, 10, 10, 10, 60, 30}};
+    const Weights mixes[] = {
+        {60, 5, 3, 3, 5, 40, 10}, {600, 20, 1, 1, 2, 20, 2}, {30, 10, 10, 10, 10, 60, 30}};
     long delivered = 0;
     int questions = 0;
     int refusals = 0;
@@ -240,8 +240,9 @@ TEST(PhaseMonkey, EveryEventLeavesTheWindowInOnePhase) {
             commands[c] += monkey.commands_[c];
         ASSERT_FALSE(::testing::Test::HasFailure()) << "seed " << seed;
     }
-    std::printf("events delivered: %ld, runs finished: %d, clicks refused: %d\n", delivered,
-                questions, refusals);
+    std::printf("events delivered: %ld, runs finished: %d, clicks refused: %d, pauses or resumes: "
+                "%d, steps forward: %d, steps back: %d, runs again: %d\n",
+                delivered, questions, refusals, commands[0], commands[1], commands[2], commands[3]);
     EXPECT_GT(delivered, 100000);
     EXPECT_GT(questions, 100);
     EXPECT_GT(refusals, 0);
