@@ -3,6 +3,7 @@
 #include "teach/point_file.h"
 #include "window/fmhull.h"
 #include "window/qt/lesson_display.h"
+#include "window/qt/menu_item.h"
 #include "window/qt/picture_box.h"
 #include "window/qt/picture_painter.h"
 #include "window/qt/qt_desktop.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <random>
 
 LectureTools::Actions::Actions(QObject* owner)
@@ -26,18 +28,16 @@ LectureTools::LectureTools(QWidget& window, QtDesktop& desktop, Modhull& points,
                            DrawingLog& drawing, PictureBox& surface, LessonDisplay& display)
     : actions(&window), window(window), desktop(desktop), points(points), input(input),
       drawing(drawing), surface(surface), display(display) {
-    actions.open.setText(QStringLiteral("Open Points…"));
-    actions.open.setShortcut(QKeySequence::Open);
-    actions.saveAs.setText(QStringLiteral("Save Points As…"));
+    prepareMenuItem(actions.open, QStringLiteral("Open Points…"), {QKeySequence::Open});
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
-    actions.saveAs.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    actions.exportPicture.setText(QStringLiteral("Export Picture…"));
-    actions.quit.setText(QStringLiteral("Quit"));
-    actions.quit.setShortcut(QKeySequence::Quit);
-    actions.undo.setText(QStringLiteral("Undo Last Point"));
+    prepareMenuItem(actions.saveAs, QStringLiteral("Save Points As…"),
+                    {Qt::CTRL | Qt::SHIFT | Qt::Key_S});
+    prepareMenuItem(actions.exportPicture, QStringLiteral("Export Picture…"));
+    prepareMenuItem(actions.quit, QStringLiteral("Quit"), {QKeySequence::Quit});
     // Backspace too, the key a lecturer tries first after a wrong click.
-    actions.undo.setShortcuts({QKeySequence::Undo, Qt::Key_Backspace});
-    actions.random.setText(QStringLiteral("Random Points…"));
+    prepareMenuItem(actions.undo, QStringLiteral("Undo Last Point"),
+                    {QKeySequence::Undo, Qt::Key_Backspace});
+    prepareMenuItem(actions.random, QStringLiteral("Random Points…"));
 
     auto handled = [this](void (LectureTools::*command)()) {
         return [this, command] {
@@ -140,22 +140,31 @@ void LectureTools::chooseFileToSave() {
 }
 
 void LectureTools::chooseExport() {
-    const QStringList kinds = {QStringLiteral("PNG picture, the window's size (*.png)"),
-                               QStringLiteral("PNG picture, twice the size (*.png)"),
-                               QStringLiteral("PNG picture, four times the size (*.png)"),
-                               QStringLiteral("SVG drawing (*.svg)")};
-    QString kind = kinds[1];
+    struct Kind {
+        QString filter;
+        int scale;
+        QString ending;
+    };
+    const Kind kinds[] = {
+        {QStringLiteral("PNG picture, the window's size (*.png)"), 1, QStringLiteral(".png")},
+        {QStringLiteral("PNG picture, twice the size (*.png)"), 2, QStringLiteral(".png")},
+        {QStringLiteral("PNG picture, four times the size (*.png)"), 4, QStringLiteral(".png")},
+        {QStringLiteral("SVG drawing (*.svg)"), 1, QStringLiteral(".svg")}};
+    QStringList filters;
+    for (const Kind& kind : kinds)
+        filters << kind.filter;
+    QString chosen = kinds[1].filter;
     QString path = QFileDialog::getSaveFileName(&window, QStringLiteral("Export Picture"),
                                                 QStringLiteral("hull.png"),
-                                                kinds.join(QStringLiteral(";;")), &kind);
+                                                filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;
+    const Kind& kind = kinds[std::max<qsizetype>(0, filters.indexOf(chosen))];
     // A name typed with its own ending says what to make; otherwise the kind chosen does.
-    const int chosen = static_cast<int>(kinds.indexOf(kind));
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-        path += chosen == 3 ? QStringLiteral(".svg") : QStringLiteral(".png");
-    exportPicture(path, chosen == 2 ? 4 : chosen == 1 ? 2 : 1);
+        path += kind.ending;
+    exportPicture(path, kind.scale);
 }
 
 void LectureTools::chooseRandomPoints() {

@@ -1,29 +1,19 @@
 #include "window/qt/lesson_display.h"
 
+#include "window/qt/menu_item.h"
 #include "window/qt/picture_box.h"
 
 #include <QMenuBar>
 #include <QStatusBar>
 
-namespace {
-
-// Shortcuts reach the window whichever control has the focus; none is a key that the speed bar or
-// a button takes.
-void prepare(QAction& action, const char* text, std::initializer_list<QKeySequence> keys) {
-    action.setText(QString::fromUtf8(text));
-    action.setShortcuts(QList<QKeySequence>(keys));
-}
-
-} // namespace
-
 LessonDisplay::LessonDisplay(QObject* owner, QStatusBar& statusLine, PictureBox& surface)
     : pause(owner), stepForward(owner), stepBack(owner), runAgain(owner), showEachStep(owner),
       statusLine(statusLine), surface(surface) {
-    prepare(pause, "Pause", {Qt::Key_P, Qt::Key_Pause});
-    prepare(stepForward, "Step Forward", {Qt::Key_Period});
-    prepare(stepBack, "Step Back", {Qt::Key_Comma});
-    prepare(runAgain, "Run Again", {Qt::CTRL | Qt::Key_R});
-    prepare(showEachStep, "Show Each Step", {Qt::CTRL | Qt::Key_E});
+    prepareMenuItem(pause, QStringLiteral("Pause"), {Qt::Key_P, Qt::Key_Pause});
+    prepareMenuItem(stepForward, QStringLiteral("Step Forward"), {Qt::Key_Period});
+    prepareMenuItem(stepBack, QStringLiteral("Step Back"), {Qt::Key_Comma});
+    prepareMenuItem(runAgain, QStringLiteral("Run Again"), {Qt::CTRL | Qt::Key_R});
+    prepareMenuItem(showEachStep, QStringLiteral("Show Each Step"), {Qt::CTRL | Qt::Key_E});
     showEachStep.setCheckable(true);
     showActions({});
     statusPace.setSingleShot(true);
