@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QCoreApplication>
 

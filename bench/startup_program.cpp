@@ -1,7 +1,7 @@
 // The real program, reporting its first paint.
 
 #include "first_paint.h"
-#include "window/qt/program.h"
+#include "qt/program.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

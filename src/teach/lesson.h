@@ -4,7 +4,7 @@
 #include "teach/lesson_view.h"
 #include "teach/step_report.h"
 #include "teach/timer_hold.h"
-#include "window/fmhull.h"
+#include "form/fmhull.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/services.h"
+#include "form/services.h"
 
 #include <functional>
 

@@ -1,5 +1,7 @@
 #include "teach/point_file.h"
 
+#include "form/area.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,8 +12,8 @@
 
 namespace {
 
-constexpr float AreaWidth = 7860;
-constexpr float AreaHeight = 7020;
+constexpr float AreaWidth = area::MaxX;
+constexpr float AreaHeight = area::MaxY;
 // Fitted points keep this far from the edges of the area.
 constexpr float Margin = 300;
 
@@ -64,7 +66,7 @@ std::string pointOf(const std::vector<std::string>& fields, Overlay::Spot& point
 }
 
 bool insideArea(const Overlay::Spot& p) {
-    return p.x >= 0 && p.x <= AreaWidth && p.y >= 0 && p.y <= AreaHeight;
+    return area::contains(p.x, p.y);
 }
 
 // Scales the points alike in both directions and moves them into the area, keeping a margin.

@@ -1,11 +1,13 @@
 #include "teach/point_input.h"
 
+#include "form/area.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt19937& random) {
-    constexpr float Width = 7860, Height = 7020, PerPixel = 15;
+    constexpr float Width = area::MaxX, Height = area::MaxY, PerPixel = area::TwipsPerPixel;
     constexpr double CentreX = Width / 2, CentreY = Height / 2, Radius = 3300;
     std::uniform_real_distribution<double> unit(0, 1);
     // Where a click would put the point: the top left corner of its pixel.

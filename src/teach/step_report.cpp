@@ -1,6 +1,6 @@
 #include "teach/step_report.h"
 
-#include "window/fmhull.h"
+#include "form/fmhull.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/services.h"
+#include "form/services.h"
 
 // Stands between the run and its step timer so that a run can be paused: while held, the timer
 // stays off whatever the run asks, and what it asked for last takes effect on release.

@@ -3,7 +3,7 @@
 
 #include "message_answerer.h"
 #include "shown_window.h"
-#include "window/qt/program.h"
+#include "qt/program.h"
 
 #include <QLabel>
 #include <QProcess>

@@ -3,7 +3,7 @@
 
 #include "message_answerer.h"
 #include "screen_grab.h"
-#include "window/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QAccessible>
 #include <QLabel>

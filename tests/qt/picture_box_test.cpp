@@ -1,5 +1,5 @@
-#include "window/qt/picture_box.h"
-#include "window/qt/units.h"
+#include "qt/picture_box.h"
+#include "qt/units.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 // in this process the way main starts it.
 
 #include "screen_grab.h"
-#include "window/qt/program.h"
+#include "qt/program.h"
 #include "window_texts.h"
 
 #include <QLabel>

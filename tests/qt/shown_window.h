@@ -3,7 +3,7 @@
 // A window of its own, loaded, maximized and active with its whole drawing in view, and the speed
 // bar at its slow end, so that the test alone makes the ticks.
 
-#include "window/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QScrollBar>
 #include <QTest>

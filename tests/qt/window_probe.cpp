@@ -3,7 +3,7 @@
 // process to use start-up settings (screens, scale factor) and to see the real exit status.
 
 #include "message_answerer.h"
-#include "window/qt/program.h"
+#include "qt/program.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -8,7 +8,7 @@
 #include "teach/message_watch.h"
 #include "teach/point_input.h"
 #include "teach/timer_hold.h"
-#include "window/fmhull.h"
+#include "form/fmhull.h"
 
 #include <deque>
 #include <functional>

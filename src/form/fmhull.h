@@ -1,0 +1,71 @@
+#pragma once
+
+#include "engine/checked.h"
+#include "engine/modhull.h"
+#include "form/services.h"
+
+#include <cstdint>
+#include <string>
+
+// The one window's title, also the title of every message box.
+inline const std::string Title = "Convex Hull";
+
+inline constexpr Color Blue = 0xFF0000;
+inline constexpr Color Magenta = 0xFF00FF;
+
+// The controls of the window that the program drives.
+struct Controls {
+    Surface& Pichull;
+    Button& Cmdstart;
+    Button& Cmdreset;
+    Label& Lblcount;
+    Label& Lbltext;
+    Label& Lblnote;
+    ScrollBar& Hsbspeed;
+    Timer& Tmrdelay;
+    Desktop& desktop;
+};
+
+// The main window: the hull engine's operations and the event handlers over the point set, the
+// hull's edge list and the step state.
+class Fmhull {
+  public:
+    Fmhull(Modhull& points, const Controls& controls);
+
+    // Hull engine.
+    void Initialize();
+    void Extend();
+    void Redraw();
+
+    // Event handlers.
+    void Form_Load();
+    void Pichull_MouseDown(int Button, int Shift, float X, float Y);
+    void Cmdstart_Click();
+    void Tmrdelay_Timer();
+    void Hsbspeed_Change();
+    void Cmdreset_Click();
+    void Cmdend_Click();
+    void Showmessage();
+
+    // The current hull: edge k runs from point Edgefrom(k) to point Edgeto(k), k = 1..Hullcount,
+    // counter-clockwise as seen on the screen.
+    int16_t Hullcount = 0;
+    BoundedArray<int16_t> Edgefrom;
+    BoundedArray<int16_t> Edgeto;
+
+    // The step in progress: the point being inserted and the new edge list being collected.
+    int16_t Curpoint = 0;
+    int16_t Newcount = 0;
+    BoundedArray<int16_t> Newfrom;
+    BoundedArray<int16_t> Newto;
+    float Prevside = 0;
+    float Curside = 0;
+
+  private:
+    void drawEdge(int16_t from, int16_t to);
+    float sideValue(int16_t edge) const;
+    int32_t stepDelay() const;
+
+    Modhull& mod;
+    Controls ui;
+};

@@ -1,0 +1,22 @@
+#include "form/count_caption.h"
+#include "form/fmhull.h"
+
+void Fmhull::Cmdreset_Click() {
+    ui.Pichull.setEnabled(true);
+    mod.Pointcount = 0;
+    ui.Lblcount.setCaption(countCaption(0));
+    ui.Pichull.clear();
+    ui.Cmdstart.setEnabled(false);
+    ui.Pichull.setDrawWidth(3);
+    ui.Pichull.setForeColor(Magenta);
+}
+
+void Fmhull::Cmdend_Click() {
+    ui.desktop.end(0);
+}
+
+void Fmhull::Showmessage() {
+    ui.Cmdreset.setEnabled(true);
+    if (ui.desktop.messageBox("Done! Reset and start again?", QuestionYesNo, Title) == AnswerYes)
+        Cmdreset_Click();
+}

@@ -1,0 +1,96 @@
+#include "qt/command_line.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+constexpr double LeastZoom = 0.5, MostZoom = 8;
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int mistake(const QString& problem) {
+    print(stderr, QStringLiteral("convex-hull: %1\nTry 'convex-hull --help'.\n").arg(problem));
+    return 2;
+}
+
+// The options QApplication takes from the command line itself.
+QList<QCommandLineOption> qtOptions() {
+    QList<QCommandLineOption> options;
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+                             "session", "style", "stylesheet", "display", "geometry", "title"})
+        options << QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("v"));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        options << QCommandLineOption(QString::fromLatin1(name));
+    for (QCommandLineOption& option : options)
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return options;
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, char** argv) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Watch the incremental convex hull algorithm at work: click up to 500 points, or open "
+        "them from a file, press START, and follow the hull as it grows one point per step."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and end."));
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QStringLiteral("Show the whole window FACTOR times larger, crisp, for instance 2 on a "
+                       "projector or a 4K screen (0.5 to 8). The points keep their places."),
+        QStringLiteral("FACTOR"));
+    parser.addOptions({help, version, zoom});
+    parser.addOptions(qtOptions());
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A file of points to open: one point a line, X then Y in twips of the "
+                       "drawing area (0 to 7860 and 0 to 7020, Y down), or the format qhull's "
+                       "rbox writes."),
+        QStringLiteral("[FILE]"));
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.exitStatus = mistake(parser.errorText());
+        return line;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("convex-hull")));
+        line.exitStatus = 0;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("convex-hull %1\n").arg(QStringLiteral(HULL_VERSION)));
+        line.exitStatus = 0;
+        return line;
+    }
+    if (parser.positionalArguments().size() > 1) {
+        line.exitStatus = mistake(QStringLiteral("one point file at most."));
+        return line;
+    }
+    if (parser.isSet(zoom)) {
+        bool number = false;
+        const double factor = parser.value(zoom).toDouble(&number);
+        if (!number || factor < LeastZoom || factor > MostZoom) {
+            line.exitStatus =
+                mistake(QStringLiteral("the zoom must be a number from 0.5 to 8, not '%1'.")
+                            .arg(parser.value(zoom)));
+            return line;
+        }
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+    }
+    line.file = parser.positionalArguments().value(0);
+    return line;
+}

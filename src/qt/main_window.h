@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "teach/drawing_log.h"
+#include "teach/lesson.h"
+#include "teach/message_watch.h"
+#include "teach/point_input.h"
+#include "teach/timer_hold.h"
+#include "form/fmhull.h"
+#include "form/layout.h"
+#include "qt/caption_label.h"
+#include "qt/command_button.h"
+#include "qt/lecture_tools.h"
+#include "qt/lesson_display.h"
+#include "qt/picture_box.h"
+#include "qt/qt_desktop.h"
+#include "qt/speed_bar.h"
+#include "qt/step_timer.h"
+
+#include <QMainWindow>
+
+// The window Fmhull in Qt: its fifteen controls at their fixed places in the client area, each
+// event wired to its handler; above them the menus, below them the status line of a lesson.
+class MainWindow : public QMainWindow {
+  public:
+    MainWindow(Modhull& points, QtDesktop& desktop);
+
+    // Writes the instruction texts and resets, before the window is first shown.
+    void load();
+    // Replaces the points with those of a file, or says why it cannot.
+    void openPoints(const QString& path);
+
+    Fmhull& form() { return Form; }
+    PictureBox& surface() { return Pichull; }
+    StepTimer& timer() { return Tmrdelay; }
+    QWidget& clientArea() { return client; }
+    Lesson& lesson() { return Teacher; }
+    LessonDisplay& lessonDisplay() { return display; }
+    LectureTools& lectureTools() { return tools; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void place(QWidget& control, const ControlLayout& entry);
+    void buildLayout();
+    void buildMenus();
+    void wireEvents();
+    void wireLesson();
+    void act(const std::function<void()>& handler);
+    void focusAfterRun();
+    void showHelp();
+    void showAbout();
+
+    QtDesktop& desktop;
+    QWidget client;
+    SpeedBar Hsbspeed;
+    StepTimer Tmrdelay;
+    CommandButton Cmdend, Cmdreset, Cmdstart;
+    PictureBox Pichull;
+    CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
+        Lblnumber;
+    TimerHold hold;
+    MessageWatch watch;
+    DrawingLog drawing;
+    Fmhull Form;
+    LessonDisplay display;
+    Lesson Teacher;
+    PointInput input;
+    LectureTools tools;
+};

@@ -1,0 +1,134 @@
+#include "qt/picture_box.h"
+
+#include "qt/focus_mark.h"
+#include "qt/picture_painter.h"
+#include "qt/units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColor(toQColor(BackColor)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    // The image paints every inner pixel, so Qt need not clear the widget first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPointF PictureBox::toPixels(float x, float y) const {
+    const double perPixel = twipsPerPixel(*this);
+    return {x / perPixel, y / perPixel};
+}
+
+// The image follows the inner area at the device pixel ratio, keeping what is drawn. It is made
+// on first use too, since a window is drawn into before it is first shown.
+QImage& PictureBox::image() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = contentsRect().size() * ratio;
+    if (picture.size() != wanted || picture.devicePixelRatio() != ratio) {
+        QImage resized(wanted, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(ratio);
+        resized.fill(toQColor(BackColor));
+        QPainter(&resized).drawImage(0, 0, picture);
+        picture = resized;
+    }
+    return picture;
+}
+
+void PictureBox::setForeColor(Color color) {
+    foreColor = toQColor(color);
+}
+
+void PictureBox::setDrawWidth(int pixels) {
+    drawWidth = pixels;
+}
+
+void PictureBox::line(float x1, float y1, float x2, float y2) {
+    const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
+    QPainter painter(&image());
+    paintSegment(painter, segment, foreColor, drawWidth);
+    const double margin = drawWidth + 1;
+    repaintPixels(
+        QRectF(segment.p1(), segment.p2()).normalized().adjusted(-margin, -margin, margin, margin));
+}
+
+void PictureBox::dot(float x, float y) {
+    const QRectF square = dotSquare(toPixels(x, y), drawWidth);
+    QPainter painter(&image());
+    painter.fillRect(square, foreColor);
+    repaintPixels(square);
+}
+
+void PictureBox::clear() {
+    image().fill(toQColor(BackColor));
+    update(contentsRect());
+}
+
+void PictureBox::repaintPixels(const QRectF& touched) {
+    update(touched.toAlignedRect().translated(contentsRect().topLeft()));
+}
+
+void PictureBox::setOverlay(const Overlay& marks) {
+    if (marks == overlay)
+        return;
+    overlay = marks;
+    update(contentsRect());
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), image());
+    paintOverlay(painter);
+    // Over the sunken edge, which the picture never covers.
+    if (hasFocus())
+        drawFocusMark(painter, *this, rect());
+}
+
+// The edges a step made obsolete in dashed red, the point it inserted in an orange ring, and the
+// hull's corners in dark blue squares, so that they stand out from the points inside.
+void PictureBox::paintOverlay(QPainter& painter) const {
+    painter.save();
+    painter.setClipRect(contentsRect());
+    painter.translate(contentsRect().topLeft());
+    auto centre = [this](Overlay::Spot spot) {
+        const QPointF pixel = toPixels(spot.x, spot.y);
+        return QPointF(std::floor(pixel.x()) + 0.5, std::floor(pixel.y()) + 0.5);
+    };
+    painter.setPen(QPen(QColor(220, 0, 0), 2, Qt::DashLine));
+    for (const Overlay::Segment& edge : overlay.obsolete)
+        painter.drawLine(centre(edge.from), centre(edge.to));
+    painter.setPen(QPen(QColor(0, 0, 140), 2));
+    for (const Overlay::Spot& corner : overlay.corners)
+        painter.drawRect(QRectF(centre(corner) - QPointF(4, 4), QSizeF(8, 8)));
+    if (overlay.inserted) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(255, 128, 0), 2));
+        painter.drawEllipse(centre(*overlay.inserted), 8, 8);
+    }
+    painter.restore();
+}
+
+// A press delivers the twips of the logical pixel it falls in. On a scaled display the window
+// rounds a press to a whole logical pixel on its way here, which puts a press in the last device
+// column beyond the area; its position in the window keeps the fraction. A press that did not come
+// through the window has no such position, and its own is taken as it is.
+QPointF PictureBox::pressPosition(const QMouseEvent& event) const {
+    const QPointF throughWindow = mapFrom(window(), event.scenePosition());
+    const QPointF rounding = throughWindow - event.position();
+    if (std::abs(rounding.x()) <= 0.5 && std::abs(rounding.y()) <= 0.5)
+        return throughWindow;
+    return event.position();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF inner = pressPosition(*event) - contentsRect().topLeft();
+    const double perPixel = twipsPerPixel(*this);
+    if (mouseDown)
+        mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
+                  static_cast<float>(std::floor(inner.x()) * perPixel),
+                  static_cast<float>(std::floor(inner.y()) * perPixel));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "teach/lesson_view.h"
+#include "form/services.h"
+
+#include <QFrame>
+#include <QImage>
+
+#include <functional>
+
+// The drawing surface: a sunken frame that owns an image of its inner area. Drawing goes into the
+// image and only the touched rectangle is repainted, so the picture survives being covered.
+// Positions are twips of the inner area.
+class PictureBox : public QFrame, public Surface {
+  public:
+    using MouseDown = std::function<void(int button, int shift, float x, float y)>;
+
+    static constexpr Color BackColor = 0xC0FFFF;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void onMouseDown(MouseDown handler) { mouseDown = std::move(handler); }
+    // The picture drawn so far, one pixel of it per device pixel of the inner area.
+    QImage& image();
+    // Marks shown over the picture, never drawn into it.
+    void setOverlay(const Overlay& marks);
+
+    void setForeColor(Color color) override;
+    Color backColor() const override { return BackColor; }
+    void setDrawWidth(int pixels) override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void dot(float x, float y) override;
+    void clear() override;
+    void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
+    bool isEnabled() const override { return QWidget::isEnabled(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    QPointF toPixels(float x, float y) const;
+    QPointF pressPosition(const QMouseEvent& event) const;
+    void repaintPixels(const QRectF& touched);
+    void paintOverlay(QPainter& painter) const;
+
+    QImage picture;
+    QColor foreColor;
+    int drawWidth = 1;
+    MouseDown mouseDown;
+    Overlay overlay;
+};

@@ -1,0 +1,69 @@
+#include "qt/qt_desktop.h"
+
+#include "engine/checked.h"
+#include "form/fmhull.h"
+#include "qt/message_box.h"
+
+#include <QApplication>
+#include <QScreen>
+
+void QtDesktop::setWindow(QWidget* owner, QWidget* drawing) {
+    window = owner;
+    drawingArea = drawing;
+}
+
+int QtDesktop::messageBox(const std::string& prompt, int style, const std::string& title) {
+    const bool question = style == QuestionYesNo;
+    bringWindowForward();
+    MessageBox box(question ? QMessageBox::Question : QMessageBox::Critical,
+                   QString::fromStdString(title), QString::fromStdString(prompt),
+                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, window,
+                   drawingOnScreen());
+    const int pressed = box.exec();
+    if (!question)
+        return AnswerOk;
+    // Closing the box counts as No.
+    return pressed == QMessageBox::Yes ? AnswerYes : AnswerNo;
+}
+
+// A box speaks of the window behind it: a minimized window is restored and made active first.
+void QtDesktop::bringWindowForward() {
+    if (!window)
+        return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}
+
+// The part of the drawing area that the window shows, in screen coordinates.
+QRect QtDesktop::drawingOnScreen() const {
+    if (!window || !drawingArea)
+        return {};
+    const QRect drawing(drawingArea->mapToGlobal(QPoint(0, 0)), drawingArea->size());
+    return drawing & QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+}
+
+void QtDesktop::end(int exitStatus) {
+    ended = true;
+    status = exitStatus;
+    quitEventLoop(exitStatus);
+}
+
+QtDesktop::QuitEventLoop QtDesktop::defaultQuit() {
+    return [](int exitStatus) { QCoreApplication::exit(exitStatus); };
+}
+
+void QtDesktop::handle(const std::function<void()>& handler) {
+    if (ended)
+        return;
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        messageBox(error.what(), Critical, Title);
+        end(1);
+    }
+}
+
+int QtScreen::widthInPixels() const {
+    return QGuiApplication::primaryScreen()->geometry().width();
+}
