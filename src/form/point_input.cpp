@@ -7,7 +7,7 @@ void Fmhull::Pichull_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) 
         std::string prompt = "You are not allowed to input more than ";
         prompt += std::to_string(Modhull::Maxpoints);
         prompt += " points!";
-        ui.desktop.messageBox(prompt, Critical, Title);
+        ui.desktop.messageBox(prompt, Critical, Title, {});
         return;
     }
     if (!area::contains(X, Y))

@@ -17,6 +17,8 @@ void Fmhull::Cmdend_Click() {
 
 void Fmhull::Showmessage() {
     ui.Cmdreset.setEnabled(true);
-    if (ui.desktop.messageBox("Done! Reset and start again?", QuestionYesNo, Title) == AnswerYes)
-        Cmdreset_Click();
+    ui.desktop.messageBox("Done! Reset and start again?", QuestionYesNo, Title, [this](int answer) {
+        if (answer == AnswerYes)
+            Cmdreset_Click();
+    });
 }

@@ -4,6 +4,7 @@
 // binding reaches the screen only through these interfaces, so it can be built and tested alone.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // Colours are 0xBBGGRR values.
@@ -60,13 +61,18 @@ class Timer {
 enum MessageStyle : int { Critical = 16, QuestionYesNo = 36 };
 enum MessageAnswer : int { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
 
+// What follows a message box, given the answer once the user has given it.
+using Answered = std::function<void(int answer)>;
+
 // The services of the desktop that are not controls: modal message boxes and the end of the
 // program.
 class Desktop {
   public:
     virtual ~Desktop() = default;
-    // Shows a modal message box and returns the answer.
-    virtual int messageBox(const std::string& prompt, int style, const std::string& title) = 0;
+    // Shows a modal message box. The answer goes to `then`, if any, once the box is closed: on the
+    // desktop before this returns, in a page whose dialogs do not block only later.
+    virtual void messageBox(const std::string& prompt, int style, const std::string& title,
+                            Answered then) = 0;
     // Ends the program at once; no further handler runs.
     virtual void end(int status) = 0;
 };

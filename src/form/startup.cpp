@@ -11,7 +11,7 @@ void Main(const Screen& screen, Desktop& desktop, const std::function<void()>& s
         prompt += "The current display is not correct.";
         prompt += '\n';
         prompt += "Please change the resolution before running the programme again.";
-        desktop.messageBox(prompt, Critical, Title);
+        desktop.messageBox(prompt, Critical, Title, {});
         return;
     }
     showFmhull();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "qt/focus_mark.h"
 #include "form/services.h"
+#include "qt/focus_mark.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

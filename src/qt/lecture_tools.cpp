@@ -1,13 +1,10 @@
 #include "qt/lecture_tools.h"
 
-#include "teach/point_file.h"
-#include "form/fmhull.h"
-#include "qt/lesson_display.h"
-#include "qt/menu_item.h"
 #include "qt/picture_box.h"
 #include "qt/picture_painter.h"
-#include "qt/qt_desktop.h"
 #include "qt/units.h"
+#include "teach/point_file.h"
+#include "teach/session.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -15,100 +12,47 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
-#include <QMenuBar>
 #include <QSpinBox>
 
 #include <algorithm>
 #include <random>
 
-LectureTools::Actions::Actions(QObject* owner)
-    : open(owner), saveAs(owner), exportPicture(owner), quit(owner), undo(owner), random(owner) {}
+LectureTools::LectureTools(QWidget& window, Session& session, PictureBox& surface)
+    : window(window), session(session), surface(surface) {}
 
-LectureTools::LectureTools(QWidget& window, QtDesktop& desktop, Modhull& points, PointInput& input,
-                           DrawingLog& drawing, PictureBox& surface, LessonDisplay& display)
-    : actions(&window), window(window), desktop(desktop), points(points), input(input),
-      drawing(drawing), surface(surface), display(display) {
-    prepareMenuItem(actions.open, QStringLiteral("Open Points…"), {QKeySequence::Open});
-    // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
-    prepareMenuItem(actions.saveAs, QStringLiteral("Save Points As…"),
-                    {Qt::CTRL | Qt::SHIFT | Qt::Key_S});
-    prepareMenuItem(actions.exportPicture, QStringLiteral("Export Picture…"));
-    prepareMenuItem(actions.quit, QStringLiteral("Quit"), {QKeySequence::Quit});
-    // Backspace too, the key a lecturer tries first after a wrong click.
-    prepareMenuItem(actions.undo, QStringLiteral("Undo Last Point"),
-                    {QKeySequence::Undo, Qt::Key_Backspace});
-    prepareMenuItem(actions.random, QStringLiteral("Random Points…"));
-
-    auto handled = [this](void (LectureTools::*command)()) {
-        return [this, command] {
-            this->desktop.handle([this, command] { (this->*command)(); });
-            refresh();
-        };
-    };
-    QObject::connect(&actions.open, &QAction::triggered, &window,
-                     handled(&LectureTools::chooseFileToOpen));
-    QObject::connect(&actions.saveAs, &QAction::triggered, &window,
-                     handled(&LectureTools::chooseFileToSave));
-    QObject::connect(&actions.exportPicture, &QAction::triggered, &window,
-                     handled(&LectureTools::chooseExport));
-    QObject::connect(&actions.random, &QAction::triggered, &window,
-                     handled(&LectureTools::chooseRandomPoints));
-    QObject::connect(&actions.undo, &QAction::triggered, &window, handled(&LectureTools::undoLast));
-}
-
-void LectureTools::addMenus(QMenuBar& menus) {
-    QMenu* file = menus.addMenu(QStringLiteral("&File"));
-    file->addActions({&actions.open, &actions.saveAs, &actions.exportPicture});
-    file->addSeparator();
-    file->addAction(&actions.quit);
-    menus.addMenu(QStringLiteral("&Edit"))->addActions({&actions.undo, &actions.random});
-}
-
-void LectureTools::refresh() {
-    actions.open.setEnabled(input.canReplace());
-    actions.random.setEnabled(input.canReplace());
-    actions.undo.setEnabled(input.canUndo());
-    actions.saveAs.setEnabled(points.Pointcount > 0);
-}
-
-void LectureTools::report(const QString& what, const QString& path, const std::string& problem) {
-    desktop.messageBox((what + ' ' + path + QStringLiteral(":\n")).toStdString() + problem,
-                       Critical, Title);
+void LectureTools::report(const char* what, const QString& path, const std::string& problem) {
+    session.reportFileProblem(what, path.toStdString(), problem);
 }
 
 void LectureTools::openPoints(const QString& path) {
-    if (!input.canReplace())
-        return;
-    const PointFile file = readPointFile(path.toStdString());
-    if (!file.error.empty()) {
-        report(QStringLiteral("Cannot open the points in"), path, file.error);
-        return;
-    }
-    input.replaceAll(file.points);
-    if (file.fitted)
-        display.showStatus("The points of " + path.toStdString() +
-                           " did not all lie in the drawing area: they were scaled and moved to "
-                           "fit it.");
+    const std::string name = path.toStdString();
+    session.handle([&] { session.openPoints(name, readPointFile(name)); });
 }
 
 void LectureTools::savePoints(const QString& path) {
-    const std::string problem = writePointFile(path.toStdString(), points);
-    if (!problem.empty())
-        report(QStringLiteral("Cannot save the points in"), path, problem);
+    session.handle([&] {
+        const std::string problem = writePointFile(path.toStdString(), session.points);
+        if (!problem.empty())
+            report("Cannot save the points in", path, problem);
+    });
 }
 
 QImage LectureTools::pictureAt(int scale) const {
-    return renderPicture(drawing.calls(), surface.contentsRect().size(), twipsPerPixel(surface),
-                         scale, PictureBox::BackColor);
+    return renderPicture(session.drawing.calls(), surface.contentsRect().size(),
+                         twipsPerPixel(surface), scale, PictureBox::BackColor);
 }
 
 void LectureTools::exportPicture(const QString& path, int scale) {
+    session.handle([&] { writePicture(path, scale); });
+}
+
+void LectureTools::writePicture(const QString& path, int scale) {
     bool written = false;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         const QSize size = surface.contentsRect().size();
         QFile file(path);
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(QByteArray::fromStdString(svgOf(drawing.calls(), size.width(),
+                  file.write(QByteArray::fromStdString(svgOf(session.drawing.calls(), size.width(),
                                                              size.height(), twipsPerPixel(surface),
                                                              PictureBox::BackColor))) >= 0;
     } else {
@@ -116,11 +60,7 @@ void LectureTools::exportPicture(const QString& path, int scale) {
         written = (scale == 1 ? surface.image() : pictureAt(scale)).save(path, "PNG");
     }
     if (!written)
-        report(QStringLiteral("Cannot export the picture to"), path, "it cannot be written.");
-}
-
-void LectureTools::undoLast() {
-    input.undoLast();
+        report("Cannot export the picture to", path, "it cannot be written.");
 }
 
 void LectureTools::chooseFileToOpen() {
@@ -186,6 +126,8 @@ void LectureTools::chooseRandomPoints() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     std::mt19937 random(std::random_device{}());
-    input.replaceAll(
-        randomPoints(count.value(), static_cast<RandomShape>(shape.currentIndex()), random));
+    session.handle([&] {
+        session.input.replaceAll(
+            randomPoints(count.value(), static_cast<RandomShape>(shape.currentIndex()), random));
+    });
 }

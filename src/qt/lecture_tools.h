@@ -1,27 +1,19 @@
 #pragma once
 
-#include "teach/drawing_log.h"
-#include "teach/point_input.h"
-
-#include <QAction>
+#include <QImage>
 #include <QString>
 
-class LessonDisplay;
-class PictureBox;
-class QMenuBar;
-class QtDesktop;
-class QWidget;
+#include <string>
 
-// What a lecturer prepares a demonstration with: point files, random points, taking the last point
-// back, and pictures for slides, in the File and Edit menus.
+class PictureBox;
+class QWidget;
+class Session;
+
+// What a lecturer prepares a demonstration with and asks the Qt front end for first: files to
+// open, save and export to, and how many random points of which shape.
 class LectureTools {
   public:
-    LectureTools(QWidget& window, QtDesktop& desktop, Modhull& points, PointInput& input,
-                 DrawingLog& drawing, PictureBox& surface, LessonDisplay& display);
-
-    void addMenus(QMenuBar& menus);
-    // Enables what can act now.
-    void refresh();
+    LectureTools(QWidget& window, Session& session, PictureBox& surface);
 
     // Each reports a failure in a message box and leaves the points as they were.
     void openPoints(const QString& path);
@@ -30,24 +22,16 @@ class LectureTools {
     void exportPicture(const QString& path, int scale);
     QImage pictureAt(int scale) const;
 
-    struct Actions {
-        explicit Actions(QObject* owner);
-        QAction open, saveAs, exportPicture, quit, undo, random;
-    } actions;
-
-  private:
-    void undoLast();
     void chooseFileToOpen();
     void chooseFileToSave();
     void chooseExport();
     void chooseRandomPoints();
-    void report(const QString& what, const QString& path, const std::string& problem);
+
+  private:
+    void writePicture(const QString& path, int scale);
+    void report(const char* what, const QString& path, const std::string& problem);
 
     QWidget& window;
-    QtDesktop& desktop;
-    Modhull& points;
-    PointInput& input;
-    DrawingLog& drawing;
+    Session& session;
     PictureBox& surface;
-    LessonDisplay& display;
 };

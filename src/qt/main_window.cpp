@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include "qt/units.h"
+#include "teach/help.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -27,22 +28,23 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     : desktop(desktop), client(this), Hsbspeed(&client), Tmrdelay(this), Cmdend(&client),
       Cmdreset(&client), Cmdstart(&client), Pichull(&client), Lblslow(&client), Lblfast(&client),
       Lblspeed(&client), Lblnote(&client), Lblnotes(&client), Lbltext(&client), Lblinstr(&client),
-      Lblcount(&client), Lblnumber(&client), hold(Tmrdelay), watch(desktop), drawing(Pichull),
-      Form(points, Controls{drawing, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, hold,
-                            watch}),
-      display(this, *statusBar(), Pichull), Teacher(Form, points, drawing, Cmdreset, hold, display),
-      input(Form, points, drawing, Teacher),
-      tools(*this, desktop, points, input, drawing, Pichull, display) {
+      Lblcount(&client), Lblnumber(&client), display(*statusBar(), Pichull),
+      core(points,
+           Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
+                    desktop},
+           display),
+      tools(*this, core, Pichull),
+      commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }) {
     QAccessible::installFactory(accessibleRole);
     setCentralWidget(&client);
     buildLayout();
-    buildMenus();
     // The restored window keeps its client area; the menus and the status line come on top.
     resize(pixelsOf(layout::RestoredWidth, *this), pixelsOf(layout::RestoredHeight, *this) +
                                                        menuBar()->sizeHint().height() +
                                                        statusBar()->sizeHint().height());
     wireEvents();
-    wireLesson();
+    core.afterEachEvent([this] { commandMenus.refresh(core); });
+    commandMenus.refresh(core);
     desktop.setWindow(this, &Pichull);
 }
 
@@ -131,79 +133,65 @@ void MainWindow::buildLayout() {
     Pichull.setFocus();
 }
 
-void MainWindow::buildMenus() {
-    QMenuBar& menus = *menuBar();
-    tools.addMenus(menus);
-    display.addMenus(menus);
-    QMenu* help = menus.addMenu(QStringLiteral("&Help"));
-    QAction* keys =
-        help->addAction(QStringLiteral("Keyboard and Mouse"), this, &MainWindow::showHelp);
-    keys->setShortcut(QKeySequence::HelpContents);
-    help->addAction(QStringLiteral("About Convex Hull"), this, &MainWindow::showAbout);
-}
-
 void MainWindow::wireEvents() {
-    auto handled = [this](auto handler) {
-        return [this, handler] { act([this, handler] { handler(this); }); };
-    };
-    connect(&Cmdstart, &QPushButton::clicked, this,
-            [this, start = handled([](MainWindow* w) { w->Teacher.start(); })] {
-                // Disabling the surface, START and RESET would pass the focus on to END.
-                Hsbspeed.setFocus();
-                start();
-                focusAfterRun();
-            });
-    connect(&Cmdreset, &QPushButton::clicked, this,
-            handled([](MainWindow* w) { w->Teacher.reset(); }));
-    connect(&Cmdend, &QPushButton::clicked, this,
-            handled([](MainWindow* w) { w->Form.Cmdend_Click(); }));
-    connect(&Hsbspeed, &QScrollBar::valueChanged, this,
-            handled([](MainWindow* w) { w->Form.Hsbspeed_Change(); }));
-    connect(&Tmrdelay, &QTimer::timeout, this,
-            [this, step = handled([](MainWindow* w) { w->Teacher.tick(); })] {
-                step();
-                focusAfterRun();
-            });
-    Pichull.onMouseDown([this](int button, int shift, float x, float y) {
-        act([&] { input.click(button, shift, x, y); });
+    connect(&Cmdstart, &QPushButton::clicked, this, [this] {
+        // Disabling the surface, START and RESET would pass the focus on to END.
+        Hsbspeed.setFocus();
+        act([this] { core.lesson.start(); });
+        focusAfterRun();
     });
-    connect(&tools.actions.quit, &QAction::triggered, this,
-            handled([](MainWindow* w) { w->Form.Cmdend_Click(); }));
+    connect(&Cmdreset, &QPushButton::clicked, this,
+            [this] { act([this] { core.lesson.reset(); }); });
+    connect(&Cmdend, &QPushButton::clicked, this,
+            [this] { act([this] { core.form.Cmdend_Click(); }); });
+    connect(&Hsbspeed, &QScrollBar::valueChanged, this,
+            [this] { act([this] { core.form.Hsbspeed_Change(); }); });
+    connect(&Tmrdelay, &QTimer::timeout, this, [this] {
+        act([this] { core.lesson.tick(); });
+        focusAfterRun();
+    });
+    Pichull.onMouseDown([this](int button, int shift, float x, float y) {
+        act([&] { core.input.click(button, shift, x, y); });
+    });
 }
 
-// Each event reaches its handler through the desktop, which reports a run-time error; what the
-// File and Edit menus can do may change with it.
 void MainWindow::act(const std::function<void()>& handler) {
-    desktop.handle(handler);
-    tools.refresh();
+    core.handle(handler);
 }
 
-// The run commands act through the lesson. A command that sets a run going disables RESET, which
-// would pass its focus on to END: during a run the focus is on the speed bar.
-void MainWindow::wireLesson() {
-    watch.beforeEachMessage([this] { Teacher.beforeMessage(); });
-    const std::pair<QAction*, void (Lesson::*)()> commands[] = {
-        {&display.pause, &Lesson::pauseOrResume},
-        {&display.stepForward, &Lesson::stepForward},
-        {&display.stepBack, &Lesson::stepBack},
-        {&display.runAgain, &Lesson::runAgain}};
-    for (auto [action, command] : commands) {
-        connect(action, &QAction::triggered, this, [this, command] {
-            if (Cmdreset.hasFocus())
-                Hsbspeed.setFocus();
-            act([this, command] { (Teacher.*command)(); });
-            focusAfterRun();
-        });
+// The commands that ask for something first open their dialogs here; the session does the rest.
+// A run command that sets a run going disables RESET, which would pass its focus on to END: during
+// a run the focus is on the speed bar.
+void MainWindow::command(Command chosen) {
+    if (!core.isEnabled(chosen))
+        return;
+    switch (chosen) {
+    case Command::OpenPoints:
+        return tools.chooseFileToOpen();
+    case Command::SavePointsAs:
+        return tools.chooseFileToSave();
+    case Command::ExportPicture:
+        return tools.chooseExport();
+    case Command::RandomPoints:
+        return tools.chooseRandomPoints();
+    case Command::KeyboardAndMouse:
+        return showHelp();
+    case Command::About:
+        return showAbout();
+    default:
+        break;
     }
-    connect(&display.showEachStep, &QAction::toggled, this,
-            [this](bool on) { desktop.handle([this, on] { Teacher.showEachStep(on); }); });
+    if (Cmdreset.hasFocus())
+        Hsbspeed.setFocus();
+    core.perform(chosen);
+    focusAfterRun();
 }
 
 // While a run goes on or is paused the focus stays where it is. Once it is over and the question
 // answered, the focus goes where the user goes next: the surface after Yes, and after No the speed
 // bar, where a stray Enter or Space loses nothing.
 void MainWindow::focusAfterRun() {
-    if (Tmrdelay.isActive() || Teacher.isPaused() || desktop.hasEnded())
+    if (Tmrdelay.isActive() || core.lesson.isPaused() || core.watch.hasEnded())
         return;
     if (Pichull.isEnabled())
         Pichull.setFocus();
@@ -211,65 +199,22 @@ void MainWindow::focusAfterRun() {
         Hsbspeed.setFocus();
 }
 
-namespace {
-
-// A key as a person calls it: a lone mark by its name, for it is easily overlooked.
-QString keyName(const QKeySequence& key) {
-    const QString text = key.toString(QKeySequence::NativeText);
-    if (text == QStringLiteral("."))
-        return QStringLiteral("Full stop (.)");
-    if (text == QStringLiteral(","))
-        return QStringLiteral("Comma (,)");
-    return text;
-}
-
-} // namespace
-
 void MainWindow::showHelp() {
-    QString text = QStringLiteral(
-        "Mouse\n"
-        "Click in the yellow drawing area: add a point (any button, at most 500).\n"
-        "Click START, RESET or END: start a run, clear the drawing, quit.\n"
-        "Drag or click the speed bar: a shorter or longer pause between steps.\n"
-        "\n"
-        "Keyboard\n"
-        "Tab, Shift+Tab: move the focus between the drawing area, the buttons and the speed bar.\n"
-        "Space, Enter, Return: press the button that has the focus.\n"
-        "Left, Up, Page Up: faster. Right, Down, Page Down: slower. Home, End: either end.\n");
-    // Every menu item that has keys, as the menus show them.
-    for (const QAction* title : menuBar()->actions()) {
-        for (const QAction* item : title->menu()->actions()) {
-            QStringList keys;
-            for (const QKeySequence& key : item->shortcuts())
-                keys << keyName(key);
-            if (!keys.isEmpty())
-                text += keys.join(QStringLiteral(" or ")) + QStringLiteral(": ") +
-                        item->text().remove(QChar(0x2026)) + '\n';
-        }
-    }
-    text += QStringLiteral(
-        "\n"
-        "In a lecture hall, start the program with --zoom to show the whole window larger and "
-        "crisp, for instance convex-hull --zoom 1.75 on a 1920 x 1080 projector, --zoom 3.5 on "
-        "a 4K screen.");
-    QMessageBox::information(this, QString::fromStdString(Title), text);
+    QMessageBox::information(this, QString::fromStdString(Title),
+                             QString::fromStdString(keyboardAndMouseHelp()));
 }
 
 void MainWindow::showAbout() {
     QMessageBox::about(this, QStringLiteral("About Convex Hull"),
-                       QStringLiteral("Convex Hull %1\n\n"
-                                      "Watch the incremental convex hull algorithm at work: "
-                                      "click up to 500 points, press START, and follow the hull "
-                                      "as it grows one point per step.")
-                           .arg(QStringLiteral(HULL_VERSION)));
+                       QString::fromStdString(aboutText(HULL_VERSION)));
 }
 
 void MainWindow::load() {
-    act([this] { Form.Form_Load(); });
+    act([this] { core.form.Form_Load(); });
 }
 
 void MainWindow::openPoints(const QString& path) {
-    act([this, &path] { tools.openPoints(path); });
+    tools.openPoints(path);
 }
 
 // The status line tells the run: a menu item passed over must not blank it with its status tip.
@@ -282,6 +227,6 @@ bool MainWindow::event(QEvent* event) {
 // Closing the window ends the program at once, whatever it is doing.
 void MainWindow::closeEvent(QCloseEvent* event) {
     Tmrdelay.stop();
-    desktop.end(0);
+    core.watch.end(0);
     event->accept();
 }

@@ -1,21 +1,17 @@
 #pragma once
 
 #include "engine/modhull.h"
-#include "teach/drawing_log.h"
-#include "teach/lesson.h"
-#include "teach/message_watch.h"
-#include "teach/point_input.h"
-#include "teach/timer_hold.h"
-#include "form/fmhull.h"
 #include "form/layout.h"
 #include "qt/caption_label.h"
 #include "qt/command_button.h"
+#include "qt/command_menus.h"
 #include "qt/lecture_tools.h"
 #include "qt/lesson_display.h"
 #include "qt/picture_box.h"
 #include "qt/qt_desktop.h"
 #include "qt/speed_bar.h"
 #include "qt/step_timer.h"
+#include "teach/session.h"
 
 #include <QMainWindow>
 
@@ -30,12 +26,13 @@ class MainWindow : public QMainWindow {
     // Replaces the points with those of a file, or says why it cannot.
     void openPoints(const QString& path);
 
-    Fmhull& form() { return Form; }
+    Session& session() { return core; }
+    Fmhull& form() { return core.form; }
+    Lesson& lesson() { return core.lesson; }
     PictureBox& surface() { return Pichull; }
     StepTimer& timer() { return Tmrdelay; }
     QWidget& clientArea() { return client; }
-    Lesson& lesson() { return Teacher; }
-    LessonDisplay& lessonDisplay() { return display; }
+    CommandMenus& menus() { return commandMenus; }
     LectureTools& lectureTools() { return tools; }
 
   protected:
@@ -45,10 +42,9 @@ class MainWindow : public QMainWindow {
   private:
     void place(QWidget& control, const ControlLayout& entry);
     void buildLayout();
-    void buildMenus();
     void wireEvents();
-    void wireLesson();
     void act(const std::function<void()>& handler);
+    void command(Command command);
     void focusAfterRun();
     void showHelp();
     void showAbout();
@@ -61,12 +57,8 @@ class MainWindow : public QMainWindow {
     PictureBox Pichull;
     CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
         Lblnumber;
-    TimerHold hold;
-    MessageWatch watch;
-    DrawingLog drawing;
-    Fmhull Form;
     LessonDisplay display;
-    Lesson Teacher;
-    PointInput input;
+    Session core;
     LectureTools tools;
+    CommandMenus commandMenus;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "teach/lesson_view.h"
 #include "form/services.h"
+#include "teach/lesson_view.h"
 
 #include <QFrame>
 #include <QImage>

@@ -1,7 +1,5 @@
 #include "qt/qt_desktop.h"
 
-#include "engine/checked.h"
-#include "form/fmhull.h"
 #include "qt/message_box.h"
 
 #include <QApplication>
@@ -12,7 +10,8 @@ void QtDesktop::setWindow(QWidget* owner, QWidget* drawing) {
     drawingArea = drawing;
 }
 
-int QtDesktop::messageBox(const std::string& prompt, int style, const std::string& title) {
+void QtDesktop::messageBox(const std::string& prompt, int style, const std::string& title,
+                           Answered then) {
     const bool question = style == QuestionYesNo;
     bringWindowForward();
     MessageBox box(question ? QMessageBox::Question : QMessageBox::Critical,
@@ -20,10 +19,10 @@ int QtDesktop::messageBox(const std::string& prompt, int style, const std::strin
                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, window,
                    drawingOnScreen());
     const int pressed = box.exec();
-    if (!question)
-        return AnswerOk;
     // Closing the box counts as No.
-    return pressed == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    const int answer = !question ? AnswerOk : pressed == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    if (then)
+        then(answer);
 }
 
 // A box speaks of the window behind it: a minimized window is restored and made active first.
@@ -51,17 +50,6 @@ void QtDesktop::end(int exitStatus) {
 
 QtDesktop::QuitEventLoop QtDesktop::defaultQuit() {
     return [](int exitStatus) { QCoreApplication::exit(exitStatus); };
-}
-
-void QtDesktop::handle(const std::function<void()>& handler) {
-    if (ended)
-        return;
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        messageBox(error.what(), Critical, Title);
-        end(1);
-    }
 }
 
 int QtScreen::widthInPixels() const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "form/services.h"
 #include "form/startup.h"
 
 #include <QPointer>
@@ -20,12 +19,10 @@ class QtDesktop : public Desktop {
     // The window the message boxes belong to, and its drawing area, which they leave in view.
     void setWindow(QWidget* owner, QWidget* drawing);
 
-    int messageBox(const std::string& prompt, int style, const std::string& title) override;
+    // A modal box: the answer is given before this returns.
+    void messageBox(const std::string& prompt, int style, const std::string& title,
+                    Answered then) override;
     void end(int status) override;
-
-    // Runs an event handler; a run-time error it raises is shown to the user and ends the
-    // program. Once the program has ended, no handler runs.
-    void handle(const std::function<void()>& handler);
 
     bool hasEnded() const { return ended; }
     int exitStatus() const { return status; }

@@ -153,7 +153,6 @@ void Lesson::showEachStep(bool on) {
 
 void Lesson::show() {
     const Phase now = phase();
-    view.showActions(actions());
     if (now == Phase::Input || !report) {
         view.showStatus({});
         view.showOverlay({});

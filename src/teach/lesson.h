@@ -1,12 +1,24 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "form/fmhull.h"
 #include "teach/lesson_view.h"
 #include "teach/step_report.h"
 #include "teach/timer_hold.h"
-#include "form/fmhull.h"
 
 #include <optional>
+
+// Which run commands can act now.
+struct RunActions {
+    bool pause = false;
+    // Pause then reads "Resume".
+    bool paused = false;
+    bool stepForward = false;
+    bool stepBack = false;
+    bool runAgain = false;
+
+    bool operator==(const RunActions&) const = default;
+};
 
 // A run that can be paused, stepped forward and back and shown again, with each step told in
 // words and marked over the drawing. It drives the window's own handlers and learns what a step
@@ -30,6 +42,9 @@ class Lesson {
     void stepBack();
     void runAgain();
     void showEachStep(bool on);
+    bool showsEachStep() const { return eachStep; }
+    // Shows the run as it stands, after a change that came from outside a step: an answer.
+    void show();
 
     RunActions actions() const;
     bool isPaused() const { return phase() == Phase::Paused; }
@@ -47,7 +62,6 @@ class Lesson {
     void replayTo(int target);
     void pause();
     void resume();
-    void show();
     std::string statusLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;
 

@@ -26,24 +26,10 @@ struct Overlay {
     bool operator==(const Overlay&) const = default;
 };
 
-// Which run commands can act now.
-struct RunActions {
-    bool pause = false;
-    // Pause then reads "Resume".
-    bool paused = false;
-    bool stepForward = false;
-    bool stepBack = false;
-    bool runAgain = false;
-
-    bool operator==(const RunActions&) const = default;
-};
-
-// What the window shows of a run beside the seed's controls: a status line, the overlay and the
-// state of the run commands.
+// What the window shows of a run beside its own controls: a status line and the overlay.
 class LessonView {
   public:
     virtual ~LessonView() = default;
     virtual void showStatus(const std::string& text) = 0;
     virtual void showOverlay(const Overlay& overlay) = 0;
-    virtual void showActions(const RunActions& actions) = 0;
 };

@@ -4,22 +4,57 @@
 
 #include <functional>
 
-// Passes message boxes on to the desktop, letting someone look at the window just before each one
-// opens: the question that ends a run comes from inside the step that finishes it.
+// Stands between the program and the desktop's message boxes. It lets someone look at the window
+// just before each box opens (the question that ends a run comes from inside the step that
+// finishes it), knows while a box waits for its answer, and hands the answer on through the
+// given guard, as any other event.
 class MessageWatch : public Desktop {
   public:
+    using Guard = std::function<void(const std::function<void()>&)>;
+
     explicit MessageWatch(Desktop& desktop) : desktop(desktop) {}
 
     void beforeEachMessage(std::function<void()> watcher) { watch = std::move(watcher); }
+    void answerThrough(Guard guard) { answerGuard = std::move(guard); }
 
-    int messageBox(const std::string& prompt, int style, const std::string& title) override {
+    void messageBox(const std::string& prompt, int style, const std::string& title,
+                    Answered then) override {
         if (watch)
             watch();
-        return desktop.messageBox(prompt, style, title);
+        ask(prompt, style, title, std::move(then));
     }
-    void end(int status) override { desktop.end(status); }
+    // A run-time error, reported as it is, without a look at a window that may be in pieces; the
+    // program ends once the report is closed.
+    void reportError(const std::string& prompt, const std::string& title) {
+        ask(prompt, Critical, title, [this](int) { end(1); });
+    }
+    void end(int status) override {
+        ended = true;
+        desktop.end(status);
+    }
+
+    bool isAsking() const { return asking; }
+    bool hasEnded() const { return ended; }
 
   private:
+    void ask(const std::string& prompt, int style, const std::string& title, Answered then) {
+        asking = true;
+        desktop.messageBox(prompt, style, title, [this, then = std::move(then)](int answer) {
+            asking = false;
+            const auto answered = [&] {
+                if (then)
+                    then(answer);
+            };
+            if (answerGuard)
+                answerGuard(answered);
+            else
+                answered();
+        });
+    }
+
     Desktop& desktop;
     std::function<void()> watch;
+    Guard answerGuard;
+    bool asking = false;
+    bool ended = false;
 };

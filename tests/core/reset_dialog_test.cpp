@@ -68,6 +68,40 @@ TEST(Showmessage, AnyOtherAnswerLeavesTheFinishedPicture) {
     }
 }
 
+// A page's dialog answers after the step has returned. Until then nothing acts, as behind a modal
+// box; then Yes resets and No keeps the points for Step Back, as an answer at once does.
+TEST(Showmessage, ALaterAnswerActsAsAtOnceAndNothingActsBehindIt) {
+    for (int answer : {int{AnswerYes}, int{AnswerNo}}) {
+        FakeWindow w;
+        w.desktop.deferAnswers = true;
+        w.session.handle([&] { w.form.Form_Load(); });
+        for (auto [x, y] : {std::pair{0.0f, 0.0f}, {0, 3000}, {3000, 0}, {3000, 3000}})
+            w.session.handle([&] { w.input.click(1, 0, x, y); });
+        w.session.handle([&] { w.lesson.start(); });
+        while (w.Tmrdelay.enabled)
+            w.session.handle([&] { w.lesson.tick(); });
+        ASSERT_EQ(w.desktop.shown.size(), 1u);
+        ASSERT_TRUE(w.Cmdreset.enabled);
+        const std::size_t drawn = w.Pichull.calls.size();
+        w.session.handle([&] { w.lesson.reset(); });
+        w.session.perform(Command::StepBack);
+        w.session.perform(Command::RunAgain);
+        w.session.handle([&] { w.input.click(1, 0, 150, 150); });
+        EXPECT_EQ(w.Pichull.calls.size(), drawn) << "nothing acted behind the question";
+        EXPECT_FALSE(w.session.isEnabled(Command::StepBack));
+
+        w.desktop.answer(answer);
+        if (answer == AnswerYes) {
+            expectInputPhase(w);
+            EXPECT_EQ(w.view.status, "");
+        } else {
+            EXPECT_EQ(w.mod.Pointcount, 4);
+            EXPECT_TRUE(w.session.isEnabled(Command::StepBack));
+            EXPECT_EQ(w.view.status, "Step 1 of 1.");
+        }
+    }
+}
+
 TEST(Cmdreset, KeepsTheCoordinatesTheEdgeListAndTheTimer) {
     FakeWindow w;
     finishRun(w, AnswerNo);

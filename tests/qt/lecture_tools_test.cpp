@@ -79,7 +79,7 @@ TEST_F(LectureToolsTest, BadFilesAreRefusedAndNothingIsLost) {
 // points in their numbering, the count, START and the picture.
 TEST_F(LectureToolsTest, UndoTakesEachClickBack) {
     std::mt19937 random(8);
-    QAction& undo = window.lectureTools().actions.undo;
+    QAction& undo = window.menus().action(Command::UndoLastPoint);
     EXPECT_FALSE(undo.isEnabled());
     auto label = window.findChild<QLabel*>("Lblcount");
     for (int i = 0; i < 40; ++i) {

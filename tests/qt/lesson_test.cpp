@@ -80,9 +80,11 @@ TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
             continue;
         a.press("Cmdstart");
         std::unique_ptr<Window> b;
-        LessonDisplay& menu = a.window.lessonDisplay();
-        QAction* commands[] = {&menu.pause, &menu.stepForward, &menu.stepBack, &menu.runAgain,
-                               &menu.showEachStep};
+        CommandMenus& menu = a.window.menus();
+        QAction* commands[] = {&menu.action(Command::PauseOrResume),
+                               &menu.action(Command::StepForward), &menu.action(Command::StepBack),
+                               &menu.action(Command::RunAgain),
+                               &menu.action(Command::ShowEachStep)};
         for (int action = 0; action < 30; ++action) {
             const int pick = std::uniform_int_distribution<int>(0, 6)(random);
             if (pick >= 5) {
@@ -101,7 +103,7 @@ TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
                 << "set " << set << " action " << action << " step " << step;
             ASSERT_EQ(edgesOf(a.window.form()), edgesOf(b->window.form()));
             ASSERT_EQ(a.finished(), b->finished());
-            const bool marked = menu.showEachStep.isChecked();
+            const bool marked = menu.action(Command::ShowEachStep).isChecked();
             const QImage shown =
                 shownOnScreen(a.window.surface(), a.window.surface().contentsRect());
             ASSERT_EQ(shown == a.window.surface().image(), !marked);
@@ -147,19 +149,19 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
         a.click(p);
     a.click({450, 200}); // outside the two right edges
     a.click({180, 210}); // inside
-    LessonDisplay& menu = a.window.lessonDisplay();
-    EXPECT_FALSE(menu.pause.isEnabled());
+    CommandMenus& menu = a.window.menus();
+    EXPECT_FALSE(menu.action(Command::PauseOrResume).isEnabled());
     EXPECT_TRUE(a.status().isEmpty());
 
     a.press("Cmdstart");
     auto key = [&](Qt::Key k) { QTest::keyClick(a.window.focusWidget(), k); };
     key(Qt::Key_P);
     EXPECT_TRUE(a.paused());
-    EXPECT_EQ(menu.pause.text(), "Resume");
+    EXPECT_EQ(menu.action(Command::PauseOrResume).text(), "Resume");
     EXPECT_TRUE(statusReads(a, "Paused at step 0 of 3."));
     EXPECT_TRUE(a.window.findChild<QWidget*>("Cmdreset")->isEnabled());
     QTest::keyClick(&a.window, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_TRUE(menu.showEachStep.isChecked());
+    EXPECT_TRUE(menu.action(Command::ShowEachStep).isChecked());
     EXPECT_TRUE(statusReads(a,
                             "Paused at step 0 of 3: the first triangle is points 1, 2 and 3. The "
                             "hull has 3 corners."));
@@ -202,13 +204,13 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     EXPECT_FALSE(shownNear(a.window, {250, 150}, obsolete)) << "the last step's marks only";
     EXPECT_TRUE(shownNear(a.window, {188, 210}, ring));
     EXPECT_EQ(a.window.focusWidget(), a.window.findChild<QWidget*>("Hsbspeed"));
-    EXPECT_TRUE(menu.runAgain.isEnabled());
-    EXPECT_FALSE(menu.pause.isEnabled());
+    EXPECT_TRUE(menu.action(Command::RunAgain).isEnabled());
+    EXPECT_FALSE(menu.action(Command::PauseOrResume).isEnabled());
 
     EXPECT_EQ(QAccessible::queryAccessibleInterface(a.window.statusBar())->text(QAccessible::Name),
               a.status());
 
-    menu.runAgain.trigger();
+    menu.action(Command::RunAgain).trigger();
     EXPECT_TRUE(a.window.timer().isActive());
     EXPECT_TRUE(statusReads(a,
                             "Step 0 of 3: the first triangle is points 1, 2 and 3. The hull has 3 "

@@ -3,12 +3,7 @@
 // A window made of recording and scripted stand-ins for the toolkit, so that the engine and the
 // event handlers run and can be inspected without a screen.
 
-#include "teach/drawing_log.h"
-#include "teach/lesson.h"
-#include "teach/message_watch.h"
-#include "teach/point_input.h"
-#include "teach/timer_hold.h"
-#include "form/fmhull.h"
+#include "teach/session.h"
 
 #include <deque>
 #include <functional>
@@ -92,18 +87,31 @@ struct ShownMessage {
     std::string title;
 };
 
-// Answers message boxes from a script; an unscripted question is answered No.
+// Answers message boxes from a script; an unscripted question is answered No. Deferred, a box
+// stays open until the test answers it, as in a page whose dialogs do not block.
 class ScriptedDesktop : public Desktop {
   public:
-    int messageBox(const std::string& prompt, int style, const std::string& title) override {
+    void messageBox(const std::string& prompt, int style, const std::string& title,
+                    Answered then) override {
         shown.push_back({prompt, style, title});
         if (whenShown)
             whenShown();
-        if (answers.empty())
-            return style == Critical ? AnswerOk : AnswerNo;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        int answer = style == Critical ? AnswerOk : AnswerNo;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        if (deferAnswers)
+            open = std::move(then);
+        else if (then)
+            then(answer);
+    }
+    // Closes the box left open.
+    void answer(int answer) {
+        Answered then = std::move(open);
+        open = nullptr;
+        if (then)
+            then(answer);
     }
     void end(int status) override {
         ended = true;
@@ -114,6 +122,8 @@ class ScriptedDesktop : public Desktop {
     std::vector<ShownMessage> shown;
     // Runs while a message box is open, to look at the window at that moment.
     std::function<void()> whenShown;
+    bool deferAnswers = false;
+    Answered open;
     bool ended = false;
     int endStatus = -1;
 };
@@ -122,15 +132,12 @@ class RecordingLessonView : public LessonView {
   public:
     void showStatus(const std::string& text) override { status = text; }
     void showOverlay(const Overlay& shown) override { overlay = shown; }
-    void showActions(const RunActions& shown) override { actions = shown; }
 
     std::string status;
     Overlay overlay;
-    RunActions actions;
 };
 
-// The window's controls, with the step timer, the message boxes and the surface seen through the
-// lesson's hold, watch and drawing log as the real window has them.
+// The window's controls as fakes, put together by the same session as the real window's.
 struct FakeWindow {
     Modhull mod;
     RecordingSurface Pichull;
@@ -139,18 +146,16 @@ struct FakeWindow {
     FakeScrollBar Hsbspeed;
     FakeTimer Tmrdelay;
     ScriptedDesktop desktop;
-    TimerHold hold{Tmrdelay};
-    MessageWatch watch{desktop};
-    DrawingLog drawing{Pichull};
-    Fmhull form{mod, Controls{drawing, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
-                              hold, watch}};
     RecordingLessonView view;
-    Lesson lesson{form, mod, drawing, Cmdreset, hold, view};
-    PointInput input{form, mod, drawing, lesson};
-
-    FakeWindow() {
-        watch.beforeEachMessage([this] { lesson.beforeMessage(); });
-    }
+    Session session{mod,
+                    Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
+                             Tmrdelay, desktop},
+                    view};
+    TimerHold& hold = session.hold;
+    DrawingLog& drawing = session.drawing;
+    Fmhull& form = session.form;
+    Lesson& lesson = session.lesson;
+    PointInput& input = session.input;
 
     void setPoint(int16_t i, float x, float y) {
         mod.Xcoord(i) = x;

@@ -1,0 +1,51 @@
+#include "teach/help.h"
+
+#include "teach/commands.h"
+
+namespace {
+
+// A key as a person calls it: a lone mark by its name, for it is easily overlooked.
+std::string keyName(std::string_view key) {
+    if (key == ".")
+        return "Full stop (.)";
+    if (key == ",")
+        return "Comma (,)";
+    return std::string(key);
+}
+
+} // namespace
+
+std::string keyboardAndMouseHelp() {
+    std::string text =
+        "Mouse\n"
+        "Click in the yellow drawing area: add a point (any button, at most 500).\n"
+        "Click START, RESET or END: start a run, clear the drawing, quit.\n"
+        "Drag or click the speed bar: a shorter or longer pause between steps.\n"
+        "\n"
+        "Keyboard\n"
+        "Tab, Shift+Tab: move the focus between the drawing area, the buttons and the speed bar.\n"
+        "Space, Enter, Return: press the button that has the focus.\n"
+        "Left, Up, Page Up: faster. Right, Down, Page Down: slower. Home, End: either end.\n";
+    for (const CommandEntry& entry : Commands) {
+        std::string keys;
+        for (std::string_view key : entry.keys)
+            if (!key.empty())
+                keys += (keys.empty() ? "" : " or ") + keyName(key);
+        if (keys.empty())
+            continue;
+        std::string name(entry.text);
+        if (name.ends_with("…"))
+            name.resize(name.size() - std::string_view("…").size());
+        text += keys + ": " + name + '\n';
+    }
+    return text + "\n"
+                  "In a lecture hall, start the program with --zoom to show the whole window "
+                  "larger and crisp, for instance convex-hull --zoom 1.75 on a 1920 x 1080 "
+                  "projector, --zoom 3.5 on a 4K screen.";
+}
+
+std::string aboutText(const std::string& version) {
+    return "Convex Hull " + version +
+           "\n\nWatch the incremental convex hull algorithm at work: click up to 500 points, press "
+           "START, and follow the hull as it grows one point per step.";
+}

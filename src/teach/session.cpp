@@ -1,0 +1,130 @@
+#include "teach/session.h"
+
+#include "engine/checked.h"
+
+Session::Session(Modhull& points, const Controls& controls, LessonView& view)
+    : points(points), hold(controls.Tmrdelay), watch(controls.desktop), drawing(controls.Pichull),
+      form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
+                            controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
+      lesson(form, points, drawing, controls.Cmdreset, hold, view),
+      input(form, points, drawing, lesson), view(view) {
+    watch.beforeEachMessage([this] { lesson.beforeMessage(); });
+    watch.answerThrough([this](const std::function<void()>& then) {
+        guard([&] {
+            then();
+            lesson.show();
+        });
+    });
+}
+
+void Session::handle(const std::function<void()>& handler) {
+    if (watch.isAsking() || watch.hasEnded())
+        return;
+    guard(handler);
+}
+
+void Session::guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        watch.reportError(error.what(), Title);
+    }
+    if (refreshed)
+        refreshed();
+}
+
+bool Session::isEnabled(Command command) const {
+    if (watch.isAsking() || watch.hasEnded())
+        return false;
+    const RunActions run = lesson.actions();
+    switch (command) {
+    case Command::OpenPoints:
+    case Command::RandomPoints:
+        return input.canReplace();
+    case Command::SavePointsAs:
+        return points.Pointcount > 0;
+    case Command::UndoLastPoint:
+        return input.canUndo();
+    case Command::PauseOrResume:
+        return run.pause;
+    case Command::StepForward:
+        return run.stepForward;
+    case Command::StepBack:
+        return run.stepBack;
+    case Command::RunAgain:
+        return run.runAgain;
+    case Command::ExportPicture:
+    case Command::Quit:
+    case Command::ShowEachStep:
+    case Command::KeyboardAndMouse:
+    case Command::About:
+        break;
+    }
+    return true;
+}
+
+bool Session::isChecked(Command command) const {
+    return command == Command::ShowEachStep && lesson.showsEachStep();
+}
+
+std::string_view Session::textOf(Command command) const {
+    if (command == Command::PauseOrResume && lesson.actions().paused)
+        return "Resume";
+    return entryOf(command).text;
+}
+
+void Session::perform(Command command) {
+    if (!isEnabled(command))
+        return;
+    handle([this, command] {
+        switch (command) {
+        case Command::Quit:
+            form.Cmdend_Click();
+            break;
+        case Command::UndoLastPoint:
+            input.undoLast();
+            break;
+        case Command::PauseOrResume:
+            lesson.pauseOrResume();
+            break;
+        case Command::StepForward:
+            lesson.stepForward();
+            break;
+        case Command::StepBack:
+            lesson.stepBack();
+            break;
+        case Command::RunAgain:
+            lesson.runAgain();
+            break;
+        case Command::ShowEachStep:
+            lesson.showEachStep(!lesson.showsEachStep());
+            break;
+        case Command::OpenPoints:
+        case Command::SavePointsAs:
+        case Command::ExportPicture:
+        case Command::RandomPoints:
+        case Command::KeyboardAndMouse:
+        case Command::About:
+            break;
+        }
+    });
+}
+
+void Session::openPoints(const std::string& name, const PointFile& file) {
+    if (!input.canReplace())
+        return;
+    if (!file.error.empty()) {
+        reportFileProblem("Cannot open the points in", name, file.error);
+        return;
+    }
+    input.replaceAll(file.points);
+    if (file.fitted)
+        view.showStatus("The points of " + name +
+                        " did not all lie in the drawing area: they were scaled and moved to "
+                        "fit it.");
+}
+
+void Session::reportFileProblem(const std::string& what, const std::string& name,
+                                const std::string& problem) {
+    watch.messageBox(what + ' ' + name + ":\n" + problem, Critical, Title, {});
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "form/fmhull.h"
+#include "teach/commands.h"
+#include "teach/drawing_log.h"
+#include "teach/lesson.h"
+#include "teach/message_watch.h"
+#include "teach/point_file.h"
+#include "teach/point_input.h"
+#include "teach/timer_hold.h"
+
+#include <functional>
+#include <string>
+
+// The whole program but its face: the window Fmhull with the teaching layer and the lecturer's
+// tools, wired to a front end's controls. A front end builds one, passes every event and command
+// in through handle() or perform(), and shows what it says.
+class Session {
+  public:
+    // The controls are the front end's own; the session puts its drawing log, timer hold and
+    // message watch between them and the window.
+    Session(Modhull& points, const Controls& controls, LessonView& view);
+
+    // Runs the handler of an event (a click, a button, the timer, a command). Nothing runs while a
+    // message box waits for its answer, as behind a modal box, nor once the program has ended. A
+    // run-time error is reported in a message box and ends the program.
+    void handle(const std::function<void()>& handler);
+    // Called after every event and every answer, for the front end to show the commands anew.
+    void afterEachEvent(std::function<void()> refresh) { refreshed = std::move(refresh); }
+
+    bool isEnabled(Command command) const;
+    bool isChecked(Command command) const;
+    // The text a menu shows now: Pause reads Resume while paused.
+    std::string_view textOf(Command command) const;
+    // Carries out a command that needs nothing more from the user; those that ask for a file or a
+    // number first are carried out by the front end through the session's members.
+    void perform(Command command);
+
+    // Replaces the points with those read from the named file, or says why it cannot.
+    void openPoints(const std::string& name, const PointFile& file);
+    // Reports in a message box that something cannot be done with a file, and why.
+    void reportFileProblem(const std::string& what, const std::string& name,
+                           const std::string& problem);
+
+    Modhull& points;
+    TimerHold hold;
+    MessageWatch watch;
+    DrawingLog drawing;
+    Fmhull form;
+    Lesson lesson;
+    PointInput input;
+
+  private:
+    void guard(const std::function<void()>& handler);
+
+    LessonView& view;
+    std::function<void()> refreshed;
+};
