@@ -1,9 +1,9 @@
 #include "qt/lecture_tools.h"
 
 #include "qt/picture_box.h"
-#include "qt/picture_painter.h"
 #include "qt/units.h"
 #include "teach/point_file.h"
+#include "teach/raster.h"
 #include "teach/session.h"
 
 #include <QComboBox>
@@ -38,8 +38,14 @@ void LectureTools::savePoints(const QString& path) {
 }
 
 QImage LectureTools::pictureAt(int scale) const {
-    return renderPicture(session.drawing.calls(), surface.contentsRect().size(),
-                         twipsPerPixel(surface), scale, PictureBox::BackColor);
+    // At the surface's own size the picture is its image, pixel for pixel.
+    if (scale == 1)
+        return surface.image();
+    const QSize size = surface.contentsRect().size();
+    const Raster picture = rasterize(session.drawing.calls(), size.width(), size.height(),
+                                     twipsPerPixel(surface), scale, PictureBox::BackColor);
+    return QImage(picture.rgba().data(), picture.width(), picture.height(), QImage::Format_RGBA8888)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 void LectureTools::exportPicture(const QString& path, int scale) {
@@ -56,8 +62,7 @@ void LectureTools::writePicture(const QString& path, int scale) {
                                                              size.height(), twipsPerPixel(surface),
                                                              PictureBox::BackColor))) >= 0;
     } else {
-        // At the surface's own size the picture is its image, pixel for pixel.
-        written = (scale == 1 ? surface.image() : pictureAt(scale)).save(path, "PNG");
+        written = pictureAt(scale).save(path, "PNG");
     }
     if (!written)
         report("Cannot export the picture to", path, "it cannot be written.");

@@ -117,7 +117,6 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.shown.empty(); }, 20000));
     LectureTools& tools = window.lectureTools();
     const QImage& image = window.surface().image();
-    EXPECT_EQ(tools.pictureAt(1), image);
 
     const QImage twice = tools.pictureAt(2);
     ASSERT_EQ(twice.size(), image.size() * 2);

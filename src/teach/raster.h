@@ -1,0 +1,38 @@
+#pragma once
+
+#include "form/services.h"
+#include "teach/drawing_log.h"
+
+#include <cstdint>
+#include <vector>
+
+// A picture in memory, drawn as the drawing surface draws: lines one pixel wide with both end
+// pixels, the same pixels whichever way a line is drawn, so that drawing it again in the
+// background colour erases it; filled squares for dots. No smoothing, so nothing leaves a ghost.
+class Raster {
+  public:
+    Raster(int width, int height, Color background);
+
+    int width() const { return wide; }
+    int height() const { return high; }
+    // Red, green, blue and alpha bytes, row by row from the top left.
+    const std::vector<uint8_t>& rgba() const { return bytes; }
+    Color pixel(int x, int y) const;
+
+    void fill(Color color);
+    // A line through the pixels from (x1, y1) to (x2, y2), both included, in a pen `pen` pixels
+    // wide; what falls outside the picture is left out.
+    void line(int x1, int y1, int x2, int y2, Color color, int pen = 1);
+    void square(int left, int top, int size, Color color);
+
+  private:
+    void set(int x, int y, Color color);
+
+    int wide, high;
+    std::vector<uint8_t> bytes;
+};
+
+// The drawing calls drawn afresh at `scale` times a surface of width × height pixels: lines one
+// pixel of the picture wide (as wide as their pen), dots grown with the picture.
+Raster rasterize(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
+                 int scale, Color background);
