@@ -6,8 +6,11 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 # The package and menu entry tests need the Debian packaging tools, the entry validator, the
-# manual page maker and what a distribution checks a package with.
-install_missing_packages desktop-file-utils dpkg-dev file help2man lintian appstream
+# manual page maker and what a distribution checks a package with; the fuzz test clang and its
+# libFuzzer; the test of numbers in files a locale that writes decimal commas.
+install_missing_packages desktop-file-utils dpkg-dev file help2man lintian appstream \
+    clang libclang-rt-14-dev locales
+generate_locale de_DE.UTF-8
 build_preset release
 build_preset ci
 

@@ -20,6 +20,19 @@ install_missing_packages() {
         "${missing[@]}" >/dev/null
 }
 
+# Makes a locale available, such as de_DE.UTF-8, unless it already is.
+generate_locale() {
+    local name=$1
+    local normalized
+    normalized=$(echo "${name%%.*}.${name#*.}" | sed 's/UTF-8/utf8/')
+    locale -a 2>/dev/null | grep -qx "$normalized" && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" sed -i "s/^# *\($name .*\)/\1/" /etc/locale.gen
+    grep -q "^$name " /etc/locale.gen || echo "$name UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen >/dev/null
+}
+
 # Configures and builds a preset: everything, or only the targets named after it.
 build_preset() {
     local preset=$1

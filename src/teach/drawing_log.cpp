@@ -1,5 +1,7 @@
 #include "teach/drawing_log.h"
 
+#include "teach/numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -38,10 +40,9 @@ std::string rgb(Color color) {
     return text;
 }
 
+// Pixel positions are whole or halves, exact as singles.
 std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
+    return shortestText(static_cast<float>(value));
 }
 
 // A line drawn again in the background colour erases it on the surface's pixels; a drawing that

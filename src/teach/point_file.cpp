@@ -1,9 +1,9 @@
 #include "teach/point_file.h"
 
 #include "form/area.h"
+#include "teach/numbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -33,13 +33,7 @@ std::vector<std::string> fieldsOf(const std::string& line) {
 }
 
 std::optional<double> numberOf(const std::string& field) {
-    double value = 0;
-    const char* end = field.data() + field.size();
-    const char* start = field.data() + (field.front() == '+' ? 1 : 0);
-    const auto [stop, failed] = std::from_chars(start, end, value);
-    if (failed != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
+    return parseDecimal(field);
 }
 
 std::string inQuotes(const std::string& text) {
@@ -124,10 +118,16 @@ PointFile parsePoints(const std::string& text) {
                                 "the dimension 2 must be followed by the number of points");
             return file;
         }
-        const std::optional<double> count = numberOf(lines[1].fields[0]);
+        const std::string& field = lines[1].fields[0];
+        const std::optional<double> count = numberOf(field);
         if (!count || *count < 0 || *count != std::floor(*count)) {
+            file.error = atLine(lines[1].number, inQuotes(field) + " is not a number of points");
+            return file;
+        }
+        if (*count > Modhull::Maxpoints) {
             file.error = atLine(lines[1].number,
-                                inQuotes(lines[1].fields[0]) + " is not a number of points");
+                                "the file announces " + field + " points, more than the " +
+                                    std::to_string(Modhull::Maxpoints) + " a drawing can hold");
             return file;
         }
         announced = static_cast<std::size_t>(*count);
@@ -193,13 +193,7 @@ std::string formatPoints(const Modhull& points) {
     std::string text = "# Convex Hull points: X then Y in twips of the drawing area, "
                        "origin top left, Y down\n";
     for (int i = 1; i <= points.Pointcount; ++i) {
-        char line[64];
-        // The shortest text that reads back as the same single.
-        auto end = std::to_chars(line, line + 30, points.Xcoord(i)).ptr;
-        *end++ = ' ';
-        end = std::to_chars(end, line + 62, points.Ycoord(i)).ptr;
-        *end++ = '\n';
-        text.append(line, end);
+        text += shortestText(points.Xcoord(i)) + ' ' + shortestText(points.Ycoord(i)) + '\n';
     }
     return text;
 }

@@ -1,10 +1,14 @@
 // Point sets saved and read back: the same points in the same numbering give the same run.
 
 #include "fake_window.h"
+#include "teach/numbers.h"
 #include "teach/point_file.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <clocale>
 #include <random>
 
 namespace {
@@ -85,6 +89,34 @@ TEST(PointFile, ReadsTheGeometryFormatAndFitsWhatLiesOutside) {
     const PointFile plain = parsePoints("# a header\n\n10 20\n30,40\n  50\t60  \n");
     EXPECT_EQ(plain.points, (std::vector<Overlay::Spot>{{10, 20}, {30, 40}, {50, 60}}));
     EXPECT_FALSE(plain.fitted);
+    EXPECT_EQ(parsePoints("2 5\n10 20\n").points, (std::vector<Overlay::Spot>{{2, 5}, {10, 20}}))
+        << "two numbers are a point, not the geometry format's header";
+}
+
+// Files read and write numbers alike in any locale and with any C++ library: the shortest text
+// that reads back as the same single, as the library's own conversions write and read it.
+TEST(PointFile, NumbersAreWrittenAndReadAlikeInAnyLocale) {
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "./test.sh generates the locale";
+    std::mt19937 random(11);
+    std::vector<float> values;
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(std::bit_cast<float>(static_cast<uint32_t>(random())));
+    for (int i = -100; i <= 16000; ++i)
+        values.push_back(i / 2.0f);
+    for (float value : values) {
+        if (!std::isfinite(value))
+            continue;
+        char text[32];
+        char* end = std::to_chars(text, text + sizeof text, value).ptr;
+        ASSERT_EQ(shortestText(value), std::string(text, end));
+        double read = 0;
+        std::from_chars(text, end, read);
+        ASSERT_EQ(parseDecimal(std::string(text, end)), read) << std::string(text, end);
+    }
+    const std::string svg = svgOf({{DrawCall::Line, Blue, 1, 667.5f, 0, 667.5f, 150}}, 10, 10, 15,
+                                  RecordingSurface::Background);
+    EXPECT_NE(svg.find("x1=\"44.5\" y1=\"0.5\" x2=\"44.5\" y2=\"10.5\""), std::string::npos) << svg;
+    std::setlocale(LC_ALL, "C");
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 // point taken back, pictures exported, and the program's command line.
 
 #include "message_answerer.h"
-#include "shown_window.h"
 #include "qt/program.h"
+#include "shown_window.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -54,6 +54,10 @@ TEST_F(LectureToolsTest, BadFilesAreRefusedAndNothingIsLost) {
         {write("three.txt", "1 2 3\n"), "line 1: 3 numbers where a point needs two"},
         {write("nan.txt", "5 5\nnan 5\n"), "line 2: \"nan\" is not a finite number"},
         {write("inf.txt", "5 -inf\n"), "line 1: \"-inf\" is not a finite number"},
+        {write("huge.txt", "1e39 5\n"), "line 1: \"1e39\" is not a finite number"},
+        {write("unit.txt", "10 20\n30x 40\n"), "line 2: \"30x\" is not a number"},
+        {write("announced.txt", "2\n\n554848554448485544848\n0 0\n"),
+         "line 3: the file announces 554848554448485544848 points, more than the 500"},
         {write("count.txt", "2 rbox\n3\n0 0\n1 1\n"), "line 4: the file announces 3 points but"},
         {write("long.txt", "2\n1\n0 0\n1 1\n"), "line 4: more points than the 1 the file"},
         {write("many.txt", tooMany), "line 501: more than 500 points"},

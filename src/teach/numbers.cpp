@@ -1,0 +1,116 @@
+#include "teach/numbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <iomanip>
+#include <limits>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The number of digits from `at` on.
+std::size_t digitsAt(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && isDigit(text[end]))
+        ++end;
+    return end - at;
+}
+
+bool isDecimal(std::string_view text) {
+    std::size_t at = text.starts_with('+') || text.starts_with('-') ? 1 : 0;
+    const std::size_t whole = digitsAt(text, at);
+    at += whole;
+    std::size_t fraction = 0;
+    if (at < text.size() && text[at] == '.') {
+        fraction = digitsAt(text, at + 1);
+        at += 1 + fraction;
+    }
+    if (whole + fraction == 0)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        const std::size_t exponent = digitsAt(text, at);
+        if (exponent == 0)
+            return false;
+        at += exponent;
+    }
+    return at == text.size();
+}
+
+std::optional<double> nonFinite(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (text.starts_with('+') || text.starts_with('-'))
+        text.remove_prefix(1);
+    std::string lower;
+    for (char c : text)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "inf" || lower == "infinity")
+        return negative ? -HUGE_VAL : HUGE_VAL;
+    if (lower == "nan")
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::nullopt;
+}
+
+} // namespace
+
+// The classic locale's streams convert as the C locale does, correctly rounded.
+std::optional<double> parseDecimal(std::string_view text) {
+    if (!isDecimal(text))
+        return nonFinite(text);
+    std::istringstream in{std::string(text)};
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    if (in.fail() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string shortestText(float value) {
+    if (value == 0)
+        return std::signbit(value) ? "-0" : "0";
+    // The fewest significant digits that read back as the same single.
+    std::string digits;
+    int exponent = 0;
+    for (int precision = 1; precision <= 9; ++precision) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out << std::scientific << std::setprecision(precision - 1) << std::fabs(value);
+        const std::string text = out.str();
+        const std::size_t e = text.find('e');
+        digits.clear();
+        for (char c : text.substr(0, e))
+            if (isDigit(c))
+                digits += c;
+        exponent = std::stoi(text.substr(e + 1));
+        const std::optional<double> back = parseDecimal(text);
+        if (back && static_cast<float>(*back) == std::fabs(value))
+            break;
+    }
+    const int count = static_cast<int>(digits.size());
+    std::string fixed;
+    if (exponent >= count - 1) {
+        // A whole number is written whole, with all its digits, as the nearest text of its length.
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out << std::fixed << std::setprecision(0) << std::fabs(value);
+        fixed = out.str();
+    } else if (exponent >= 0)
+        fixed = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + '.' +
+                digits.substr(static_cast<std::size_t>(exponent) + 1);
+    else
+        fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const std::string power = std::to_string(std::abs(exponent));
+    const std::string scientific = digits.substr(0, 1) + (count > 1 ? "." + digits.substr(1) : "") +
+                                   'e' + (exponent < 0 ? '-' : '+') +
+                                   (power.size() < 2 ? "0" : "") + power;
+    const std::string& shorter = fixed.size() <= scientific.size() ? fixed : scientific;
+    return value < 0 ? '-' + shorter : shorter;
+}
