@@ -1,8 +1,11 @@
 #include "fake_window.h"
+#include "form/area.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -146,6 +149,24 @@ TEST_F(PointInput, AfterResetTheNextClickIsPointOne) {
     EXPECT_EQ(w.mod.Pointcount, 1);
     EXPECT_EQ(w.Lblcount.caption, "\n1");
     expectPoint(1, 45, 60);
+}
+
+// Random points: as many as asked for, all in the drawing area, and on a circle no two alike.
+TEST(RandomPoints, AreAsManyAsAskedForAndLieInTheArea) {
+    std::mt19937 random(4);
+    for (RandomShape shape : {RandomShape::Uniform, RandomShape::Disk, RandomShape::Circle}) {
+        for (int count : {3, 40, 500}) {
+            std::vector<Overlay::Spot> spots = randomPoints(count, shape, random);
+            ASSERT_EQ(spots.size(), static_cast<std::size_t>(count));
+            for (const Overlay::Spot& spot : spots)
+                ASSERT_TRUE(area::contains(spot.x, spot.y)) << spot.x << ", " << spot.y;
+            if (shape != RandomShape::Circle)
+                continue;
+            std::sort(spots.begin(), spots.end(),
+                      [](auto a, auto b) { return std::pair(a.x, a.y) < std::pair(b.x, b.y); });
+            EXPECT_EQ(std::adjacent_find(spots.begin(), spots.end()), spots.end());
+        }
+    }
 }
 
 } // namespace

@@ -80,10 +80,10 @@ TEST(PointFile, ReadsTheGeometryFormatAndFitsWhatLiesOutside) {
     EXPECT_TRUE(rbox.fitted);
     ASSERT_EQ(rbox.points.size(), 4u);
     const Overlay::Spot a = rbox.points[0], c = rbox.points[2];
-    EXPECT_GE(a.x, 0);
-    EXPECT_LE(c.x, 7860);
-    EXPECT_GE(a.y, 0);
-    EXPECT_LE(c.y, 7020);
+    // The wider side spans the area but for a margin on each side; the other is centred.
+    EXPECT_EQ(a.x, 300);
+    EXPECT_EQ(c.x, 7860 - 300);
+    EXPECT_FLOAT_EQ(a.y + c.y, 7020);
     EXPECT_FLOAT_EQ((c.x - a.x) / (c.y - a.y), 2) << "scaled alike both ways";
 
     const PointFile plain = parsePoints("# a header\n\n10 20\n30,40\n  50\t60  \n");

@@ -84,6 +84,8 @@ TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
         ASSERT_EQ(w.view.status, "Step 0" + steps +
                                      ": the first triangle is points 1, 2 and 3. The hull has "
                                      "3 corners.");
+        // What each step said and marked, to be said and marked again on the way back.
+        std::vector<std::pair<std::string, Overlay>> shown{{w.view.status, w.view.overlay}};
         while (w.Tmrdelay.enabled) {
             const EdgeList before = edgesOf(w.form);
             w.lesson.tick();
@@ -91,6 +93,13 @@ TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
             ASSERT_EQ(w.view.status, "Step " + std::to_string(p - 3) + steps + ": " +
                                          expectedStep(w, p, before, kinds))
                 << "set " << set;
+            shown.emplace_back(w.view.status, w.view.overlay);
+        }
+        for (int step = static_cast<int>(shown.size()) - 2; step >= 0; --step) {
+            w.lesson.stepBack();
+            // "Step k of n: ..." becomes "Paused at step k of n: ...".
+            ASSERT_EQ(w.view.status, "Paused at s" + shown[step].first.substr(1)) << "set " << set;
+            ASSERT_EQ(w.view.overlay, shown[step].second) << "set " << set << " step " << step;
         }
     }
     for (int seen : kinds)

@@ -2,11 +2,13 @@
 // point taken back, pictures exported, and the program's command line.
 
 #include "message_answerer.h"
+#include "qt/command_line.h"
 #include "qt/program.h"
 #include "shown_window.h"
 
 #include <QLabel>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -77,6 +79,12 @@ TEST_F(LectureToolsTest, BadFilesAreRefusedAndNothingIsLost) {
         EXPECT_EQ(window.surface().image(), picture) << path.toStdString();
         answerer.shown.clear();
     }
+    // A good file that lies outside the area is fitted into it, and the status line says so.
+    window.openPoints(write("rbox.txt", "2 rbox\n3\n-1 -1\n1 -1\n0 1\n"));
+    EXPECT_EQ(points.Pointcount, 3);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return window.statusBar()->currentMessage().contains("scaled and moved to fit it");
+    }));
 }
 
 // After each click of a random input, Undo Last Point restores what was there before it: the
@@ -108,6 +116,15 @@ TEST_F(LectureToolsTest, UndoTakesEachClickBack) {
         undo.trigger();
     EXPECT_EQ(points.Pointcount, 0);
     EXPECT_FALSE(undo.isEnabled());
+
+    // A finished run keeps its points; after RESET a new set can be taken back again.
+    for (QPoint p : {QPoint(20, 20), QPoint(300, 40), QPoint(100, 300)})
+        click(p);
+    press("Cmdstart");
+    EXPECT_FALSE(undo.isEnabled()) << "after a run";
+    press("Cmdreset");
+    click(QPoint(50, 50));
+    EXPECT_TRUE(undo.isEnabled()) << "for a new set";
 }
 
 // The picture at the window's size is its image; twice the size, the same picture with lines one
@@ -146,6 +163,9 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray drawing = file.readAll();
     EXPECT_FALSE(drawing.contains("stroke=\"#ffffc0\"")) << "erased lines leave no ghost";
+    EXPECT_TRUE(drawing.contains("fill=\"#ffffc0\"") && drawing.contains("stroke=\"#0000ff\"") &&
+                drawing.contains("fill=\"#ff00ff\""))
+        << "the background, the hull and the points in their colours";
     QXmlStreamReader xml(drawing);
     int shapes = 0;
     while (!xml.atEnd()) {
@@ -155,6 +175,11 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GT(shapes, 6 + 8) << "the background, the points and the hull's lines";
     EXPECT_TRUE(answerer.shown.size() == 1) << "nothing refused";
+
+    press("Cmdreset");
+    QImage blank(twice.size(), QImage::Format_RGB32);
+    blank.fill(QColor(255, 255, 192));
+    EXPECT_EQ(tools.pictureAt(2), blank) << "RESET cleared what pictures are drawn from";
 }
 
 // A point file named on the command line is open when the window is; the command line answers
@@ -170,6 +195,9 @@ TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
     EXPECT_EQ(program.pointSet().Pointcount, 3);
     EXPECT_TRUE(program.window()->findChild<QWidget*>("Cmdstart")->isEnabled());
     program.window()->close();
+    const char* zoomed[] = {"convex-hull", "--zoom", "2", "points.txt"};
+    EXPECT_EQ(readCommandLine(4, const_cast<char**>(zoomed)).file, "points.txt");
+    qunsetenv("QT_SCALE_FACTOR");
 
     auto run = [](const QStringList& arguments) {
         QProcess process;

@@ -4,6 +4,7 @@
 #include "message_answerer.h"
 #include "screen_grab.h"
 #include "shown_window.h"
+#include "teach/raster.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -43,6 +44,12 @@ std::unique_ptr<Window> straightRun(const std::vector<QPoint>& clicks, int step)
     while (run->step() < step)
         run->window.lesson().tick();
     return run;
+}
+
+// The picture an export draws afresh from the drawing's calls.
+std::vector<uint8_t> exported(Window& run) {
+    return rasterize(run.window.session().drawing.calls(), 525, 469, 15, 1, PictureBox::BackColor)
+        .rgba();
 }
 
 std::vector<QPoint> randomClicks(std::mt19937& random) {
@@ -102,6 +109,7 @@ TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
             ASSERT_EQ(a.window.surface().image(), b->window.surface().image())
                 << "set " << set << " action " << action << " step " << step;
             ASSERT_EQ(edgesOf(a.window.form()), edgesOf(b->window.form()));
+            ASSERT_EQ(exported(a), exported(*b)) << "exports draw what the screen shows";
             ASSERT_EQ(a.finished(), b->finished());
             const bool marked = menu.action(Command::ShowEachStep).isChecked();
             const QImage shown =

@@ -2,8 +2,8 @@
 // driven by clicks and the real timer.
 
 #include "message_answerer.h"
-#include "screen_grab.h"
 #include "qt/main_window.h"
+#include "screen_grab.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // run-time error report and exit status, closing during a run and scaled displays; and started
 // in this process the way main starts it.
 
-#include "screen_grab.h"
 #include "qt/program.h"
+#include "screen_grab.h"
 #include "window_texts.h"
 
 #include <QLabel>
