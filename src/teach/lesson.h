@@ -47,6 +47,10 @@ class Lesson {
     void show();
 
     RunActions actions() const;
+    // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,
+    // k once point k + 3 is in.
+    bool hasRun() const { return phase() != Phase::Input; }
+    int step() const;
     bool isPaused() const { return phase() == Phase::Paused; }
     // New points may replace the current ones before a run and after it, not during it.
     bool canReplacePoints() const { return phase() == Phase::Input || phase() == Phase::Finished; }
@@ -55,7 +59,6 @@ class Lesson {
     enum class Phase { Input, Running, Paused, Finished };
 
     Phase phase() const;
-    int step() const;
     int steps() const;
     void follow(void (Fmhull::*handler)());
     void observe();

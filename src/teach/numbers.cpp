@@ -1,11 +1,11 @@
 #include "teach/numbers.h"
 
 #include <cctype>
+#include <clocale>
 #include <cmath>
-#include <iomanip>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 
 namespace {
 
@@ -60,15 +60,37 @@ std::optional<double> nonFinite(std::string_view text) {
 
 } // namespace
 
-// The classic locale's streams convert as the C locale does, correctly rounded.
+namespace {
+
+// The C library converts correctly rounded, but with the decimal point of the user's locale:
+// the point is swapped for it on the way in and back on the way out.
+char localePoint() {
+    return *std::localeconv()->decimal_point;
+}
+
+std::string withPoint(std::string text, char from, char to) {
+    for (char& c : text)
+        if (c == from)
+            c = to;
+    return text;
+}
+
+// The value rounded to `digits` significant digits, as d.ddde+XX.
+std::string scientific(double value, int digits) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.*e", digits - 1, value);
+    return withPoint(text, localePoint(), '.');
+}
+
+} // namespace
+
 std::optional<double> parseDecimal(std::string_view text) {
     if (!isDecimal(text))
         return nonFinite(text);
-    std::istringstream in{std::string(text)};
-    in.imbue(std::locale::classic());
-    double value = 0;
-    in >> value;
-    if (in.fail() || !std::isfinite(value))
+    const std::string local = withPoint(std::string(text), '.', localePoint());
+    char* end = nullptr;
+    const double value = std::strtod(local.c_str(), &end);
+    if (end != local.c_str() + local.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -80,10 +102,7 @@ std::string shortestText(float value) {
     std::string digits;
     int exponent = 0;
     for (int precision = 1; precision <= 9; ++precision) {
-        std::ostringstream out;
-        out.imbue(std::locale::classic());
-        out << std::scientific << std::setprecision(precision - 1) << std::fabs(value);
-        const std::string text = out.str();
+        const std::string text = scientific(std::fabs(value), precision);
         const std::size_t e = text.find('e');
         digits.clear();
         for (char c : text.substr(0, e))
@@ -98,10 +117,9 @@ std::string shortestText(float value) {
     std::string fixed;
     if (exponent >= count - 1) {
         // A whole number is written whole, with all its digits, as the nearest text of its length.
-        std::ostringstream out;
-        out.imbue(std::locale::classic());
-        out << std::fixed << std::setprecision(0) << std::fabs(value);
-        fixed = out.str();
+        char text[48];
+        std::snprintf(text, sizeof text, "%.0f", std::fabs(value));
+        fixed = text;
     } else if (exponent >= 0)
         fixed = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + '.' +
                 digits.substr(static_cast<std::size_t>(exponent) + 1);

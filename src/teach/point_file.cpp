@@ -95,12 +95,13 @@ std::string atLine(int number, const std::string& problem) {
 
 PointFile parsePoints(const std::string& text) {
     std::vector<Line> lines;
-    std::istringstream in(text);
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        std::vector<std::string> fields = fieldsOf(line);
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::vector<std::string> fields = fieldsOf(text.substr(start, end - start));
         if (!fields.empty() && fields.front().front() != '#')
             lines.push_back({number, std::move(fields)});
+        start = end + 1;
     }
     PointFile file;
     if (lines.empty()) {

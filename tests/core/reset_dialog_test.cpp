@@ -75,8 +75,9 @@ TEST(Showmessage, ALaterAnswerActsAsAtOnceAndNothingActsBehindIt) {
         FakeWindow w;
         w.desktop.deferAnswers = true;
         w.session.handle([&] { w.form.Form_Load(); });
-        for (auto [x, y] : {std::pair{0.0f, 0.0f}, {0, 3000}, {3000, 0}, {3000, 3000}})
-            w.session.handle([&] { w.input.click(1, 0, x, y); });
+        for (std::pair<float, float> p :
+             {std::pair{0.0f, 0.0f}, {0, 3000}, {3000, 0}, {3000, 3000}})
+            w.session.handle([&] { w.input.click(1, 0, p.first, p.second); });
         w.session.handle([&] { w.lesson.start(); });
         while (w.Tmrdelay.enabled)
             w.session.handle([&] { w.lesson.tick(); });

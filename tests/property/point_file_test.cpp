@@ -93,6 +93,9 @@ TEST(PointFile, ReadsTheGeometryFormatAndFitsWhatLiesOutside) {
         << "two numbers are a point, not the geometry format's header";
 }
 
+// The browser's C library knows no other locale, and its C++ library no floating-point to_chars
+// to compare with: this test is native only.
+#ifndef __EMSCRIPTEN__
 // Files read and write numbers alike in any locale and with any C++ library: the shortest text
 // that reads back as the same single, as the library's own conversions write and read it.
 TEST(PointFile, NumbersAreWrittenAndReadAlikeInAnyLocale) {
@@ -118,5 +121,6 @@ TEST(PointFile, NumbersAreWrittenAndReadAlikeInAnyLocale) {
     EXPECT_NE(svg.find("x1=\"44.5\" y1=\"0.5\" x2=\"44.5\" y2=\"10.5\""), std::string::npos) << svg;
     std::setlocale(LC_ALL, "C");
 }
+#endif
 
 } // namespace

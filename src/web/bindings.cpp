@@ -1,0 +1,99 @@
+// What the page's script calls: plain C functions on the one page. A text returned stays valid
+// until the next call that returns one; the script copies it at once.
+
+#include "teach/help.h"
+#include "web/web_page.h"
+
+#include <emscripten/emscripten.h>
+
+#include <memory>
+
+namespace {
+
+WebPage& page() {
+    static const std::unique_ptr<WebPage> thePage = std::make_unique<WebPage>();
+    return *thePage;
+}
+
+const char* returned(std::string text) {
+    static std::string kept;
+    kept = std::move(text);
+    return kept.c_str();
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* hull_layout() {
+    return returned(layoutJson());
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_help() {
+    return returned(keyboardAndMouseHelp());
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_about() {
+    return returned(aboutText(HULL_VERSION));
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_state() {
+    return returned(page().state());
+}
+
+EMSCRIPTEN_KEEPALIVE void hull_mouse_down(float x, float y) {
+    page().mouseDown(x, y);
+}
+EMSCRIPTEN_KEEPALIVE void hull_press_start() {
+    page().pressStart();
+}
+EMSCRIPTEN_KEEPALIVE void hull_press_reset() {
+    page().pressReset();
+}
+EMSCRIPTEN_KEEPALIVE void hull_press_end() {
+    page().pressEnd();
+}
+EMSCRIPTEN_KEEPALIVE void hull_set_speed(int value) {
+    page().setSpeed(value);
+}
+EMSCRIPTEN_KEEPALIVE void hull_tick() {
+    page().tick();
+}
+EMSCRIPTEN_KEEPALIVE void hull_command(int number) {
+    page().command(number);
+}
+EMSCRIPTEN_KEEPALIVE void hull_answer(int answer) {
+    page().answer(answer);
+}
+
+EMSCRIPTEN_KEEPALIVE void hull_open_points(const char* name, const char* text) {
+    page().openPoints(name, text);
+}
+EMSCRIPTEN_KEEPALIVE void hull_random_points(int count, int shape, unsigned seed) {
+    page().randomPoints(count, shape, seed);
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_points_text() {
+    return returned(page().pointsText());
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_svg() {
+    return returned(page().svg());
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_link() {
+    return returned(page().link());
+}
+EMSCRIPTEN_KEEPALIVE const char* hull_open_link(const char* fragment) {
+    return returned(page().openLink(fragment));
+}
+
+// The surface's RGBA bytes when they changed since the last call, otherwise null.
+EMSCRIPTEN_KEEPALIVE const uint8_t* hull_changed_pixels() {
+    WebSurface& surface = page().surface();
+    if (!surface.changed)
+        return nullptr;
+    surface.changed = false;
+    return surface.picture.rgba().data();
+}
+
+// The picture drawn afresh `scale` times larger, as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE const uint8_t* hull_picture(int scale) {
+    return page().picture(scale).rgba().data();
+}
+
+} // extern "C"

@@ -1,0 +1,122 @@
+#pragma once
+
+// The window's controls in a page: each keeps its state for the page to show after every event.
+
+#include "form/area.h"
+#include "form/services.h"
+#include "teach/raster.h"
+
+#include <cmath>
+#include <string>
+
+class WebButton : public Button {
+  public:
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+    void setDefault(bool on) override { isDefault = on; }
+
+    bool enabled = true;
+    bool isDefault = false;
+};
+
+class WebLabel : public Label {
+  public:
+    void setCaption(const std::string& text) override { caption = text; }
+
+    std::string caption;
+};
+
+// The page's range input sets the value; its range is the scroll bar's.
+class WebScrollBar : public ScrollBar {
+  public:
+    int16_t value() const override { return position; }
+    int16_t max() const override { return maximum; }
+
+    int16_t position = 0;
+    int16_t maximum = 0;
+};
+
+// The page runs the ticks while the timer is enabled, one per interval, as the clock says.
+class WebTimer : public Timer {
+  public:
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+    void setInterval(int32_t milliseconds) override { interval = milliseconds; }
+
+    bool enabled = false;
+    int32_t interval = 0;
+};
+
+// The drawing surface: a picture in memory, one pixel per layout pixel, that the page copies to
+// its canvas once per frame when it has changed.
+class WebSurface : public Surface {
+  public:
+    static constexpr Color BackColor = 0xC0FFFF;
+
+    void setForeColor(Color color) override { fore = color; }
+    Color backColor() const override { return BackColor; }
+    void setDrawWidth(int pixels) override { width = pixels; }
+    void line(float x1, float y1, float x2, float y2) override {
+        picture.line(pixel(x1), pixel(y1), pixel(x2), pixel(y2), fore, width);
+        changed = true;
+    }
+    void dot(float x, float y) override {
+        const int half = (width - 1) / 2;
+        picture.square(pixel(x) - half, pixel(y) - half, width, fore);
+        changed = true;
+    }
+    void clear() override {
+        picture.fill(BackColor);
+        changed = true;
+    }
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+
+    Raster picture{area::WidthPixels, area::HeightPixels, BackColor};
+    bool changed = true;
+    bool enabled = true;
+
+  private:
+    static int pixel(float twips) {
+        return static_cast<int>(std::floor(twips / area::TwipsPerPixel));
+    }
+
+    Color fore = 0;
+    int width = 1;
+};
+
+// A message box the page shows as a dialog; the answer comes back later.
+class WebDesktop : public Desktop {
+  public:
+    struct Question {
+        std::string prompt;
+        int style = 0;
+        std::string title;
+        Answered then;
+    };
+
+    void messageBox(const std::string& prompt, int style, const std::string& title,
+                    Answered then) override {
+        open = Question{prompt, style, title, std::move(then)};
+        asking = true;
+    }
+    void end(int status) override {
+        ended = true;
+        exitStatus = status;
+    }
+    // The page's dialog closed with this answer.
+    void answer(int answer) {
+        if (!asking)
+            return;
+        asking = false;
+        const Answered then = std::move(open.then);
+        open = {};
+        if (then)
+            then(answer);
+    }
+
+    Question open;
+    bool asking = false;
+    bool ended = false;
+    int exitStatus = 0;
+};

@@ -1,0 +1,279 @@
+#include "web/web_page.h"
+
+#include "form/layout.h"
+#include "teach/drawing_log.h"
+#include "teach/numbers.h"
+#include "teach/point_file.h"
+#include "teach/point_input.h"
+#include "web/json.h"
+
+#include <random>
+
+WebPage::WebPage()
+    : session(points,
+              Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
+                       desktop},
+              *this) {
+    Hsbspeed.maximum = layout::SpeedMaximum;
+    session.handle([this] { session.form.Form_Load(); });
+}
+
+void WebPage::mouseDown(float x, float y) {
+    if (Pichull.enabled)
+        session.handle([&] { session.input.click(1, 0, x, y); });
+}
+
+void WebPage::pressStart() {
+    if (Cmdstart.enabled)
+        session.handle([this] { session.lesson.start(); });
+}
+
+void WebPage::pressReset() {
+    if (Cmdreset.enabled)
+        session.handle([this] { session.lesson.reset(); });
+}
+
+void WebPage::pressEnd() {
+    session.handle([this] { session.form.Cmdend_Click(); });
+}
+
+void WebPage::setSpeed(int value) {
+    Hsbspeed.position = static_cast<int16_t>(value);
+    session.handle([this] { session.form.Hsbspeed_Change(); });
+}
+
+void WebPage::tick() {
+    if (Tmrdelay.enabled)
+        session.handle([this] { session.lesson.tick(); });
+}
+
+void WebPage::command(int number) {
+    if (number >= 0 && number < static_cast<int>(Commands.size()))
+        session.perform(static_cast<Command>(number));
+}
+
+void WebPage::answer(int answer) {
+    desktop.answer(answer);
+}
+
+void WebPage::openPoints(const std::string& name, const std::string& text) {
+    session.handle([&] { session.openPoints(name, parsePoints(text)); });
+}
+
+void WebPage::randomPoints(int count, int shape, unsigned seed) {
+    std::mt19937 random(seed);
+    session.handle([&] {
+        if (session.input.canReplace())
+            session.input.replaceAll(
+                ::randomPoints(count, static_cast<RandomShape>(shape), random));
+    });
+}
+
+std::string WebPage::pointsText() const {
+    return formatPoints(points);
+}
+
+std::string WebPage::svg() const {
+    return svgOf(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
+                 area::TwipsPerPixel, WebSurface::BackColor);
+}
+
+const Raster& WebPage::picture(int scale) {
+    exported = rasterize(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
+                         area::TwipsPerPixel, scale, WebSurface::BackColor);
+    return exported;
+}
+
+// v1;p=X,Y,X,Y,...;s=STEP;e=1 — the points in their numbering, in twips as files hold them.
+std::string WebPage::link() const {
+    std::string fragment = "v1;p=";
+    for (int i = 1; i <= points.Pointcount; ++i)
+        fragment += (i > 1 ? "," : "") + shortestText(points.Xcoord(i)) + ',' +
+                    shortestText(points.Ycoord(i));
+    if (session.lesson.hasRun())
+        fragment += ";s=" + std::to_string(session.lesson.step());
+    if (session.lesson.showsEachStep())
+        fragment += ";e=1";
+    return fragment;
+}
+
+namespace {
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+struct LinkedLesson {
+    std::string pointsText;
+    int step = -1;
+    bool eachStep = false;
+};
+
+// Reads a link's fragment, or says why it cannot.
+std::string readLink(const std::string& fragment, LinkedLesson& lesson) {
+    const std::vector<std::string> fields = split(fragment, ';');
+    if (fields[0] != "v1")
+        return "it does not begin with v1.";
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        const std::string& field = fields[i];
+        const std::string value = field.size() > 2 ? field.substr(2) : "";
+        if (field.starts_with("p=")) {
+            if (value.empty())
+                continue;
+            int count = 0;
+            for (const std::string& number : split(value, ',')) {
+                if (!parseDecimal(number))
+                    return '"' + number + "\" is not a number.";
+                lesson.pointsText += number + (++count % 2 ? " " : "\n");
+            }
+            if (count % 2)
+                return "the last point has no Y.";
+        } else if (field.starts_with("s=")) {
+            const std::optional<double> step = parseDecimal(value);
+            if (!step || *step < 0 || *step > Modhull::Maxpoints ||
+                *step != static_cast<int>(*step))
+                return '"' + value + "\" is not a step.";
+            lesson.step = static_cast<int>(*step);
+        } else if (field == "e=1") {
+            lesson.eachStep = true;
+        } else {
+            return '"' + field + "\" is not part of a lesson.";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string WebPage::openLink(const std::string& fragment) {
+    LinkedLesson wanted;
+    std::string problem = readLink(fragment, wanted);
+    PointFile file;
+    if (problem.empty() && !wanted.pointsText.empty()) {
+        file = parsePoints(wanted.pointsText);
+        if (!file.error.empty())
+            problem = file.error;
+    }
+    if (!problem.empty()) {
+        session.handle([&] {
+            session.watch.messageBox("This address holds no lesson the program can read:\n" +
+                                         problem,
+                                     Critical, Title, {});
+        });
+        return problem;
+    }
+    session.handle([&] {
+        session.input.replaceAll(file.points);
+        session.lesson.showEachStep(wanted.eachStep);
+        if (wanted.step < 0 || !Cmdstart.enabled)
+            return;
+        session.lesson.start();
+        session.lesson.pauseOrResume();
+        const int steps = points.Pointcount - 3;
+        for (int k = 0; k < std::min(wanted.step, steps); ++k)
+            session.lesson.stepForward();
+    });
+    return {};
+}
+
+namespace {
+
+std::string spot(const Overlay::Spot& at) {
+    return '[' + shortestText(at.x) + ',' + shortestText(at.y) + ']';
+}
+
+std::string commandsJson(const Session& session) {
+    std::string json = "[";
+    for (const CommandEntry& entry : Commands) {
+        std::string keys = "[";
+        for (std::string_view key : entry.keys)
+            if (!key.empty())
+                keys += (keys.size() > 1 ? "," : "") + jsonString(key);
+        json += std::string(json.size() > 1 ? "," : "") +
+                "{\"number\":" + std::to_string(static_cast<int>(entry.command)) +
+                ",\"menu\":" + jsonString(entry.menu) +
+                ",\"text\":" + jsonString(session.textOf(entry.command)) + ",\"keys\":" + keys +
+                "],\"enabled\":" + jsonBool(session.isEnabled(entry.command)) +
+                ",\"checkable\":" + jsonBool(entry.checkable) +
+                ",\"checked\":" + jsonBool(session.isChecked(entry.command)) +
+                ",\"separator\":" + jsonBool(entry.separatorBefore) + '}';
+    }
+    return json + ']';
+}
+
+} // namespace
+
+std::string WebPage::state() const {
+    std::string marks = "{\"corners\":[";
+    for (std::size_t i = 0; i < overlay.corners.size(); ++i)
+        marks += (i ? "," : "") + spot(overlay.corners[i]);
+    marks += "],\"inserted\":" + (overlay.inserted ? spot(*overlay.inserted) : "null") +
+             ",\"obsolete\":[";
+    for (std::size_t i = 0; i < overlay.obsolete.size(); ++i)
+        marks += (i ? "," : "") + std::string("[") + spot(overlay.obsolete[i].from) + ',' +
+                 spot(overlay.obsolete[i].to) + ']';
+    marks += "]}";
+    const std::string dialog = desktop.asking
+                                   ? "{\"title\":" + jsonString(desktop.open.title) +
+                                         ",\"prompt\":" + jsonString(desktop.open.prompt) +
+                                         ",\"style\":" + std::to_string(desktop.open.style) + '}'
+                                   : "null";
+    return "{\"ended\":" + jsonBool(desktop.ended) +
+           ",\"surfaceEnabled\":" + jsonBool(Pichull.enabled) +
+           ",\"startEnabled\":" + jsonBool(Cmdstart.enabled) +
+           ",\"startDefault\":" + jsonBool(Cmdstart.isDefault) +
+           ",\"resetEnabled\":" + jsonBool(Cmdreset.enabled) +
+           ",\"count\":" + jsonString(Lblcount.caption) +
+           ",\"text\":" + jsonString(Lbltext.caption) + ",\"note\":" + jsonString(Lblnote.caption) +
+           ",\"status\":" + jsonString(status) + ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
+           ",\"interval\":" + std::to_string(Tmrdelay.interval) +
+           ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
+           ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
+}
+
+std::string layoutJson() {
+    const ControlLayout* controls[] = {&layout::Hsbspeed, &layout::Cmdend,   &layout::Cmdreset,
+                                       &layout::Cmdstart, &layout::Pichull,  &layout::Lblslow,
+                                       &layout::Lblfast,  &layout::Lblspeed, &layout::Lblnote,
+                                       &layout::Lblnotes, &layout::Lbltext,  &layout::Lblinstr,
+                                       &layout::Lblcount, &layout::Lblnumber};
+    auto pixels = [](int twips) {
+        return std::to_string((twips + area::TwipsPerPixel / 2) / area::TwipsPerPixel);
+    };
+    auto colour = [](std::optional<Color> color) {
+        if (!color)
+            return std::string("null");
+        char text[8];
+        std::snprintf(text, sizeof text, "#%02x%02x%02x", *color & 0xFF, (*color >> 8) & 0xFF,
+                      (*color >> 16) & 0xFF);
+        return jsonString(text);
+    };
+    auto font = [](const FontStyle& style) {
+        return "{\"face\":" + jsonString(style.face) +
+               ",\"points\":" + shortestText(static_cast<float>(style.points)) +
+               ",\"bold\":" + jsonBool(style.bold) + ",\"italic\":" + jsonBool(style.italic) + '}';
+    };
+    std::string json =
+        "{\"title\":" + jsonString(Title) + ",\"color\":" + colour(layout::WindowColor) +
+        ",\"font\":" + font(layout::WindowFont) + ",\"speed\":[" +
+        std::to_string(layout::SpeedMinimum) + ',' + std::to_string(layout::SpeedMaximum) + ',' +
+        std::to_string(layout::SpeedSmallStep) + ',' + std::to_string(layout::SpeedLargeStep) +
+        "],\"area\":[" + std::to_string(area::WidthPixels) + ',' +
+        std::to_string(area::HeightPixels) + ',' + std::to_string(area::TwipsPerPixel) +
+        "],\"controls\":[";
+    for (const ControlLayout* control : controls) {
+        json += std::string(json.back() == '[' ? "" : ",") +
+                "{\"name\":" + jsonString(control->name) +
+                ",\"caption\":" + jsonString(control->caption) +
+                ",\"left\":" + pixels(control->left) + ",\"top\":" + pixels(control->top) +
+                ",\"width\":" + pixels(control->width) + ",\"height\":" + pixels(control->height) +
+                ",\"font\":" + font(control->font) + ",\"color\":" + colour(control->color) +
+                ",\"label\":" + jsonString(control->accessibleName) + '}';
+    }
+    return json + "]}";
+}

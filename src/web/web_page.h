@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "teach/lesson_view.h"
+#include "teach/session.h"
+#include "web/web_controls.h"
+
+#include <string>
+
+// The program as a page runs it: the window's controls kept in memory, the same session as the
+// desktop's, and what the page asks of it. After each call the page reads state() and shows it.
+class WebPage : public LessonView {
+  public:
+    WebPage();
+
+    // The controls' events, positions in twips of the drawing area.
+    void mouseDown(float x, float y);
+    void pressStart();
+    void pressReset();
+    void pressEnd();
+    void setSpeed(int value);
+    void tick();
+    // A command of the table, by its number.
+    void command(int number);
+    void answer(int answer);
+
+    void openPoints(const std::string& name, const std::string& text);
+    void randomPoints(int count, int shape, unsigned seed);
+    std::string pointsText() const;
+    std::string svg() const;
+    // The picture drawn afresh `scale` times larger, as RGBA bytes.
+    const Raster& picture(int scale);
+
+    // The points, the step and the view as an address's fragment, and back: an empty string when
+    // the fragment was read, otherwise why not.
+    std::string link() const;
+    std::string openLink(const std::string& fragment);
+
+    // Everything the page shows but the picture, as JSON.
+    std::string state() const;
+    WebSurface& surface() { return Pichull; }
+
+    void showStatus(const std::string& text) override { status = text; }
+    void showOverlay(const Overlay& shown) override { overlay = shown; }
+
+  private:
+    Modhull points;
+    WebSurface Pichull;
+    WebButton Cmdstart, Cmdreset;
+    WebLabel Lblcount, Lbltext, Lblnote;
+    WebScrollBar Hsbspeed;
+    WebTimer Tmrdelay;
+    WebDesktop desktop;
+    Session session;
+    std::string status;
+    Overlay overlay;
+    Raster exported{1, 1, WebSurface::BackColor};
+};
+
+// The window's layout table in layout pixels, with its colours and fonts, as JSON.
+std::string layoutJson();

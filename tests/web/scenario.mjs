@@ -1,0 +1,249 @@
+// A lesson in the page, opened from disk in Debian's Chromium and driven with real mouse, keyboard
+// and touch events: points clicked, a run paused, stepped, sent back and run again, the picture
+// read back from the canvas against an exact hull and against the desktop core's drawing, files
+// opened, refused and saved, the question answered both ways, the 501st point refused, a link to a
+// step opened in a second page, a phone-sized viewport, and what a screen reader is given.
+//
+// node scenario.mjs PAGE.html SVG_OF_CLICKS
+
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const [pagePath, svgOfClicks] = process.argv.slice(2);
+const address = pathToFileURL(resolve(pagePath)).href;
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-sync',
+         '--disable-component-update', '--no-first-run'],
+});
+const [Width, Height, PerPixel] = [525, 469, 15];
+let passed = 0, failed = 0;
+
+async function open(options = {}) {
+  const context = await browser.newContext({ acceptDownloads: true, ...options });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  await page.goto(options.address || address);
+  await page.waitForSelector('#Cmdstart');
+  return page;
+}
+
+// The layout pixel (x, y) of the drawing, clicked or tapped where the page shows it.
+async function at(page, x, y) {
+  const box = await page.locator('#picture').boundingBox();
+  return [box.x + (x + 0.5) * box.width / Width, box.y + (y + 0.5) * box.height / Height];
+}
+async function click(page, x, y) { await page.mouse.click(...await at(page, x, y)); }
+
+const text = (page, selector) => page.locator(selector).textContent();
+const count = async (page) => Number((await text(page, '#Lblcount')).trim());
+const status = (page) => text(page, '#status');
+async function statusBecomes(page, expected) {
+  await page.waitForFunction((e) => document.getElementById('status').textContent.startsWith(e),
+                             expected, { timeout: 10000 })
+    .catch(async () => assert.fail(`the status reads "${await status(page)}", not "${expected}…"`));
+}
+async function question(page) {
+  await page.waitForSelector('dialog#message[open]', { timeout: 20000 });
+  return { title: await text(page, '#message-title'), text: await text(page, '#message-text'),
+           buttons: await page.locator('#message .buttons button').allTextContents() };
+}
+async function answer(page, key) {
+  await page.keyboard.press(key);
+  await page.waitForFunction(() => !document.getElementById('message').open);
+}
+// The canvas as the next frame leaves it: the page copies its picture there once per frame.
+async function pixels(page) {
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  return page.evaluate(() => Array.from(document.getElementById('picture').getContext('2d')
+    .getImageData(0, 0, 525, 469).data));
+}
+const colour = (data, x, y) => data.slice((y * Width + x) * 4, (y * Width + x) * 4 + 3).join(',');
+const Blue = '0,0,255', Magenta = '255,0,255';
+async function download(page, trigger) {
+  const [file] = await Promise.all([page.waitForEvent('download'), trigger()]);
+  return { name: file.suggestedFilename(), text: readFileSync(await file.path(), 'utf8') };
+}
+
+// The corners of the exact hull, in integers: a chain that turns one way only.
+function exactHull(points) {
+  const sorted = [...new Map(points.map((p) => [p.join(), p])).values()]
+    .sort((a, b) => a[0] - b[0] || a[1] - b[1]);
+  const cross = (o, a, b) => (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]);
+  const half = (list) => list.reduce((chain, p) => {
+    while (chain.length >= 2 && cross(chain[chain.length - 2], chain[chain.length - 1], p) <= 0)
+      chain.pop();
+    return [...chain, p];
+  }, []);
+  const lower = half(sorted), upper = half([...sorted].reverse());
+  return [...lower.slice(0, -1), ...upper.slice(0, -1)];
+}
+
+async function scenario(name, body) {
+  try {
+    await body();
+    console.log(`ok ${name}`);
+    ++passed;
+  } catch (error) {
+    console.log(`FAILED ${name}\n${error.stack}`);
+    ++failed;
+  }
+}
+
+// Corners, a point inside, a repeat, one on an edge and one outside.
+const clicks = [[60, 60], [460, 80], [420, 400], [80, 380], [250, 220], [460, 80], [260, 70],
+                [500, 250]];
+
+await scenario('a lesson: paused, stepped both ways, run again, finished and checked', async () => {
+  const page = await open({ viewport: { width: 1100, height: 720 },
+                            permissions: ['clipboard-read', 'clipboard-write'] });
+  for (const [x, y] of clicks) await click(page, x, y);
+  assert.equal(await count(page), 8);
+  await page.focus('#Hsbspeed');
+  await page.keyboard.press('End');                    // the slow end: a step a second
+  await page.click('#Cmdstart');
+  await page.keyboard.press('p');
+  await statusBecomes(page, 'Paused at step 0 of 5.');
+  await page.keyboard.press('Control+e');
+  await statusBecomes(page, 'Paused at step 0 of 5: the first triangle is points 1, 2 and 3.');
+  await page.keyboard.press('.');
+  await page.keyboard.press('.');
+  await statusBecomes(page, 'Paused at step 2 of 5: point 5 lies inside the hull');
+  const atTwo = await pixels(page);
+  await page.keyboard.press('.');
+  await statusBecomes(page, 'Paused at step 3 of 5: point 6 repeats point 3');
+  await page.keyboard.press(',');
+  await statusBecomes(page, 'Paused at step 2 of 5');
+  assert.deepEqual(await pixels(page), atTwo, 'a step back shows the picture of that step');
+  const orange = (await pixels(page)).some((_, i, d) => i % 4 === 0 && d[i] === 255 && d[i + 1] === 128);
+  assert.ok(!orange, 'the marks stay out of the picture');
+
+  await page.keyboard.press('Control+r');
+  await statusBecomes(page, 'Step 0 of 5');
+  await page.focus('#Hsbspeed');
+  await page.keyboard.press('Home');                   // the fast end: the run finishes
+  const asked = await question(page);
+  assert.deepEqual(asked, { title: 'Convex Hull', text: 'Done! Reset and start again?',
+                            buttons: ['Yes', 'No'] });
+  assert.match(await status(page), /^Step 5 of 5: point 8 lies outside 1 edge; it is replaced by 2 edges to it\./);
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Yes');
+  await answer(page, 'Escape');                        // No: the points stay
+  assert.equal(await count(page), 8);
+
+  const picture = await pixels(page);
+  const hull = exactHull(clicks);
+  for (let k = 0; k < hull.length; ++k) {
+    const [a, b] = [hull[k], hull[(k + 1) % hull.length]];
+    const middle = [Math.round((a[0] + b[0]) / 2), Math.round((a[1] + b[1]) / 2)];
+    const near = [-1, 0, 1].flatMap((dx) => [-1, 0, 1].map((dy) =>
+      colour(picture, middle[0] + dx, middle[1] + dy)));
+    assert.ok(near.includes(Blue), `hull edge ${a} to ${b}`);
+  }
+  assert.equal(colour(picture, 250, 220), Magenta, 'the point inside stays a dot');
+  assert.equal(colour(picture, 250, 150), '255,255,192', 'no line crosses the inside');
+  const drawn = picture.filter((_, i) => i % 4 === 2 && picture[i] === 255 && picture[i - 1] === 0
+                                         && picture[i - 2] === 0).length;
+  assert.ok(drawn > 1000, 'the hull is drawn');
+
+  await page.keyboard.press(',');                      // back from the end of a finished run
+  await statusBecomes(page, 'Paused at step 4 of 5: point 7 lies on the edge from point');
+  const tree = await page.locator('body').ariaSnapshot();
+  for (const part of ['- status: "Paused at step 4 of 5', 'button "START"', 'img "Drawing area"',
+                      'slider "Speed"', 'button "Step Back"', 'text: Instructions 1.'])
+    assert.ok(tree.includes(part), `the accessibility tree has ${part}:\n${tree}`);
+  await page.click('text=Copy Link to This Step');
+  await statusBecomes(page, 'The link to this step is on the clipboard.');
+  const link = await page.evaluate(() => navigator.clipboard.readText());
+  assert.match(link, /#v1;p=900,900,/);
+  const second = await open({ viewport: { width: 1100, height: 720 }, address: link });
+  await statusBecomes(second, 'Paused at step 4 of 5: point 7 lies on the edge from point');
+  assert.deepEqual(await pixels(second), await pixels(page), 'the link opens the same step');
+
+  assert.deepEqual(page.errors, []);
+});
+
+await scenario('the desktop core\'s picture, files, both answers, the 501st point and END', async () => {
+  const page = await open({ viewport: { width: 1100, height: 720 } });
+  for (const [x, y] of clicks) await click(page, x, y);
+  await page.click('#Cmdstart');
+  await question(page);
+  await answer(page, 'Escape');
+  const svg = await download(page, async () => {
+    await page.click('text=Export Picture…');
+    await page.selectOption('#export-kind', 'svg');
+    await page.click('#export button[value=ok]');
+  });
+  const desktop = execFileSync(svgOfClicks, {
+    input: clicks.map(([x, y]) => `${x * PerPixel} ${y * PerPixel}`).join('\n') });
+  assert.equal(svg.text, desktop.toString(), 'the desktop core draws the same picture');
+
+  await page.click('#Cmdreset');
+  for (const [x, y] of clicks.slice(0, 3)) await click(page, x, y);
+  const choose = async (name, content) => {
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'),
+                                         page.keyboard.press('Control+o')]);
+    await chooser.setFiles({ name, mimeType: 'text/plain', buffer: Buffer.from(content) });
+  };
+  await choose('bad.txt', '10 20\n30x 40\n');
+  const refused = await question(page);
+  assert.equal(refused.text, 'Cannot open the points in bad.txt:\nline 2: "30x" is not a number.');
+  assert.deepEqual(refused.buttons, ['OK']);
+  await answer(page, 'Enter');
+  assert.equal(await count(page), 3, 'nothing is lost');
+  await choose('four.txt', '0 0\n3000 0\n3000 3000\n# a comment\n0 3000\n');
+  await page.waitForFunction(() => document.getElementById('Lblcount').textContent.trim() === '4');
+  const saved = await download(page, () => page.keyboard.press('Control+Shift+S'));
+  assert.equal(saved.name, 'points.txt');
+  assert.deepEqual(saved.text.trim().split('\n').slice(1), ['0 0', '3000 0', '3000 3000', '0 3000']);
+
+  await page.click('#Cmdstart');
+  await question(page);
+  await answer(page, 'Enter');                         // Yes: a new set
+  await page.waitForFunction(() => document.getElementById('Lblcount').textContent.trim() === '0');
+  assert.equal(await status(page), '');
+
+  await page.click('text=Random Points…');
+  await page.fill('#random-count', '500');
+  await page.click('#random button[value=ok]');
+  await page.waitForFunction(() => document.getElementById('Lblcount').textContent.trim() === '500');
+  await click(page, 10, 10);
+  const refusal = await question(page);
+  assert.equal(refusal.text, 'You are not allowed to input more than 500 points!');
+  await answer(page, 'Enter');
+  assert.equal(await count(page), 500);
+
+  await page.click('#Cmdend');
+  assert.match(await text(page, '#ended'), /ended/);
+  assert.ok(await page.locator('#Cmdstart').isDisabled() && await page.locator('#Hsbspeed').isDisabled());
+  assert.deepEqual(page.errors, []);
+});
+
+await scenario('a phone: the whole window at half size, and each tap on its twip', async () => {
+  const page = await open({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3,
+                            isMobile: true, hasTouch: true });
+  const window = await page.locator('#window').boundingBox();
+  assert.ok(window.width <= 390 && window.width > 370, `the window is ${window.width} wide`);
+  // A tap lands on a whole CSS pixel, which covers two layout pixels at this size; a mouse
+  // keeps the fraction, and reaches the last pixel of the drawing.
+  const box = await page.locator('#picture').boundingBox();
+  const [tapX, tapY] = [Math.round(box.x + 100 * box.width / Width), Math.round(box.y + 200 * box.height / Height)];
+  await page.touchscreen.tap(tapX, tapY);
+  await click(page, 524, 468);
+  assert.equal(await count(page), 2);
+  const under = (css, start, size, pixels) => Math.floor((css - start) / size * pixels) * PerPixel;
+  const saved = await download(page, () => page.click('text=Save Points As…'));
+  assert.deepEqual(saved.text.trim().split('\n').slice(1), [
+    `${under(tapX, box.x, box.width, Width)} ${under(tapY, box.y, box.height, Height)}`, '7860 7020']);
+  assert.equal(await page.locator('#picture').evaluate((c) => getComputedStyle(c).imageRendering),
+               'pixelated');
+  assert.deepEqual(page.errors, []);
+});
+
+await browser.close();
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed ? 1 : 0);

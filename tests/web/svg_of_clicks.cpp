@@ -1,0 +1,20 @@
+// The desktop's core on the clicks the browser test makes: reads one "x y" line in twips per click
+// from standard input, runs START to the question, answers No, and prints the picture as SVG, to
+// compare with the page's.
+
+#include "fake_window.h"
+#include "form/area.h"
+
+#include <iostream>
+
+int main() {
+    FakeWindow w;
+    w.session.handle([&] { w.form.Form_Load(); });
+    for (float x, y; std::cin >> x >> y;)
+        w.session.handle([&] { w.input.click(1, 0, x, y); });
+    w.session.handle([&] { w.lesson.start(); });
+    while (w.Tmrdelay.enabled)
+        w.session.handle([&] { w.lesson.tick(); });
+    std::cout << svgOf(w.drawing.calls(), area::WidthPixels, area::HeightPixels,
+                       area::TwipsPerPixel, RecordingSurface::Background);
+}
