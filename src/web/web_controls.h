@@ -1,6 +1,7 @@
 #pragma once
 
-// The window's controls in a page: each keeps its state for the page to show after every event.
+// The drawing surface and the message boxes of a page; its other controls only keep their state
+// (form/kept_controls.h). The page shows what they hold after every event.
 
 #include "form/area.h"
 #include "form/services.h"
@@ -8,44 +9,6 @@
 
 #include <cmath>
 #include <string>
-
-class WebButton : public Button {
-  public:
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
-    void setDefault(bool on) override { isDefault = on; }
-
-    bool enabled = true;
-    bool isDefault = false;
-};
-
-class WebLabel : public Label {
-  public:
-    void setCaption(const std::string& text) override { caption = text; }
-
-    std::string caption;
-};
-
-// The page's range input sets the value; its range is the scroll bar's.
-class WebScrollBar : public ScrollBar {
-  public:
-    int16_t value() const override { return position; }
-    int16_t max() const override { return maximum; }
-
-    int16_t position = 0;
-    int16_t maximum = 0;
-};
-
-// The page runs the ticks while the timer is enabled, one per interval, as the clock says.
-class WebTimer : public Timer {
-  public:
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
-    void setInterval(int32_t milliseconds) override { interval = milliseconds; }
-
-    bool enabled = false;
-    int32_t interval = 0;
-};
 
 // The drawing surface: a picture in memory, one pixel per layout pixel, that the page copies to
 // its canvas once per frame when it has changed.

@@ -14,7 +14,6 @@ WebPage::WebPage()
               Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
                        desktop},
               *this) {
-    Hsbspeed.maximum = layout::SpeedMaximum;
     session.handle([this] { session.form.Form_Load(); });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "form/kept_controls.h"
 #include "teach/lesson_view.h"
 #include "teach/session.h"
 #include "web/web_controls.h"
@@ -46,10 +47,10 @@ class WebPage : public LessonView {
   private:
     Modhull points;
     WebSurface Pichull;
-    WebButton Cmdstart, Cmdreset;
-    WebLabel Lblcount, Lbltext, Lblnote;
-    WebScrollBar Hsbspeed;
-    WebTimer Tmrdelay;
+    KeptButton Cmdstart, Cmdreset;
+    KeptLabel Lblcount, Lbltext, Lblnote;
+    KeptScrollBar Hsbspeed;
+    KeptTimer Tmrdelay;
     WebDesktop desktop;
     Session session;
     std::string status;

@@ -3,6 +3,7 @@
 // A window made of recording and scripted stand-ins for the toolkit, so that the engine and the
 // event handlers run and can be inspected without a screen.
 
+#include "form/kept_controls.h"
 #include "teach/session.h"
 
 #include <deque>
@@ -41,43 +42,17 @@ class RecordingSurface : public Surface {
     }
 };
 
-class FakeButton : public Button {
+using FakeButton = KeptButton;
+using FakeLabel = KeptLabel;
+using FakeScrollBar = KeptScrollBar;
+
+class FakeTimer : public KeptTimer {
   public:
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
-    void setDefault(bool on) override { isDefault = on; }
-
-    bool enabled = true;
-    bool isDefault = false;
-};
-
-class FakeLabel : public Label {
-  public:
-    void setCaption(const std::string& text) override { caption = text; }
-
-    std::string caption;
-};
-
-class FakeScrollBar : public ScrollBar {
-  public:
-    int16_t value() const override { return position; }
-    int16_t max() const override { return maximum; }
-
-    int16_t position = 0;
-    int16_t maximum = 32767;
-};
-
-class FakeTimer : public Timer {
-  public:
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
     void setInterval(int32_t milliseconds) override {
-        interval = milliseconds;
+        KeptTimer::setInterval(milliseconds);
         enabledWhenIntervalSet = enabled;
     }
 
-    bool enabled = false;
-    int32_t interval = 0;
     bool enabledWhenIntervalSet = false;
 };
 
