@@ -67,29 +67,44 @@ StepReport reportFirstTriangle(const EdgeList& hull) {
     return {.kind = StepReport::Kind::FirstTriangle, .added = hull, .hull = hull};
 }
 
+// The hull keeps a point that lands on the line of a side: between its two edges it turns neither
+// way.
+std::size_t pointsOnSides(const Modhull& points, const EdgeList& hull) {
+    std::size_t straight = 0;
+    for (std::size_t k = 0; k < hull.size(); ++k)
+        straight += points.Orient(hull[k].from, hull[k].to, hull[(k + 1) % hull.size()].to) == 0;
+    return straight;
+}
+
 StepReport reportStep(const Modhull& points, int16_t point, const EdgeList& before,
                       const EdgeList& after) {
     StepReport report{.kind = StepReport::Kind::Outside,
                       .point = point,
                       .removed = missingFrom(before, after),
                       .added = missingFrom(after, before),
-                      .hull = after};
+                      .hull = after,
+                      .onSides = pointsOnSides(points, after)};
     if (report.removed.empty() && report.added.empty())
         explainNoChange(points, report, before);
     return report;
 }
 
 std::string describe(const StepReport& report) {
-    const std::string corners =
-        " The hull has " + counted(report.hull.size(), "corner", "corners") + '.';
+    const std::size_t corners = report.hull.size() - report.onSides;
+    const std::string hull =
+        report.onSides == 0 ? " The hull has " + counted(corners, "corner", "corners") + '.'
+                            : " The hull passes through " + std::to_string(report.hull.size()) +
+                                  " points: " + counted(corners, "corner", "corners") + " and " +
+                                  std::to_string(report.onSides) +
+                                  (report.onSides == 1 ? " on a side." : " on its sides.");
     switch (report.kind) {
     case StepReport::Kind::FirstTriangle:
-        return "the first triangle is points 1, 2 and 3." + corners;
+        return "the first triangle is points 1, 2 and 3." + hull;
     case StepReport::Kind::Outside:
         return pointName(report.point) + " lies outside " +
                counted(report.removed.size(), "edge", "edges") +
                (report.removed.size() == 1 ? "; it is" : "; they are") + " replaced by " +
-               counted(report.added.size(), "edge", "edges") + " to it." + corners;
+               counted(report.added.size(), "edge", "edges") + " to it." + hull;
     case StepReport::Kind::Inside:
         return pointName(report.point) + " lies inside the hull; nothing changes.";
     case StepReport::Kind::OnEdge:

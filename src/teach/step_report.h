@@ -31,6 +31,8 @@ struct StepReport {
     // The earlier point at the same place, for Repeat.
     int16_t repeats = 0;
     EdgeList hull{};
+    // How many of the hull's points lie on a straight side rather than at a corner.
+    std::size_t onSides = 0;
 };
 
 StepReport reportFirstTriangle(const EdgeList& hull);

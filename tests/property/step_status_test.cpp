@@ -45,10 +45,18 @@ std::string expectedStep(const FakeWindow& w, int16_t p, const EdgeList& before,
         std::size_t seeing = 0;
         for (const Edge& e : before)
             seeing += turnAsSeen(twipsOf(w.mod, e.from), twipsOf(w.mod, e.to), at) < 0;
+        // The corners are those of the exact hull of the points so far; the others on the
+        // hull lie on its sides.
+        earlier.push_back(at);
+        const std::size_t corners = strictHull(earlier).size();
+        const std::size_t onHull = static_cast<std::size_t>(w.form.Hullcount);
         return name + " lies outside " + plural(seeing, "edge") +
-               (seeing == 1 ? "; it is" : "; they are") +
-               " replaced by 2 edges to it. The hull has " +
-               plural(static_cast<std::size_t>(w.form.Hullcount), "corner") + '.';
+               (seeing == 1 ? "; it is" : "; they are") + " replaced by 2 edges to it." +
+               (corners == onHull ? " The hull has " + plural(corners, "corner") + '.'
+                                  : " The hull passes through " + std::to_string(onHull) +
+                                        " points: " + plural(corners, "corner") + " and " +
+                                        std::to_string(onHull - corners) +
+                                        (onHull - corners == 1 ? " on a side." : " on its sides."));
     }
     if (onBoundary) {
         ++kinds[2];
