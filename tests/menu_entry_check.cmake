@@ -11,7 +11,8 @@ function(check_installed_files root)
   endforeach()
 endfunction()
 
-# The entry is valid for desktop-file-validate, hints included, and starts the given program.
+# The entry is valid for desktop-file-validate, hints included, and starts the given program with
+# the file it is asked to open.
 function(check_menu_entry entry program)
   execute_process(COMMAND desktop-file-validate "${entry}" RESULT_VARIABLE result
                   OUTPUT_VARIABLE complaints ERROR_VARIABLE complaints)
@@ -19,7 +20,7 @@ function(check_menu_entry entry program)
     message(FATAL_ERROR "desktop-file-validate: ${complaints}")
   endif()
   file(READ "${entry}" text)
-  if(NOT text MATCHES "\nExec=${program}\n" OR NOT text MATCHES "\nIcon=convex-hull\n")
+  if(NOT text MATCHES "\nExec=${program} %f\n" OR NOT text MATCHES "\nIcon=convex-hull\n")
     message(FATAL_ERROR "the menu entry does not start ${program} with its icon:\n${text}")
   endif()
 endfunction()

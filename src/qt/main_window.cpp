@@ -161,19 +161,21 @@ void MainWindow::act(const std::function<void()>& handler) {
 
 // The commands that ask for something first open their dialogs here; the session does the rest.
 // A run command that sets a run going disables RESET, which would pass its focus on to END: during
-// a run the focus is on the speed bar.
+// a run the focus is on the speed bar. New points leave the focus on the drawing, away from END.
 void MainWindow::command(Command chosen) {
     if (!core.isEnabled(chosen))
         return;
     switch (chosen) {
     case Command::OpenPoints:
-        return tools.chooseFileToOpen();
+        tools.chooseFileToOpen();
+        return focusAfterRun();
     case Command::SavePointsAs:
         return tools.chooseFileToSave();
     case Command::ExportPicture:
         return tools.chooseExport();
     case Command::RandomPoints:
-        return tools.chooseRandomPoints();
+        tools.chooseRandomPoints();
+        return focusAfterRun();
     case Command::KeyboardAndMouse:
         return showHelp();
     case Command::About:
