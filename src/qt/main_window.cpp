@@ -178,6 +178,8 @@ void MainWindow::command(Command chosen) {
         return focusAfterRun();
     case Command::KeyboardAndMouse:
         return showHelp();
+    case Command::WhatTheMarksMean:
+        return showMarks();
     case Command::About:
         return showAbout();
     default:
@@ -204,6 +206,23 @@ void MainWindow::focusAfterRun() {
 void MainWindow::showHelp() {
     QMessageBox::information(this, QString::fromStdString(Title),
                              QString::fromStdString(keyboardAndMouseHelp()));
+}
+
+// Each mark named in its own colour, then the idea of the algorithm.
+void MainWindow::showMarks() {
+    QString text = QStringLiteral("<p>With View &gt; Show Each Step, each step is marked over the "
+                                  "drawing:</p><table cellspacing=\"6\">");
+    for (const MarkMeaning& entry : marksLegend())
+        text += QStringLiteral("<tr><td><b style=\"color:%1\">%2</b></td><td>%3</td></tr>")
+                    .arg(toQColor(entry.color).name(),
+                         QString::fromUtf8(entry.mark.data(), entry.mark.size()),
+                         QString::fromUtf8(entry.meaning.data(), entry.meaning.size()));
+    text += QStringLiteral("</table><p>") + QString::fromStdString(algorithmIdea()) +
+            QStringLiteral("</p>");
+    QMessageBox box(QMessageBox::Information, QStringLiteral("What the Marks Mean"), text,
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
 }
 
 void MainWindow::showAbout() {

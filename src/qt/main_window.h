@@ -47,6 +47,7 @@ class MainWindow : public QMainWindow {
     void command(Command command);
     void focusAfterRun();
     void showHelp();
+    void showMarks();
     void showAbout();
 
     QtDesktop& desktop;

@@ -98,15 +98,15 @@ void PictureBox::paintOverlay(QPainter& painter) const {
         const QPointF pixel = toPixels(spot.x, spot.y);
         return QPointF(std::floor(pixel.x()) + 0.5, std::floor(pixel.y()) + 0.5);
     };
-    painter.setPen(QPen(QColor(220, 0, 0), 2, Qt::DashLine));
+    painter.setPen(QPen(toQColor(marks::Obsolete), 2, Qt::DashLine));
     for (const Overlay::Segment& edge : overlay.obsolete)
         painter.drawLine(centre(edge.from), centre(edge.to));
-    painter.setPen(QPen(QColor(0, 0, 140), 2));
+    painter.setPen(QPen(toQColor(marks::Corner), 2));
     for (const Overlay::Spot& corner : overlay.corners)
         painter.drawRect(QRectF(centre(corner) - QPointF(4, 4), QSizeF(8, 8)));
     if (overlay.inserted) {
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(255, 128, 0), 2));
+        painter.setPen(QPen(toQColor(marks::Inserted), 2));
         painter.drawEllipse(centre(*overlay.inserted), 8, 8);
     }
     painter.restore();

@@ -18,6 +18,7 @@ enum class Command {
     RunAgain,
     ShowEachStep,
     KeyboardAndMouse,
+    WhatTheMarksMean,
     About,
 };
 
@@ -35,7 +36,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 13> Commands{{
+inline constexpr std::array<CommandEntry, 14> Commands{{
     {Command::OpenPoints,       "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -50,6 +51,7 @@ inline constexpr std::array<CommandEntry, 13> Commands{{
     {Command::RunAgain,         "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
     {Command::ShowEachStep,     "&View", "Show Each Step",      {"Ctrl+E"}, true},
     {Command::KeyboardAndMouse, "&Help", "Keyboard and Mouse",  {"F1"}},
+    {Command::WhatTheMarksMean, "&Help", "What the Marks Mean", {}},
     {Command::About,            "&Help", "About Convex Hull",   {}},
 }};
 // clang-format on

@@ -1,6 +1,7 @@
 #include "teach/help.h"
 
 #include "teach/commands.h"
+#include "teach/lesson_view.h"
 
 namespace {
 
@@ -42,6 +43,22 @@ std::string keyboardAndMouseHelp() {
                   "In a lecture hall, start the program with --zoom to show the whole window "
                   "larger and crisp, for instance convex-hull --zoom 1.75 on a 1920 x 1080 "
                   "projector, --zoom 3.5 on a 4K screen.";
+}
+
+std::array<MarkMeaning, 3> marksLegend() {
+    return {{{marks::Inserted, "Orange ring", "the point this step inserts."},
+             {marks::Obsolete, "Red dashes",
+              "the edges the new point sees from outside; they "
+              "are gone after this step."},
+             {marks::Corner, "Dark blue squares", "the points on the hull as it stands."}}};
+}
+
+std::string algorithmIdea() {
+    return "The incremental algorithm takes the points one at a time and keeps the hull of those "
+           "taken so far. It starts with the triangle of the first three points. A point inside "
+           "the hull, or on its boundary, changes nothing. A point outside sees some of the hull's "
+           "edges from outside: those edges go, and two new edges join the point to the two ends "
+           "of the chain that remains. After the last point the hull is that of all the points.";
 }
 
 std::string aboutText(const std::string& version) {

@@ -1,10 +1,24 @@
 #pragma once
 
+#include "form/services.h"
+
+#include <array>
 #include <string>
+#include <string_view>
 
 // What Help > Keyboard and Mouse says: the mouse, the keys of the window's controls and every
 // command's keys, as the menus show them.
 std::string keyboardAndMouseHelp();
+
+// What Help > What the Marks Mean says: each mark that Show Each Step draws, in its colour, and
+// the idea of the algorithm.
+struct MarkMeaning {
+    Color color;
+    std::string_view mark;
+    std::string_view meaning;
+};
+std::array<MarkMeaning, 3> marksLegend();
+std::string algorithmIdea();
 
 // What Help > About Convex Hull says.
 std::string aboutText(const std::string& version);

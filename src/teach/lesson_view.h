@@ -1,8 +1,18 @@
 #pragma once
 
+#include "form/services.h"
+
 #include <optional>
 #include <string>
 #include <vector>
+
+// The marks' colours, 0xBBGGRR: the obsolete edges red, the hull's corners dark blue, the
+// inserted point orange.
+namespace marks {
+inline constexpr Color Obsolete = 0x0000DC;
+inline constexpr Color Corner = 0x8C0000;
+inline constexpr Color Inserted = 0x0080FF;
+} // namespace marks
 
 // Marks drawn over the drawing surface to show what a step did, never into its picture.
 // Positions are twips of the surface.

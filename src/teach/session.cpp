@@ -57,6 +57,7 @@ bool Session::isEnabled(Command command) const {
     case Command::Quit:
     case Command::ShowEachStep:
     case Command::KeyboardAndMouse:
+    case Command::WhatTheMarksMean:
     case Command::About:
         break;
     }
@@ -104,6 +105,7 @@ void Session::perform(Command command) {
         case Command::ExportPicture:
         case Command::RandomPoints:
         case Command::KeyboardAndMouse:
+        case Command::WhatTheMarksMean:
         case Command::About:
             break;
         }

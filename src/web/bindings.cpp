@@ -34,6 +34,9 @@ EMSCRIPTEN_KEEPALIVE const char* hull_help() {
 EMSCRIPTEN_KEEPALIVE const char* hull_about() {
     return returned(aboutText(HULL_VERSION));
 }
+EMSCRIPTEN_KEEPALIVE const char* hull_marks() {
+    return returned(marksJson());
+}
 EMSCRIPTEN_KEEPALIVE const char* hull_state() {
     return returned(page().state());
 }

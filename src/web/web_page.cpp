@@ -2,6 +2,7 @@
 
 #include "form/layout.h"
 #include "teach/drawing_log.h"
+#include "teach/help.h"
 #include "teach/numbers.h"
 #include "teach/point_file.h"
 #include "teach/point_input.h"
@@ -235,6 +236,26 @@ std::string WebPage::state() const {
            ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
 }
 
+namespace {
+
+std::string colourJson(Color color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF,
+                  (color >> 16) & 0xFF);
+    return jsonString(text);
+}
+
+} // namespace
+
+std::string marksJson() {
+    std::string json = "{\"legend\":[";
+    for (const MarkMeaning& entry : marksLegend())
+        json += std::string(json.back() == '[' ? "" : ",") +
+                "{\"color\":" + colourJson(entry.color) + ",\"mark\":" + jsonString(entry.mark) +
+                ",\"meaning\":" + jsonString(entry.meaning) + '}';
+    return json + "],\"idea\":" + jsonString(algorithmIdea()) + '}';
+}
+
 std::string layoutJson() {
     const ControlLayout* controls[] = {&layout::Hsbspeed, &layout::Cmdend,   &layout::Cmdreset,
                                        &layout::Cmdstart, &layout::Pichull,  &layout::Lblslow,
@@ -245,12 +266,7 @@ std::string layoutJson() {
         return std::to_string((twips + area::TwipsPerPixel / 2) / area::TwipsPerPixel);
     };
     auto colour = [](std::optional<Color> color) {
-        if (!color)
-            return std::string("null");
-        char text[8];
-        std::snprintf(text, sizeof text, "#%02x%02x%02x", *color & 0xFF, (*color >> 8) & 0xFF,
-                      (*color >> 16) & 0xFF);
-        return jsonString(text);
+        return color ? colourJson(*color) : std::string("null");
     };
     auto font = [](const FontStyle& style) {
         return "{\"face\":" + jsonString(style.face) +

@@ -60,3 +60,5 @@ class WebPage : public LessonView {
 
 // The window's layout table in layout pixels, with its colours and fonts, as JSON.
 std::string layoutJson();
+// What the marks mean, each with its colour, and the idea of the algorithm, as JSON.
+std::string marksJson();

@@ -224,6 +224,13 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
                             "Step 0 of 3: the first triangle is points 1, 2 and 3. The hull has 3 "
                             "corners."));
     EXPECT_EQ(a.window.timer().interval(), 1000) << "at the bar's speed";
+
+    // Help names each mark in the colour the screen shows it in.
+    menu.action(Command::WhatTheMarksMean).trigger();
+    const QString legend = answerer.shown.back().text;
+    for (const char* mark : {"color:#ff8000\">Orange ring", "color:#dc0000\">Red dashes",
+                             "color:#00008c\">Dark blue squares"})
+        EXPECT_TRUE(legend.contains(QString::fromUtf8(mark))) << legend.toStdString();
 }
 
 } // namespace
