@@ -47,6 +47,11 @@ class Fmhull {
     void Cmdend_Click();
     void Showmessage();
 
+    // The pause between steps at a position of the speed bar, and the first position that gives
+    // a pause.
+    static int32_t delayAt(int16_t position, int16_t maximum);
+    static int16_t positionFor(int32_t milliseconds, int16_t maximum);
+
     // The current hull: edge k runs from point Edgefrom(k) to point Edgeto(k), k = 1..Hullcount,
     // counter-clockwise as seen on the screen.
     int16_t Hullcount = 0;

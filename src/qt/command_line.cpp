@@ -48,7 +48,14 @@ CommandLine readCommandLine(int argc, char** argv) {
         QStringLiteral("Show the whole window FACTOR times larger, crisp, for instance 2 on a "
                        "projector or a 4K screen (0.5 to 8). The points keep their places."),
         QStringLiteral("FACTOR"));
-    parser.addOptions({help, version, zoom});
+    const QCommandLineOption speed(
+        QStringLiteral("speed"),
+        QStringLiteral("Start with the speed bar at a pause of MS milliseconds between steps "
+                       "(1 to 1000) instead of its fast end."),
+        QStringLiteral("MS"));
+    const QCommandLineOption eachStep(QStringLiteral("show-each-step"),
+                                      QStringLiteral("Start with View > Show Each Step on."));
+    parser.addOptions({help, version, zoom, speed, eachStep});
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
@@ -91,6 +98,19 @@ CommandLine readCommandLine(int argc, char** argv) {
         }
         qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
     }
+    if (parser.isSet(speed)) {
+        bool number = false;
+        const int pause = parser.value(speed).toInt(&number);
+        if (!number || pause < 1 || pause > 1000) {
+            line.exitStatus =
+                mistake(QStringLiteral("the speed must be a whole number of ms from 1 to 1000, "
+                                       "not '%1'.")
+                            .arg(parser.value(speed)));
+            return line;
+        }
+        line.speed = pause;
+    }
+    line.showEachStep = parser.isSet(eachStep);
     line.file = parser.positionalArguments().value(0);
     return line;
 }

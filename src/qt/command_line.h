@@ -7,6 +7,9 @@
 struct CommandLine {
     // A point file to open once the window is there; empty for none.
     QString file;
+    // The pause between steps the speed bar starts at, in ms; the fast end when none.
+    std::optional<int> speed;
+    bool showEachStep = false;
     // Set when the program ends here: after --help or --version (0), or a mistake (2).
     std::optional<int> exitStatus;
 };

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
         return *line.exitStatus;
     QApplication application(argc, argv);
     Program program;
-    if (!program.start(line.file))
+    if (!program.start(line))
         return program.desktop().exitStatus();
     return application.exec();
 }

@@ -234,6 +234,10 @@ void MainWindow::load() {
     act([this] { core.form.Form_Load(); });
 }
 
+void MainWindow::setSpeed(int milliseconds) {
+    Hsbspeed.setValue(Fmhull::positionFor(milliseconds, Hsbspeed.max()));
+}
+
 void MainWindow::openPoints(const QString& path) {
     tools.openPoints(path);
 }

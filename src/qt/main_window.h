@@ -23,6 +23,8 @@ class MainWindow : public QMainWindow {
 
     // Writes the instruction texts and resets, before the window is first shown.
     void load();
+    // Moves the speed bar to the first position with this pause between steps, in ms.
+    void setSpeed(int milliseconds);
     // Replaces the points with those of a file, or says why it cannot.
     void openPoints(const QString& path);
 

@@ -2,13 +2,17 @@
 
 #include "form/startup.h"
 
-bool Program::start(const QString& pointFile) {
-    Main(screen, services, [this] {
+bool Program::start(const CommandLine& line) {
+    Main(screen, services, [this, &line] {
         fmhull = std::make_unique<MainWindow>(points, services);
         fmhull->load();
+        if (line.speed)
+            fmhull->setSpeed(*line.speed);
+        if (line.showEachStep)
+            fmhull->session().perform(Command::ShowEachStep);
         fmhull->showMaximized();
     });
-    if (fmhull && !pointFile.isEmpty())
-        fmhull->openPoints(pointFile);
+    if (fmhull && !line.file.isEmpty())
+        fmhull->openPoints(line.file);
     return fmhull && !services.hasEnded();
 }

@@ -112,4 +112,18 @@ TEST_F(RunControl, ZeroMaximumIsAFloatingPointFaultAndKeepsTheInterval) {
     }
 }
 
+// A pause asked for at launch: the speed bar's first position with that pause, for each of them.
+TEST_F(RunControl, EveryPauseHasAFirstPositionOnTheBar) {
+    for (int32_t pause = 1; pause <= 1000; ++pause) {
+        w.Hsbspeed.position = Fmhull::positionFor(pause, w.Hsbspeed.maximum);
+        w.form.Hsbspeed_Change();
+        ASSERT_EQ(w.Tmrdelay.interval, pause);
+        if (w.Hsbspeed.position > 0) {
+            --w.Hsbspeed.position;
+            w.form.Hsbspeed_Change();
+            ASSERT_LT(w.Tmrdelay.interval, pause) << "the first position";
+        }
+    }
+}
+
 } // namespace

@@ -182,18 +182,23 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     EXPECT_EQ(tools.pictureAt(2), blank) << "RESET cleared what pictures are drawn from";
 }
 
-// A point file named on the command line is open when the window is; the command line answers
-// --help and --version, and a mistake ends the program with a message.
+// A point file named on the command line is open when the window is, at the speed and with the
+// view it names; the command line answers --help and --version, and a mistake ends the program
+// with a message.
 TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
     QTemporaryDir directory;
     QFile file(directory.filePath(QStringLiteral("points.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# three\n15 15\n1500 15\n15 1500\n");
+    file.write("# four\n15 15\n1500 15\n15 1500\n1500 1500\n");
     file.close();
+    const QByteArray path = file.fileName().toLocal8Bit();
+    const char* launched[] = {"convex-hull", "--speed", "250", "--show-each-step", path.data()};
     Program program;
-    ASSERT_TRUE(program.start(file.fileName()));
-    EXPECT_EQ(program.pointSet().Pointcount, 3);
-    EXPECT_TRUE(program.window()->findChild<QWidget*>("Cmdstart")->isEnabled());
+    ASSERT_TRUE(program.start(readCommandLine(5, const_cast<char**>(launched))));
+    EXPECT_EQ(program.pointSet().Pointcount, 4);
+    EXPECT_TRUE(program.window()->menus().action(Command::ShowEachStep).isChecked());
+    QTest::mouseClick(program.window()->findChild<QWidget*>("Cmdstart"), Qt::LeftButton);
+    EXPECT_EQ(program.window()->timer().interval(), 250);
     program.window()->close();
     const char* zoomed[] = {"convex-hull", "--zoom", "2", "points.txt"};
     EXPECT_EQ(readCommandLine(4, const_cast<char**>(zoomed)).file, "points.txt");
@@ -214,7 +219,8 @@ TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
     EXPECT_EQ(versioned, 0);
     EXPECT_EQ(version, "convex-hull 1.0\n");
     for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"--zoom", "9"}, QStringList{"a.txt", "b.txt"}}) {
+         {QStringList{"--bogus"}, QStringList{"--zoom", "9"}, QStringList{"a.txt", "b.txt"},
+          QStringList{"--speed", "0"}, QStringList{"--speed", "fast"}}) {
         auto [status, out, errors] = run(wrong);
         EXPECT_EQ(status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(errors.startsWith("convex-hull: ")) << errors.toStdString();
