@@ -55,7 +55,10 @@ CommandLine readCommandLine(int argc, char** argv) {
         QStringLiteral("MS"));
     const QCommandLineOption eachStep(QStringLiteral("show-each-step"),
                                       QStringLiteral("Start with View > Show Each Step on."));
-    parser.addOptions({help, version, zoom, speed, eachStep});
+    const QCommandLineOption pointNumbers(
+        QStringLiteral("point-numbers"),
+        QStringLiteral("Start with View > Show Point Numbers on."));
+    parser.addOptions({help, version, zoom, speed, eachStep, pointNumbers});
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
@@ -111,6 +114,7 @@ CommandLine readCommandLine(int argc, char** argv) {
         line.speed = pause;
     }
     line.showEachStep = parser.isSet(eachStep);
+    line.showPointNumbers = parser.isSet(pointNumbers);
     line.file = parser.positionalArguments().value(0);
     return line;
 }

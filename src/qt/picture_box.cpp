@@ -104,6 +104,14 @@ void PictureBox::paintOverlay(QPainter& painter) const {
     painter.setPen(QPen(toQColor(marks::Corner), 2));
     for (const Overlay::Spot& corner : overlay.corners)
         painter.drawRect(QRectF(centre(corner) - QPointF(4, 4), QSizeF(8, 8)));
+    // Each point's number above and right of its dot.
+    QFont small = font();
+    small.setPointSizeF(8);
+    small.setBold(true);
+    painter.setFont(small);
+    painter.setPen(toQColor(marks::Number));
+    for (std::size_t i = 0; i < overlay.numbers.size(); ++i)
+        painter.drawText(centre(overlay.numbers[i]) + QPointF(4, -4), QString::number(i + 1));
     if (overlay.inserted) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(toQColor(marks::Inserted), 2));

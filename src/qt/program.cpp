@@ -10,6 +10,8 @@ bool Program::start(const CommandLine& line) {
             fmhull->setSpeed(*line.speed);
         if (line.showEachStep)
             fmhull->session().perform(Command::ShowEachStep);
+        if (line.showPointNumbers)
+            fmhull->session().perform(Command::ShowPointNumbers);
         fmhull->showMaximized();
     });
     if (fmhull && !line.file.isEmpty())

@@ -17,6 +17,7 @@ enum class Command {
     StepBack,
     RunAgain,
     ShowEachStep,
+    ShowPointNumbers,
     KeyboardAndMouse,
     WhatTheMarksMean,
     About,
@@ -36,7 +37,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 14> Commands{{
+inline constexpr std::array<CommandEntry, 15> Commands{{
     {Command::OpenPoints,       "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -50,6 +51,7 @@ inline constexpr std::array<CommandEntry, 14> Commands{{
     {Command::StepBack,         "&Run",  "Step Back",           {","}},
     {Command::RunAgain,         "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
     {Command::ShowEachStep,     "&View", "Show Each Step",      {"Ctrl+E"}, true},
+    {Command::ShowPointNumbers, "&View", "Show Point Numbers",  {"N"}, true},
     {Command::KeyboardAndMouse, "&Help", "Keyboard and Mouse",  {"F1"}},
     {Command::WhatTheMarksMean, "&Help", "What the Marks Mean", {}},
     {Command::About,            "&Help", "About Convex Hull",   {}},

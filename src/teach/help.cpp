@@ -45,12 +45,15 @@ std::string keyboardAndMouseHelp() {
                   "projector, --zoom 3.5 on a 4K screen.";
 }
 
-std::array<MarkMeaning, 3> marksLegend() {
+std::array<MarkMeaning, 4> marksLegend() {
     return {{{marks::Inserted, "Orange ring", "the point this step inserts."},
              {marks::Obsolete, "Red dashes",
               "the edges the new point sees from outside; they "
               "are gone after this step."},
-             {marks::Corner, "Dark blue squares", "the points on the hull as it stands."}}};
+             {marks::Corner, "Dark blue squares", "the points on the hull as it stands."},
+             {marks::Number, "Numbers",
+              "with View > Show Point Numbers, each point's number, "
+              "as the sentences and saved files use it."}}};
 }
 
 std::string algorithmIdea() {

@@ -17,7 +17,7 @@ struct MarkMeaning {
     std::string_view mark;
     std::string_view meaning;
 };
-std::array<MarkMeaning, 3> marksLegend();
+std::array<MarkMeaning, 4> marksLegend();
 std::string algorithmIdea();
 
 // What Help > About Convex Hull says.

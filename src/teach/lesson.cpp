@@ -36,8 +36,14 @@ RunActions Lesson::actions() const {
 void Lesson::start() {
     timer.release();
     report.reset();
+    const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
     follow(&Fmhull::Cmdstart_Click);
-    show();
+    // The first triangle runs counter-clockwise: START may have swapped points 2 and 3.
+    const bool swapped = points.Xcoord(3) == x2 && points.Ycoord(3) == y2 &&
+                         (points.Xcoord(2) != x2 || points.Ycoord(2) != y2);
+    tell(swapped && hasRun() ? "Points 2 and 3 swapped places so that the first triangle runs "
+                               "counter-clockwise on the screen."
+                             : "");
 }
 
 void Lesson::tick() {
@@ -46,6 +52,7 @@ void Lesson::tick() {
 }
 
 void Lesson::reset() {
+    note.clear();
     form.Cmdreset_Click();
     // A paused run is given up: its next tick must never come.
     timer.setEnabled(false);
@@ -60,6 +67,7 @@ void Lesson::beforeMessage() {
 // Runs one of the window's handlers that starts a run or inserts a point, noting the hull before
 // it so that the step can be told once it is done.
 void Lesson::follow(void (Fmhull::*handler)()) {
+    note.clear();
     before = edgesOf(form);
     observing = true;
     (form.*handler)();
@@ -91,10 +99,23 @@ void Lesson::resume() {
     timer.release();
 }
 
+void Lesson::tell(std::string what) {
+    note = std::move(what);
+    show();
+}
+
+void Lesson::showPointNumbers(bool on) {
+    numbers = on;
+    show();
+}
+
 void Lesson::pauseOrResume() {
+    if (!actions().pause)
+        return;
+    note.clear();
     if (phase() == Phase::Running)
         pause();
-    else if (phase() == Phase::Paused)
+    else
         resume();
     show();
 }
@@ -153,13 +174,14 @@ void Lesson::showEachStep(bool on) {
 
 void Lesson::show() {
     const Phase now = phase();
-    if (now == Phase::Input || !report) {
-        view.showStatus({});
-        view.showOverlay({});
-        return;
-    }
-    view.showStatus(statusLine(now));
-    view.showOverlay(eachStep ? overlayOf(*report) : Overlay{});
+    const bool running = now != Phase::Input && report;
+    Overlay overlay = running && eachStep ? overlayOf(*report) : Overlay{};
+    if (numbers)
+        for (int16_t i = 1; i <= points.Pointcount; ++i)
+            overlay.numbers.push_back({points.Xcoord(i), points.Ycoord(i)});
+    const std::string status = running ? statusLine(now) : std::string();
+    view.showStatus(note.empty() ? status : status.empty() ? note : note + ' ' + status);
+    view.showOverlay(overlay);
 }
 
 std::string Lesson::statusLine(Phase now) const {

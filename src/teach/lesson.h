@@ -43,6 +43,11 @@ class Lesson {
     void runAgain();
     void showEachStep(bool on);
     bool showsEachStep() const { return eachStep; }
+    void showPointNumbers(bool on);
+    bool showsPointNumbers() const { return numbers; }
+    // Says once, before the run's own status, what just happened to the points' numbering; an
+    // empty text says nothing.
+    void tell(std::string what);
     // Shows the run as it stands, after a change that came from outside a step: an answer.
     void show();
 
@@ -76,6 +81,8 @@ class Lesson {
     LessonView& view;
 
     bool eachStep = false;
+    bool numbers = false;
+    std::string note;
     bool observing = false;
     EdgeList before;
     std::optional<StepReport> report;

@@ -7,11 +7,12 @@
 #include <vector>
 
 // The marks' colours, 0xBBGGRR: the obsolete edges red, the hull's corners dark blue, the
-// inserted point orange.
+// inserted point orange, the points' numbers black.
 namespace marks {
 inline constexpr Color Obsolete = 0x0000DC;
 inline constexpr Color Corner = 0x8C0000;
 inline constexpr Color Inserted = 0x0080FF;
+inline constexpr Color Number = 0x000000;
 } // namespace marks
 
 // Marks drawn over the drawing surface to show what a step did, never into its picture.
@@ -32,6 +33,8 @@ struct Overlay {
     std::optional<Spot> inserted;
     // The edges the step made obsolete.
     std::vector<Segment> obsolete;
+    // Where each point is, in its numbering: point k at numbers[k - 1].
+    std::vector<Spot> numbers;
 
     bool operator==(const Overlay&) const = default;
 };

@@ -45,8 +45,24 @@ void PointInput::click(int button, int shift, float x, float y) {
         entered.clear();
     const int16_t before = points.Pointcount;
     form.Pichull_MouseDown(button, shift, x, y);
-    if (points.Pointcount > before)
-        entered.push_back({x, y});
+    if (points.Pointcount == before) {
+        lesson.tell("");
+        return;
+    }
+    entered.push_back({x, y});
+    lesson.tell(renumbering(x, y));
+}
+
+// A point that would leave the first three on one line takes the place of one of them.
+std::string PointInput::renumbering(float x, float y) const {
+    const int16_t point = points.Pointcount;
+    if (points.Xcoord(point) == x && points.Ycoord(point) == y)
+        return {};
+    for (int16_t k = 1; k <= 3; ++k)
+        if (points.Xcoord(k) == x && points.Ycoord(k) == y)
+            return "Points " + std::to_string(k) + " and " + std::to_string(point) +
+                   " swapped places so that the first three points do not lie on one line.";
+    return {};
 }
 
 bool PointInput::canUndo() const {

@@ -5,6 +5,7 @@
 #include "teach/lesson_view.h"
 
 #include <random>
+#include <string>
 #include <vector>
 
 enum class RandomShape { Uniform, Disk, Circle };
@@ -32,6 +33,7 @@ class PointInput {
     bool canReplace() const { return lesson.canReplacePoints(); }
 
   private:
+    std::string renumbering(float x, float y) const;
     void enterAgain(const std::vector<Overlay::Spot>& spots);
 
     Fmhull& form;

@@ -56,6 +56,7 @@ bool Session::isEnabled(Command command) const {
     case Command::ExportPicture:
     case Command::Quit:
     case Command::ShowEachStep:
+    case Command::ShowPointNumbers:
     case Command::KeyboardAndMouse:
     case Command::WhatTheMarksMean:
     case Command::About:
@@ -65,7 +66,8 @@ bool Session::isEnabled(Command command) const {
 }
 
 bool Session::isChecked(Command command) const {
-    return command == Command::ShowEachStep && lesson.showsEachStep();
+    return (command == Command::ShowEachStep && lesson.showsEachStep()) ||
+           (command == Command::ShowPointNumbers && lesson.showsPointNumbers());
 }
 
 std::string_view Session::textOf(Command command) const {
@@ -99,6 +101,9 @@ void Session::perform(Command command) {
             break;
         case Command::ShowEachStep:
             lesson.showEachStep(!lesson.showsEachStep());
+            break;
+        case Command::ShowPointNumbers:
+            lesson.showPointNumbers(!lesson.showsPointNumbers());
             break;
         case Command::OpenPoints:
         case Command::SavePointsAs:

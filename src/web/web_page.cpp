@@ -217,6 +217,9 @@ std::string WebPage::state() const {
     for (std::size_t i = 0; i < overlay.obsolete.size(); ++i)
         marks += (i ? "," : "") + std::string("[") + spot(overlay.obsolete[i].from) + ',' +
                  spot(overlay.obsolete[i].to) + ']';
+    marks += "],\"numbers\":[";
+    for (std::size_t i = 0; i < overlay.numbers.size(); ++i)
+        marks += (i ? "," : "") + spot(overlay.numbers[i]);
     marks += "]}";
     const std::string dialog = desktop.asking
                                    ? "{\"title\":" + jsonString(desktop.open.title) +

@@ -117,6 +117,20 @@ TEST_F(PointInput, DistinctCollinearTripleGivesUpSlotThree) {
     expectPoint(5, 450, 0);
 }
 
+// The numbers on the drawing are the points' own: a repair that renumbers them says so, once.
+TEST_F(PointInput, NumbersFollowTheRepairThatSaysSoOnce) {
+    w.session.perform(Command::ShowPointNumbers);
+    for (auto [x, y] : {std::pair{0.0f, 0.0f}, {150, 0}, {300, 0}, {150, 150}})
+        w.input.click(1, 0, x, y);
+    EXPECT_EQ(w.view.status, "Points 3 and 4 swapped places so that the first three points do "
+                             "not lie on one line.");
+    EXPECT_EQ(w.view.overlay.numbers,
+              (std::vector<Overlay::Spot>{{0, 0}, {150, 0}, {150, 150}, {300, 0}}));
+    w.input.click(1, 0, 450, 450);
+    EXPECT_EQ(w.view.status, "") << "said once";
+    EXPECT_EQ(w.view.overlay.numbers.size(), 5u);
+}
+
 TEST_F(PointInput, CoincidingFirstTwoGiveUpSlotOne) {
     click(0, 0);
     click(0, 0);

@@ -225,6 +225,22 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
                             "corners."));
     EXPECT_EQ(a.window.timer().interval(), 1000) << "at the bar's speed";
 
+    // N shows each point's number beside its dot: point 1 up and right of (200, 100).
+    const QColor number(0, 0, 0);
+    EXPECT_FALSE(shownNear(a.window, {207, 93}, number));
+    // The question has closed: the window is active again, as a window manager makes it.
+    a.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&a.window));
+    key(Qt::Key_N);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return shownNear(a.window, {207, 93}, number);
+        },
+        1000))
+        << "point 1's number";
+    EXPECT_EQ(a.window.surface().image().pixelColor(207, 93), QColor(255, 255, 192))
+        << "numbers stay out of the picture";
+
     // Help names each mark in the colour the screen shows it in.
     menu.action(Command::WhatTheMarksMean).trigger();
     const QString legend = answerer.shown.back().text;
