@@ -28,6 +28,9 @@ async function open(options = {}) {
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
+  // Playwright catches file choosers only once it listens for them: it listens from the start, so
+  // that a chooser opened by a key press is never missed.
+  page.on('filechooser', () => {});
   await page.goto(options.address || address);
   await page.waitForSelector('#Cmdstart');
   return page;
