@@ -31,14 +31,14 @@ void DrawingLog::clear() {
     surface.clear();
 }
 
-namespace {
-
-std::string rgb(Color color) {
+std::string hexColour(Color color) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF,
                   (color >> 16) & 0xFF);
     return text;
 }
+
+namespace {
 
 // Pixel positions are whole or halves, exact as singles.
 std::string number(double value) {
@@ -82,19 +82,19 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
                       number(width) + ' ' + number(height) +
                       "\" shape-rendering=\"crispEdges\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"" +
-                      rgb(background) + "\"/>\n";
+                      hexColour(background) + "\"/>\n";
     for (const DrawCall& call : withoutErasedLines(calls, background)) {
         if (call.kind == DrawCall::Line) {
             svg += "<line x1=\"" + centre(call.x1) + "\" y1=\"" + centre(call.y1) + "\" x2=\"" +
                    centre(call.x2) + "\" y2=\"" + centre(call.y2) + "\" stroke=\"" +
-                   rgb(call.color) + "\" stroke-width=\"" + number(call.width) +
+                   hexColour(call.color) + "\" stroke-width=\"" + number(call.width) +
                    "\" stroke-linecap=\"square\"/>\n";
         } else if (call.kind == DrawCall::Dot) {
             const double half = call.width / 2.0;
             svg += "<rect x=\"" + number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half) +
                    "\" y=\"" + number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half) +
                    "\" width=\"" + number(call.width) + "\" height=\"" + number(call.width) +
-                   "\" fill=\"" + rgb(call.color) + "\" stroke=\"none\"/>\n";
+                   "\" fill=\"" + hexColour(call.color) + "\" stroke=\"none\"/>\n";
         }
     }
     return svg + "</svg>\n";

@@ -40,6 +40,9 @@ class DrawingLog : public Surface {
     std::vector<DrawCall> drawn;
 };
 
+// A colour as the web writes it: #rrggbb.
+std::string hexColour(Color color);
+
 // The picture as an SVG drawing of the given size in pixels: lines one pixel wide and dots as
 // squares, on pixel centres as the surface draws them; a line erased by drawing it again in the
 // background colour is left out with its eraser.

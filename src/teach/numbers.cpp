@@ -58,10 +58,6 @@ std::optional<double> nonFinite(std::string_view text) {
     return std::nullopt;
 }
 
-} // namespace
-
-namespace {
-
 // The C library converts correctly rounded, but with the decimal point of the user's locale:
 // the point is swapped for it on the way in and back on the way out.
 char localePoint() {

@@ -69,24 +69,28 @@ void Raster::line(int x1, int y1, int x2, int y2, Color color, int pen) {
     }
 }
 
+void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale) {
+    auto pixel = [&](float twips) { return static_cast<int>(std::floor(twips / twipsPerPixel)); };
+    auto scaled = [&](float twips) {
+        return static_cast<int>(std::floor(twips / twipsPerPixel * scale));
+    };
+    if (call.kind == DrawCall::Line) {
+        picture.line(scaled(call.x1), scaled(call.y1), scaled(call.x2), scaled(call.y2), call.color,
+                     call.width);
+    } else if (call.kind == DrawCall::Dot) {
+        const int half = (call.width - 1) / 2;
+        picture.square((pixel(call.x1) - half) * scale, (pixel(call.y1) - half) * scale,
+                       call.width * scale, call.color);
+    } else {
+        picture.fill(call.color);
+    }
+}
+
 Raster rasterize(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
                  int scale, Color background) {
     Raster picture(width * scale, height * scale, background);
-    auto pixel = [&](float twips) { return static_cast<int>(std::floor(twips / twipsPerPixel)); };
-    for (const DrawCall& call : calls) {
-        if (call.kind == DrawCall::Line) {
-            auto scaled = [&](float twips) {
-                return static_cast<int>(std::floor(twips / twipsPerPixel * scale));
-            };
-            picture.line(scaled(call.x1), scaled(call.y1), scaled(call.x2), scaled(call.y2),
-                         call.color, call.width);
-        } else if (call.kind == DrawCall::Dot) {
-            const int half = (call.width - 1) / 2;
-            picture.square((pixel(call.x1) - half) * scale, (pixel(call.y1) - half) * scale,
-                           call.width * scale, call.color);
-        } else {
-            picture.fill(background);
-        }
-    }
+    for (const DrawCall& call : calls)
+        draw(picture, call.kind == DrawCall::Clear ? DrawCall{call.kind, background} : call,
+             twipsPerPixel, scale);
     return picture;
 }

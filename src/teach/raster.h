@@ -32,6 +32,10 @@ class Raster {
     std::vector<uint8_t> bytes;
 };
 
+// One drawing call on a picture `scale` times the surface's size; a clear fills it in the call's
+// colour.
+void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale);
+
 // The drawing calls drawn afresh at `scale` times a surface of width × height pixels: lines one
 // pixel of the picture wide (as wide as their pen), dots grown with the picture.
 Raster rasterize(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,

@@ -7,7 +7,6 @@
 #include "form/services.h"
 #include "teach/raster.h"
 
-#include <cmath>
 #include <string>
 
 // The drawing surface: a picture in memory, one pixel per layout pixel, that the page copies to
@@ -20,18 +19,10 @@ class WebSurface : public Surface {
     Color backColor() const override { return BackColor; }
     void setDrawWidth(int pixels) override { width = pixels; }
     void line(float x1, float y1, float x2, float y2) override {
-        picture.line(pixel(x1), pixel(y1), pixel(x2), pixel(y2), fore, width);
-        changed = true;
+        drawn({DrawCall::Line, fore, width, x1, y1, x2, y2});
     }
-    void dot(float x, float y) override {
-        const int half = (width - 1) / 2;
-        picture.square(pixel(x) - half, pixel(y) - half, width, fore);
-        changed = true;
-    }
-    void clear() override {
-        picture.fill(BackColor);
-        changed = true;
-    }
+    void dot(float x, float y) override { drawn({DrawCall::Dot, fore, width, x, y, x, y}); }
+    void clear() override { drawn({DrawCall::Clear, BackColor, width, 0, 0, 0, 0}); }
     void setEnabled(bool on) override { enabled = on; }
     bool isEnabled() const override { return enabled; }
 
@@ -40,8 +31,10 @@ class WebSurface : public Surface {
     bool enabled = true;
 
   private:
-    static int pixel(float twips) {
-        return static_cast<int>(std::floor(twips / area::TwipsPerPixel));
+    // Drawn as a picture drawn afresh at its own size, so that the two agree pixel for pixel.
+    void drawn(const DrawCall& call) {
+        draw(picture, call, area::TwipsPerPixel, 1);
+        changed = true;
     }
 
     Color fore = 0;

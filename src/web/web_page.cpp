@@ -239,22 +239,12 @@ std::string WebPage::state() const {
            ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
 }
 
-namespace {
-
-std::string colourJson(Color color) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF,
-                  (color >> 16) & 0xFF);
-    return jsonString(text);
-}
-
-} // namespace
-
 std::string marksJson() {
     std::string json = "{\"legend\":[";
     for (const MarkMeaning& entry : marksLegend())
         json += std::string(json.back() == '[' ? "" : ",") +
-                "{\"color\":" + colourJson(entry.color) + ",\"mark\":" + jsonString(entry.mark) +
+                "{\"color\":" + jsonString(hexColour(entry.color)) +
+                ",\"mark\":" + jsonString(entry.mark) +
                 ",\"meaning\":" + jsonString(entry.meaning) + '}';
     return json + "],\"idea\":" + jsonString(algorithmIdea()) + '}';
 }
@@ -269,7 +259,7 @@ std::string layoutJson() {
         return std::to_string((twips + area::TwipsPerPixel / 2) / area::TwipsPerPixel);
     };
     auto colour = [](std::optional<Color> color) {
-        return color ? colourJson(*color) : std::string("null");
+        return color ? jsonString(hexColour(*color)) : std::string("null");
     };
     auto font = [](const FontStyle& style) {
         return "{\"face\":" + jsonString(style.face) +
