@@ -89,8 +89,10 @@ void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale
 Raster rasterize(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
                  int scale, Color background) {
     Raster picture(width * scale, height * scale, background);
-    for (const DrawCall& call : calls)
-        draw(picture, call.kind == DrawCall::Clear ? DrawCall{call.kind, background} : call,
-             twipsPerPixel, scale);
+    for (DrawCall call : calls) {
+        if (call.kind == DrawCall::Clear)
+            call.color = background;
+        draw(picture, call, twipsPerPixel, scale);
+    }
     return picture;
 }
