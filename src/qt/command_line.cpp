@@ -53,12 +53,16 @@ CommandLine readCommandLine(int argc, char** argv) {
         QStringLiteral("Start with the speed bar at a pause of MS milliseconds between steps "
                        "(1 to 1000) instead of its fast end."),
         QStringLiteral("MS"));
+    const QCommandLineOption paused(
+        QStringLiteral("paused"),
+        QStringLiteral("Start with Run > Start Paused on: START begins the run paused at its "
+                       "first triangle."));
     const QCommandLineOption eachStep(QStringLiteral("show-each-step"),
                                       QStringLiteral("Start with View > Show Each Step on."));
     const QCommandLineOption pointNumbers(
         QStringLiteral("point-numbers"),
         QStringLiteral("Start with View > Show Point Numbers on."));
-    parser.addOptions({help, version, zoom, speed, eachStep, pointNumbers});
+    parser.addOptions({help, version, zoom, speed, paused, eachStep, pointNumbers});
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
@@ -113,6 +117,7 @@ CommandLine readCommandLine(int argc, char** argv) {
         }
         line.speed = pause;
     }
+    line.startPaused = parser.isSet(paused);
     line.showEachStep = parser.isSet(eachStep);
     line.showPointNumbers = parser.isSet(pointNumbers);
     line.file = parser.positionalArguments().value(0);

@@ -9,6 +9,7 @@ struct CommandLine {
     QString file;
     // The pause between steps the speed bar starts at, in ms; the fast end when none.
     std::optional<int> speed;
+    bool startPaused = false;
     bool showEachStep = false;
     bool showPointNumbers = false;
     // Set when the program ends here: after --help or --version (0), or a mistake (2).

@@ -15,8 +15,10 @@ QString toQString(std::string_view text) {
 CommandMenus::CommandMenus(QMenuBar& bar, const std::function<void(Command)>& trigger) {
     QMenu* menu = nullptr;
     for (const CommandEntry& entry : Commands) {
-        if (!menu || menu->title() != toQString(entry.menu))
+        if (!menu || menu->title() != toQString(entry.menu)) {
             menu = bar.addMenu(toQString(entry.menu));
+            menu->setToolTipsVisible(true);
+        }
         if (entry.separatorBefore)
             menu->addSeparator();
         QAction* item = menu->addAction(toQString(entry.text));
@@ -37,6 +39,8 @@ void CommandMenus::refresh(const Session& session) {
         QAction& item = action(entry.command);
         item.setEnabled(session.isEnabled(entry.command));
         item.setText(toQString(session.textOf(entry.command)));
+        // Qt shows no status tip for a disabled item: the reason stands where the pointer rests.
+        item.setToolTip(toQString(session.whyDisabled(entry.command)));
         if (entry.checkable)
             item.setChecked(session.isChecked(entry.command));
     }

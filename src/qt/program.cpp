@@ -8,6 +8,8 @@ bool Program::start(const CommandLine& line) {
         fmhull->load();
         if (line.speed)
             fmhull->setSpeed(*line.speed);
+        if (line.startPaused)
+            fmhull->session().perform(Command::StartPaused);
         if (line.showEachStep)
             fmhull->session().perform(Command::ShowEachStep);
         if (line.showPointNumbers)

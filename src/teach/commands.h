@@ -16,6 +16,7 @@ enum class Command {
     StepForward,
     StepBack,
     RunAgain,
+    StartPaused,
     ShowEachStep,
     ShowPointNumbers,
     KeyboardAndMouse,
@@ -37,7 +38,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 15> Commands{{
+inline constexpr std::array<CommandEntry, 16> Commands{{
     {Command::OpenPoints,       "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -50,6 +51,7 @@ inline constexpr std::array<CommandEntry, 15> Commands{{
     {Command::StepForward,      "&Run",  "Step Forward",        {"."}},
     {Command::StepBack,         "&Run",  "Step Back",           {","}},
     {Command::RunAgain,         "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
+    {Command::StartPaused,      "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},
     {Command::ShowEachStep,     "&View", "Show Each Step",      {"Ctrl+E"}, true},
     {Command::ShowPointNumbers, "&View", "Show Point Numbers",  {"N"}, true},
     {Command::KeyboardAndMouse, "&Help", "Keyboard and Mouse",  {"F1"}},

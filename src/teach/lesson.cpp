@@ -1,13 +1,17 @@
 #include "teach/lesson.h"
 
 Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
-               LessonView& view)
-    : form(form), points(points), Pichull(Pichull), Cmdreset(Cmdreset), timer(timer), view(view) {}
+               MessageWatch& watch, LessonView& view)
+    : form(form), points(points), Pichull(Pichull), Cmdreset(Cmdreset), timer(timer), watch(watch),
+      view(view) {}
 
-// The window keeps its phase in its controls; a held timer that the run still wants is a pause.
+// The window keeps its phase in its controls; a held timer that the run still wants is a pause,
+// and so is the question of a run of three points started paused, kept back until asked for.
 Lesson::Phase Lesson::phase() const {
     if (Pichull.isEnabled())
         return Phase::Input;
+    if (watch.holdsOne())
+        return Phase::Paused;
     if (!timer.isEnabled())
         return Phase::Finished;
     return timer.isHeld() ? Phase::Paused : Phase::Running;
@@ -37,7 +41,11 @@ void Lesson::start() {
     timer.release();
     report.reset();
     const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
+    watch.holdBack(startsPaused);
     follow(&Fmhull::Cmdstart_Click);
+    watch.holdBack(false);
+    if (startsPaused && hasRun())
+        pause();
     // The first triangle runs counter-clockwise: START may have swapped points 2 and 3.
     const bool swapped = points.Xcoord(3) == x2 && points.Ycoord(3) == y2 &&
                          (points.Xcoord(2) != x2 || points.Ycoord(2) != y2);
@@ -53,6 +61,7 @@ void Lesson::tick() {
 
 void Lesson::reset() {
     note.clear();
+    watch.dropHeld();
     form.Cmdreset_Click();
     // A paused run is given up: its next tick must never come.
     timer.setEnabled(false);
@@ -94,9 +103,19 @@ void Lesson::pause() {
 }
 
 void Lesson::resume() {
+    if (watch.holdsOne()) {
+        askHeldQuestion();
+        return;
+    }
     Cmdreset.setEnabled(false);
     form.Hsbspeed_Change();
     timer.release();
+}
+
+// Carries on where the run would have asked its question; the question left RESET enabled.
+void Lesson::askHeldQuestion() {
+    timer.release();
+    watch.askHeld();
 }
 
 void Lesson::tell(std::string what) {
@@ -123,6 +142,11 @@ void Lesson::pauseOrResume() {
 void Lesson::stepForward() {
     if (!actions().stepForward)
         return;
+    if (watch.holdsOne()) {
+        askHeldQuestion();
+        show();
+        return;
+    }
     if (phase() == Phase::Running)
         pause();
     follow(&Fmhull::Tmrdelay_Timer);
@@ -140,6 +164,7 @@ void Lesson::stepBack() {
 void Lesson::runAgain() {
     if (!actions().runAgain)
         return;
+    watch.dropHeld();
     replayTo(0);
     if (phase() == Phase::Paused)
         resume();

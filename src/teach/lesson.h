@@ -3,6 +3,7 @@
 #include "engine/modhull.h"
 #include "form/fmhull.h"
 #include "teach/lesson_view.h"
+#include "teach/message_watch.h"
 #include "teach/step_report.h"
 #include "teach/timer_hold.h"
 
@@ -27,7 +28,7 @@ struct RunActions {
 class Lesson {
   public:
     Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
-           LessonView& view);
+           MessageWatch& watch, LessonView& view);
 
     // The window's events that start, advance and end a run, passed on to its handlers.
     void start();
@@ -45,6 +46,9 @@ class Lesson {
     bool showsEachStep() const { return eachStep; }
     void showPointNumbers(bool on);
     bool showsPointNumbers() const { return numbers; }
+    // START then begins the run paused at its first triangle.
+    void startPaused(bool on) { startsPaused = on; }
+    bool startsPausedRun() const { return startsPaused; }
     // Says once, before the run's own status, what just happened to the points' numbering; an
     // empty text says nothing.
     void tell(std::string what);
@@ -70,6 +74,7 @@ class Lesson {
     void replayTo(int target);
     void pause();
     void resume();
+    void askHeldQuestion();
     std::string statusLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;
 
@@ -78,10 +83,12 @@ class Lesson {
     Surface& Pichull;
     Button& Cmdreset;
     TimerHold& timer;
+    MessageWatch& watch;
     LessonView& view;
 
     bool eachStep = false;
     bool numbers = false;
+    bool startsPaused = false;
     std::string note;
     bool observing = false;
     EdgeList before;

@@ -3,6 +3,7 @@
 #include "form/services.h"
 
 #include <functional>
+#include <optional>
 
 // Stands between the program and the desktop's message boxes. It lets someone look at the window
 // just before each box opens (the question that ends a run comes from inside the step that
@@ -19,10 +20,26 @@ class MessageWatch : public Desktop {
 
     void messageBox(const std::string& prompt, int style, const std::string& title,
                     Answered then) override {
+        if (holdingBack) {
+            held = Message{prompt, style, title, std::move(then)};
+            return;
+        }
         if (watch)
             watch();
         ask(prompt, style, title, std::move(then));
     }
+    // While on, a box the program opens is kept back instead, to be asked later or dropped: a
+    // run started paused asks its last question only when stepped to it.
+    void holdBack(bool on) { holdingBack = on; }
+    bool holdsOne() const { return held.has_value(); }
+    void askHeld() {
+        if (!held)
+            return;
+        Message message = std::move(*held);
+        held.reset();
+        messageBox(message.prompt, message.style, message.title, std::move(message.then));
+    }
+    void dropHeld() { held.reset(); }
     // A run-time error, reported as it is, without a look at a window that may be in pieces; the
     // program ends once the report is closed.
     void reportError(const std::string& prompt, const std::string& title) {
@@ -37,6 +54,13 @@ class MessageWatch : public Desktop {
     bool hasEnded() const { return ended; }
 
   private:
+    struct Message {
+        std::string prompt;
+        int style;
+        std::string title;
+        Answered then;
+    };
+
     void ask(const std::string& prompt, int style, const std::string& title, Answered then) {
         asking = true;
         desktop.messageBox(prompt, style, title, [this, then = std::move(then)](int answer) {
@@ -57,4 +81,6 @@ class MessageWatch : public Desktop {
     Guard answerGuard;
     bool asking = false;
     bool ended = false;
+    bool holdingBack = false;
+    std::optional<Message> held;
 };

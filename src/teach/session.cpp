@@ -6,7 +6,7 @@ Session::Session(Modhull& points, const Controls& controls, LessonView& view)
     : points(points), hold(controls.Tmrdelay), watch(controls.desktop), drawing(controls.Pichull),
       form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
                             controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
-      lesson(form, points, drawing, controls.Cmdreset, hold, view),
+      lesson(form, points, drawing, controls.Cmdreset, hold, watch, view),
       input(form, points, drawing, lesson), view(view) {
     watch.beforeEachMessage([this] { lesson.beforeMessage(); });
     watch.answerThrough([this](const std::function<void()>& then) {
@@ -55,6 +55,7 @@ bool Session::isEnabled(Command command) const {
         return run.runAgain;
     case Command::ExportPicture:
     case Command::Quit:
+    case Command::StartPaused:
     case Command::ShowEachStep:
     case Command::ShowPointNumbers:
     case Command::KeyboardAndMouse:
@@ -66,8 +67,19 @@ bool Session::isEnabled(Command command) const {
 }
 
 bool Session::isChecked(Command command) const {
-    return (command == Command::ShowEachStep && lesson.showsEachStep()) ||
+    return (command == Command::StartPaused && lesson.startsPausedRun()) ||
+           (command == Command::ShowEachStep && lesson.showsEachStep()) ||
            (command == Command::ShowPointNumbers && lesson.showsPointNumbers());
+}
+
+std::string_view Session::whyDisabled(Command command) const {
+    const bool runCommand = command == Command::PauseOrResume || command == Command::StepForward;
+    if (!runCommand || lesson.hasRun() || watch.isAsking() || watch.hasEnded())
+        return {};
+    if (lesson.startsPausedRun())
+        return "A run begins with START; it will begin paused at the first triangle.";
+    return "A run begins with START. To step it from the first triangle, turn on Run > Start "
+           "Paused first.";
 }
 
 std::string_view Session::textOf(Command command) const {
@@ -98,6 +110,9 @@ void Session::perform(Command command) {
             break;
         case Command::RunAgain:
             lesson.runAgain();
+            break;
+        case Command::StartPaused:
+            lesson.startPaused(!lesson.startsPausedRun());
             break;
         case Command::ShowEachStep:
             lesson.showEachStep(!lesson.showsEachStep());

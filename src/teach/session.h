@@ -31,6 +31,9 @@ class Session {
 
     bool isEnabled(Command command) const;
     bool isChecked(Command command) const;
+    // Why a command that needs a run cannot act yet; empty when it can, or when nothing needs
+    // saying.
+    std::string_view whyDisabled(Command command) const;
     // The text a menu shows now: Pause reads Resume while paused.
     std::string_view textOf(Command command) const;
     // Carries out a command that needs nothing more from the user; those that ask for a file or a

@@ -201,6 +201,7 @@ std::string commandsJson(const Session& session) {
                 "],\"enabled\":" + jsonBool(session.isEnabled(entry.command)) +
                 ",\"checkable\":" + jsonBool(entry.checkable) +
                 ",\"checked\":" + jsonBool(session.isChecked(entry.command)) +
+                ",\"why\":" + jsonString(session.whyDisabled(entry.command)) +
                 ",\"separator\":" + jsonBool(entry.separatorBefore) + '}';
     }
     return json + ']';

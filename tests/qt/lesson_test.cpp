@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include "qt_printers.h"
 
@@ -250,3 +251,52 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
 }
 
 } // namespace
+
+// A lesson started paused: START draws the first triangle and waits; each "." inserts one point;
+// three points wait too, and stepping past the triangle asks the question. Before START, Step
+// Forward says why it cannot act where the pointer rests on it.
+TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
+    MessageAnswerer answerer;
+    answerer.answers = {QMessageBox::Yes};
+    Window a;
+    for (QPoint p : {QPoint(100, 100), QPoint(100, 300), QPoint(300, 200)})
+        a.click(p);
+    CommandMenus& menu = a.window.menus();
+    QAction& stepForward = menu.action(Command::StepForward);
+    ASSERT_FALSE(stepForward.isEnabled());
+    QMenu* run = a.window.menuBar()->findChildren<QMenu*>().at(2);
+    a.window.menuBar()->setActiveAction(run->menuAction());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(run));
+    QTest::mouseMove(run, run->actionGeometry(&stepForward).center());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_EQ(QToolTip::text(), "A run begins with START. To step it from the first triangle, "
+                                "turn on Run > Start Paused first.");
+    run->close();
+
+    QTest::keyClick(&a.window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(menu.action(Command::StartPaused).isChecked());
+    EXPECT_TRUE(stepForward.toolTip().contains("it will begin paused"));
+    a.press("Cmdstart");
+    EXPECT_TRUE(a.paused());
+    EXPECT_TRUE(answerer.shown.empty()) << "three points wait too";
+    EXPECT_TRUE(statusReads(a, "Paused at step 0 of 0."));
+    EXPECT_EQ(shownAt(a.window, {100, 200}), QColor(0, 0, 255)) << "the first triangle drawn";
+    QTest::keyClick(a.window.focusWidget(), Qt::Key_Period);
+    ASSERT_EQ(answerer.shown.size(), 1u);
+    EXPECT_EQ(answerer.shown[0].text, "Done! Reset and start again?");
+    EXPECT_TRUE(a.window.surface().isEnabled()) << "Yes reset";
+    a.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&a.window));
+
+    for (QPoint p : {QPoint(100, 100), QPoint(100, 300), QPoint(300, 200), QPoint(400, 200),
+                     QPoint(150, 200)})
+        a.click(p);
+    a.press("Cmdstart");
+    QTest::qWait(30);
+    EXPECT_TRUE(statusReads(a, "Paused at step 0 of 2.")) << "no tick at the fast end either";
+    EXPECT_TRUE(a.window.findChild<QWidget*>("Cmdreset")->isEnabled());
+    QTest::keyClick(a.window.focusWidget(), Qt::Key_Period);
+    EXPECT_TRUE(statusReads(a, "Paused at step 1 of 2."));
+    EXPECT_EQ(shownAt(a.window, {250, 150}), QColor(0, 0, 255)) << "point 4 joined";
+    EXPECT_EQ(answerer.shown.size(), 1u);
+}
