@@ -1,17 +1,21 @@
 #include "qt/lecture_tools.h"
 
 #include "qt/picture_box.h"
+#include "qt/picture_painter.h"
 #include "qt/units.h"
 #include "teach/point_file.h"
 #include "teach/raster.h"
 #include "teach/session.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QPainter>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -37,32 +41,46 @@ void LectureTools::savePoints(const QString& path) {
     });
 }
 
-QImage LectureTools::pictureAt(int scale) const {
-    // At the surface's own size the picture is its image, pixel for pixel.
-    if (scale == 1)
-        return surface.image();
-    const QSize size = surface.contentsRect().size();
-    const Raster picture = rasterize(session.drawing.calls(), size.width(), size.height(),
-                                     twipsPerPixel(surface), scale, PictureBox::BackColor);
-    return QImage(picture.rgba().data(), picture.width(), picture.height(), QImage::Format_RGBA8888)
-        .convertToFormat(QImage::Format_RGB32);
+QImage LectureTools::pictureAt(const PictureOptions& options) const {
+    QImage picture;
+    // At the surface's own size the plain picture is its image, pixel for pixel.
+    if (options.scale == 1 && !options.thickLines) {
+        picture = surface.image();
+    } else {
+        const QSize size = surface.contentsRect().size();
+        const Raster drawn =
+            rasterize(session.drawing.calls(), size.width(), size.height(), twipsPerPixel(surface),
+                      options.scale, PictureBox::BackColor, options.thickLines);
+        picture = QImage(drawn.rgba().data(), drawn.width(), drawn.height(),
+                         QImage::Format_RGBA8888)
+                      .convertToFormat(QImage::Format_RGB32);
+    }
+    if (options.marks) {
+        QPainter painter(&picture);
+        // The surface's image carries its device pixel ratio; a picture drawn afresh is scaled.
+        if (picture.devicePixelRatio() == 1)
+            painter.scale(options.scale, options.scale);
+        paintMarks(painter, surface.marks(), twipsPerPixel(surface), surface.font().family());
+    }
+    return picture;
 }
 
-void LectureTools::exportPicture(const QString& path, int scale) {
-    session.handle([&] { writePicture(path, scale); });
+void LectureTools::exportPicture(const QString& path, const PictureOptions& options) {
+    session.handle([&] { writePicture(path, options); });
 }
 
-void LectureTools::writePicture(const QString& path, int scale) {
+void LectureTools::writePicture(const QString& path, const PictureOptions& options) {
     bool written = false;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         const QSize size = surface.contentsRect().size();
         QFile file(path);
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(QByteArray::fromStdString(svgOf(session.drawing.calls(), size.width(),
-                                                             size.height(), twipsPerPixel(surface),
-                                                             PictureBox::BackColor))) >= 0;
+                  file.write(QByteArray::fromStdString(
+                      svgOf(session.drawing.calls(), size.width(), size.height(),
+                            twipsPerPixel(surface), PictureBox::BackColor,
+                            options.marks ? surface.marks() : Overlay{}))) >= 0;
     } else {
-        written = pictureAt(scale).save(path, "PNG");
+        written = pictureAt(options).save(path, "PNG");
     }
     if (!written)
         report("Cannot export the picture to", path, "it cannot be written.");
@@ -84,32 +102,71 @@ void LectureTools::chooseFileToSave() {
         savePoints(path);
 }
 
-void LectureTools::chooseExport() {
-    struct Kind {
-        QString filter;
-        int scale;
-        QString ending;
+namespace {
+
+struct ExportKind {
+    const char* name;
+    int scale;
+    const char* ending;
+};
+
+constexpr ExportKind ExportKinds[] = {{"PNG picture, the window's size", 1, ".png"},
+                                      {"PNG picture, twice the size", 2, ".png"},
+                                      {"PNG picture, four times the size", 4, ".png"},
+                                      {"SVG drawing", 1, ".svg"}};
+
+} // namespace
+
+// What to export: the kind, and whether with the step's marks and with thick lines, which only a
+// larger picture can have.
+bool LectureTools::chooseExportOptions(int& kind, PictureOptions& options) {
+    QDialog dialog(&window);
+    dialog.setWindowTitle(QStringLiteral("Export Picture"));
+    QComboBox kinds;
+    for (const ExportKind& each : ExportKinds)
+        kinds.addItem(QString::fromUtf8(each.name));
+    kinds.setCurrentIndex(1);
+    QCheckBox marks(QStringLiteral("With the step's &marks and the point numbers, as shown"));
+    QCheckBox thick(QStringLiteral("&Thick lines for slides"));
+    auto allowThick = [&] {
+        const ExportKind& chosen = ExportKinds[kinds.currentIndex()];
+        thick.setEnabled(chosen.scale > 1);
     };
-    const Kind kinds[] = {
-        {QStringLiteral("PNG picture, the window's size (*.png)"), 1, QStringLiteral(".png")},
-        {QStringLiteral("PNG picture, twice the size (*.png)"), 2, QStringLiteral(".png")},
-        {QStringLiteral("PNG picture, four times the size (*.png)"), 4, QStringLiteral(".png")},
-        {QStringLiteral("SVG drawing (*.svg)"), 1, QStringLiteral(".svg")}};
-    QStringList filters;
-    for (const Kind& kind : kinds)
-        filters << kind.filter;
-    QString chosen = kinds[1].filter;
-    QString path = QFileDialog::getSaveFileName(&window, QStringLiteral("Export Picture"),
-                                                QStringLiteral("hull.png"),
-                                                filters.join(QStringLiteral(";;")), &chosen);
+    QObject::connect(&kinds, &QComboBox::currentIndexChanged, &dialog, allowThick);
+    allowThick();
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons.button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export…"));
+    QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QFormLayout form(&dialog);
+    form.addRow(QStringLiteral("&Kind:"), &kinds);
+    form.addRow(&marks);
+    form.addRow(&thick);
+    form.addRow(&buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    kind = kinds.currentIndex();
+    options = {ExportKinds[kind].scale, marks.isChecked(), thick.isEnabled() && thick.isChecked()};
+    return true;
+}
+
+void LectureTools::chooseExport() {
+    int kind = 0;
+    PictureOptions options;
+    if (!chooseExportOptions(kind, options))
+        return;
+    const ExportKind& chosen = ExportKinds[kind];
+    const QString ending = QString::fromUtf8(chosen.ending);
+    QString path = QFileDialog::getSaveFileName(
+        &window, QStringLiteral("Export Picture"), QStringLiteral("hull") + ending,
+        QStringLiteral("%1 (*%2)").arg(QString::fromUtf8(chosen.name), ending));
     if (path.isEmpty())
         return;
-    const Kind& kind = kinds[std::max<qsizetype>(0, filters.indexOf(chosen))];
     // A name typed with its own ending says what to make; otherwise the kind chosen does.
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-        path += kind.ending;
-    exportPicture(path, kind.scale);
+        path += ending;
+    exportPicture(path, options);
 }
 
 void LectureTools::chooseRandomPoints() {

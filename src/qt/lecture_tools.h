@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teach/raster.h"
+
 #include <QImage>
 #include <QString>
 
@@ -18,9 +20,9 @@ class LectureTools {
     // Each reports a failure in a message box and leaves the points as they were.
     void openPoints(const QString& path);
     void savePoints(const QString& path);
-    // A PNG picture `scale` times the surface's pixels, or an SVG drawing for a name ending .svg.
-    void exportPicture(const QString& path, int scale);
-    QImage pictureAt(int scale) const;
+    // A PNG picture drawn as the options say, or an SVG drawing for a name ending .svg.
+    void exportPicture(const QString& path, const PictureOptions& options);
+    QImage pictureAt(const PictureOptions& options) const;
 
     void chooseFileToOpen();
     void chooseFileToSave();
@@ -28,7 +30,8 @@ class LectureTools {
     void chooseRandomPoints();
 
   private:
-    void writePicture(const QString& path, int scale);
+    void writePicture(const QString& path, const PictureOptions& options);
+    bool chooseExportOptions(int& kind, PictureOptions& options);
     void report(const char* what, const QString& path, const std::string& problem);
 
     QWidget& window;

@@ -88,35 +88,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         drawFocusMark(painter, *this, rect());
 }
 
-// The edges a step made obsolete in dashed red, the point it inserted in an orange ring, and the
-// hull's corners in dark blue squares, so that they stand out from the points inside.
 void PictureBox::paintOverlay(QPainter& painter) const {
     painter.save();
     painter.setClipRect(contentsRect());
     painter.translate(contentsRect().topLeft());
-    auto centre = [this](Overlay::Spot spot) {
-        const QPointF pixel = toPixels(spot.x, spot.y);
-        return QPointF(std::floor(pixel.x()) + 0.5, std::floor(pixel.y()) + 0.5);
-    };
-    painter.setPen(QPen(toQColor(marks::Obsolete), 2, Qt::DashLine));
-    for (const Overlay::Segment& edge : overlay.obsolete)
-        painter.drawLine(centre(edge.from), centre(edge.to));
-    painter.setPen(QPen(toQColor(marks::Corner), 2));
-    for (const Overlay::Spot& corner : overlay.corners)
-        painter.drawRect(QRectF(centre(corner) - QPointF(4, 4), QSizeF(8, 8)));
-    // Each point's number above and right of its dot.
-    QFont small = font();
-    small.setPointSizeF(8);
-    small.setBold(true);
-    painter.setFont(small);
-    painter.setPen(toQColor(marks::Number));
-    for (std::size_t i = 0; i < overlay.numbers.size(); ++i)
-        painter.drawText(centre(overlay.numbers[i]) + QPointF(4, -4), QString::number(i + 1));
-    if (overlay.inserted) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(toQColor(marks::Inserted), 2));
-        painter.drawEllipse(centre(*overlay.inserted), 8, 8);
-    }
+    paintMarks(painter, overlay, twipsPerPixel(*this), font().family());
     painter.restore();
 }
 

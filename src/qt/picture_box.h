@@ -24,6 +24,7 @@ class PictureBox : public QFrame, public Surface {
     QImage& image();
     // Marks shown over the picture, never drawn into it.
     void setOverlay(const Overlay& marks);
+    const Overlay& marks() const { return overlay; }
 
     void setForeColor(Color color) override;
     Color backColor() const override { return BackColor; }

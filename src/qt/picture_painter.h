@@ -3,6 +3,8 @@
 #include <QLineF>
 #include <QPainter>
 
+#include "teach/lesson_view.h"
+
 // How the drawing surface draws. Positions are logical pixels of the surface.
 
 // Aliased, so that the same segment drawn in the background colour erases it exactly.
@@ -10,3 +12,9 @@ void paintSegment(QPainter& painter, const QLineF& segment, const QColor& color,
 
 // A square as wide as the pen, centred on the pixel that holds the point.
 QRectF dotSquare(const QPointF& centre, int width);
+
+// The marks of a step over the picture: the obsolete edges in dashed red, the inserted point in an
+// orange ring, the hull's corners in dark blue squares, and the points' numbers in bold type of
+// the given family. An export drawn larger scales the painter.
+void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
+                const QString& family);

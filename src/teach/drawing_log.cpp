@@ -69,10 +69,48 @@ std::vector<DrawCall> withoutErasedLines(const std::vector<DrawCall>& calls, Col
     return kept;
 }
 
+std::string marksSvg(const Overlay& marks, double twipsPerPixel) {
+    auto centre = [twipsPerPixel](float twips) { return std::floor(twips / twipsPerPixel) + 0.5; };
+    auto pen = [](Color color) {
+        return "fill=\"none\" stroke=\"" + hexColour(color) + "\" stroke-width=\"" +
+               number(marks::Pen) + '"';
+    };
+    std::string svg;
+    for (const Overlay::Segment& edge : marks.obsolete)
+        svg += "<line x1=\"" + number(centre(edge.from.x)) + "\" y1=\"" +
+               number(centre(edge.from.y)) + "\" x2=\"" + number(centre(edge.to.x)) + "\" y2=\"" +
+               number(centre(edge.to.y)) + "\" " + pen(marks::Obsolete) +
+               " stroke-dasharray=\"" + number(marks::DashOn) + ' ' + number(marks::DashOff) +
+               "\"/>\n";
+    for (const Overlay::Spot& corner : marks.corners)
+        svg += "<rect x=\"" + number(centre(corner.x) - marks::CornerHalf) + "\" y=\"" +
+               number(centre(corner.y) - marks::CornerHalf) + "\" width=\"" +
+               number(2 * marks::CornerHalf) + "\" height=\"" + number(2 * marks::CornerHalf) +
+               "\" " + pen(marks::Corner) + "/>\n";
+    for (std::size_t i = 0; i < marks.numbers.size(); ++i) {
+        const Overlay::Number& mark = marks.numbers[i];
+        const double x = centre(mark.at.x), y = centre(mark.at.y);
+        svg += "<text x=\"" +
+               number(mark.left ? x - marks::NumberGap : x + marks::NumberGap) + "\" y=\"" +
+               number(mark.below ? y + marks::NumberGap + marks::DigitHeight
+                                 : y - marks::NumberGap) +
+               "\" text-anchor=\"" + (mark.left ? "end" : "start") +
+               "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-weight=\"bold\" "
+               "font-size=\"" +
+               number(marks::NumberPixels) + "\" fill=\"" + hexColour(marks::Number) + "\">" +
+               std::to_string(i + 1) + "</text>\n";
+    }
+    if (marks.inserted)
+        svg += "<circle cx=\"" + number(centre(marks.inserted->x)) + "\" cy=\"" +
+               number(centre(marks.inserted->y)) + "\" r=\"" + number(marks::RingRadius) + "\" " +
+               pen(marks::Inserted) + " shape-rendering=\"geometricPrecision\"/>\n";
+    return svg;
+}
+
 } // namespace
 
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
-                  Color background) {
+                  Color background, const Overlay& marks) {
     auto centre = [twipsPerPixel](float twips) {
         return number(std::floor(twips / twipsPerPixel) + 0.5);
     };
@@ -97,5 +135,5 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
                    "\" fill=\"" + hexColour(call.color) + "\" stroke=\"none\"/>\n";
         }
     }
-    return svg + "</svg>\n";
+    return svg + marksSvg(marks, twipsPerPixel) + "</svg>\n";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/services.h"
+#include "teach/lesson_view.h"
 
 #include <string>
 #include <vector>
@@ -45,6 +46,7 @@ std::string hexColour(Color color);
 
 // The picture as an SVG drawing of the given size in pixels: lines one pixel wide and dots as
 // squares, on pixel centres as the surface draws them; a line erased by drawing it again in the
-// background colour is left out with its eraser.
+// background colour is left out with its eraser. The marks, if any, go over it as the window
+// shows them.
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
-                  Color background);
+                  Color background, const Overlay& marks = {});

@@ -1,5 +1,7 @@
 #include "teach/lesson.h"
 
+#include "teach/number_places.h"
+
 Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
                MessageWatch& watch, LessonView& view)
     : form(form), points(points), Pichull(Pichull), Cmdreset(Cmdreset), timer(timer), watch(watch),
@@ -202,11 +204,22 @@ void Lesson::show() {
     const bool running = now != Phase::Input && report;
     Overlay overlay = running && eachStep ? overlayOf(*report) : Overlay{};
     if (numbers)
-        for (int16_t i = 1; i <= points.Pointcount; ++i)
-            overlay.numbers.push_back({points.Xcoord(i), points.Ycoord(i)});
+        overlay.numbers = numberMarks();
     const std::string status = running ? statusLine(now) : std::string();
     view.showStatus(note.empty() ? status : status.empty() ? note : note + ' ' + status);
     view.showOverlay(overlay);
+}
+
+// Placing the numbers looks at every pair of points: it is done again only when they change.
+const std::vector<Overlay::Number>& Lesson::numberMarks() {
+    std::vector<Overlay::Spot> spots;
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        spots.push_back({points.Xcoord(i), points.Ycoord(i)});
+    if (spots != numbered) {
+        numbered = std::move(spots);
+        numberPlaces = placeNumbers(numbered);
+    }
+    return numberPlaces;
 }
 
 std::string Lesson::statusLine(Phase now) const {

@@ -77,6 +77,7 @@ class Lesson {
     void askHeldQuestion();
     std::string statusLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;
+    const std::vector<Overlay::Number>& numberMarks();
 
     Fmhull& form;
     Modhull& points;
@@ -93,4 +94,6 @@ class Lesson {
     bool observing = false;
     EdgeList before;
     std::optional<StepReport> report;
+    std::vector<Overlay::Spot> numbered;
+    std::vector<Overlay::Number> numberPlaces;
 };

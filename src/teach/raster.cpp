@@ -69,14 +69,16 @@ void Raster::line(int x1, int y1, int x2, int y2, Color color, int pen) {
     }
 }
 
-void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale) {
+void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale, bool thick) {
     auto pixel = [&](float twips) { return static_cast<int>(std::floor(twips / twipsPerPixel)); };
     auto scaled = [&](float twips) {
         return static_cast<int>(std::floor(twips / twipsPerPixel * scale));
     };
     if (call.kind == DrawCall::Line) {
-        picture.line(scaled(call.x1), scaled(call.y1), scaled(call.x2), scaled(call.y2), call.color,
-                     call.width);
+        // A thick line covers the whole block of picture pixels that a surface pixel became.
+        const int shift = thick ? (scale - 1) / 2 : 0;
+        picture.line(scaled(call.x1) + shift, scaled(call.y1) + shift, scaled(call.x2) + shift,
+                     scaled(call.y2) + shift, call.color, thick ? call.width * scale : call.width);
     } else if (call.kind == DrawCall::Dot) {
         const int half = (call.width - 1) / 2;
         picture.square((pixel(call.x1) - half) * scale, (pixel(call.y1) - half) * scale,
@@ -87,12 +89,12 @@ void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale
 }
 
 Raster rasterize(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
-                 int scale, Color background) {
+                 int scale, Color background, bool thickLines) {
     Raster picture(width * scale, height * scale, background);
     for (DrawCall call : calls) {
         if (call.kind == DrawCall::Clear)
             call.color = background;
-        draw(picture, call, twipsPerPixel, scale);
+        draw(picture, call, twipsPerPixel, scale, thickLines);
     }
     return picture;
 }

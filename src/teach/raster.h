@@ -33,10 +33,19 @@ class Raster {
 };
 
 // One drawing call on a picture `scale` times the surface's size; a clear fills it in the call's
-// colour.
-void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale);
+// colour. Lines are as many pixels of the picture wide as their pen, or, when thick, grown with
+// the picture as dots always are.
+void draw(Raster& picture, const DrawCall& call, double twipsPerPixel, int scale,
+          bool thick = false);
 
-// The drawing calls drawn afresh at `scale` times a surface of width × height pixels: lines one
-// pixel of the picture wide (as wide as their pen), dots grown with the picture.
+// How an exported picture is drawn: its size as a multiple of the surface's, with the step's marks
+// over it or without, its lines grown with it ("thick lines for slides") or one pixel wide.
+struct PictureOptions {
+    int scale = 1;
+    bool marks = false;
+    bool thickLines = false;
+};
+
+// The drawing calls drawn afresh at `scale` times a surface of width × height pixels.
 Raster rasterize(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
-                 int scale, Color background);
+                 int scale, Color background, bool thickLines = false);

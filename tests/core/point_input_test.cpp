@@ -1,5 +1,6 @@
 #include "fake_window.h"
 #include "form/area.h"
+#include "teach/number_places.h"
 
 #include <gtest/gtest.h>
 
@@ -124,11 +125,25 @@ TEST_F(PointInput, NumbersFollowTheRepairThatSaysSoOnce) {
         w.input.click(1, 0, x, y);
     EXPECT_EQ(w.view.status, "Points 3 and 4 swapped places so that the first three points do "
                              "not lie on one line.");
-    EXPECT_EQ(w.view.overlay.numbers,
-              (std::vector<Overlay::Spot>{{0, 0}, {150, 0}, {150, 150}, {300, 0}}));
+    std::vector<Overlay::Spot> shown;
+    for (const Overlay::Number& number : w.view.overlay.numbers)
+        shown.push_back(number.at);
+    EXPECT_EQ(shown, (std::vector<Overlay::Spot>{{0, 0}, {150, 0}, {150, 150}, {300, 0}}));
     w.input.click(1, 0, 450, 450);
     EXPECT_EQ(w.view.status, "") << "said once";
     EXPECT_EQ(w.view.overlay.numbers.size(), 5u);
+    EXPECT_TRUE(w.view.overlay.numbers[0].below) << "not above the top edge";
+}
+
+// A number goes up and right of its dot, unless that covers a number already placed or leaves
+// the area.
+TEST(NumberPlaces, NumbersKeepClearOfEachOtherAndInsideTheArea) {
+    const std::vector<Overlay::Number> placed =
+        placeNumbers({{1500, 1500}, {1590, 1500}, {area::MaxX, 3000}, {3000, 3000}});
+    EXPECT_FALSE(placed[0].left || placed[0].below);
+    EXPECT_TRUE(placed[1].left && !placed[1].below) << "6 px right of point 1";
+    EXPECT_TRUE(placed[2].left) << "at the right edge";
+    EXPECT_FALSE(placed[3].left || placed[3].below);
 }
 
 TEST_F(PointInput, CoincidingFirstTwoGiveUpSlotOne) {

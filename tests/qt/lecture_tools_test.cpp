@@ -139,7 +139,7 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     LectureTools& tools = window.lectureTools();
     const QImage& image = window.surface().image();
 
-    const QImage twice = tools.pictureAt(2);
+    const QImage twice = tools.pictureAt({.scale = 2});
     ASSERT_EQ(twice.size(), image.size() * 2);
     const QColor magenta(255, 0, 255), blue(0, 0, 255);
     for (int dy = -2; dy <= 3; ++dy)
@@ -155,10 +155,10 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     EXPECT_EQ(blueAtTwice, 2) << "one pixel each at twice the size";
 
     const QString png = directory.filePath(QStringLiteral("hull.png"));
-    tools.exportPicture(png, 1);
+    tools.exportPicture(png, {});
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), image);
     const QString svg = directory.filePath(QStringLiteral("hull.svg"));
-    tools.exportPicture(svg, 1);
+    tools.exportPicture(svg, {});
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray drawing = file.readAll();
@@ -179,7 +179,7 @@ TEST_F(LectureToolsTest, ExportedPicturesAreDrawnAfresh) {
     press("Cmdreset");
     QImage blank(twice.size(), QImage::Format_RGB32);
     blank.fill(QColor(255, 255, 192));
-    EXPECT_EQ(tools.pictureAt(2), blank) << "RESET cleared what pictures are drawn from";
+    EXPECT_EQ(tools.pictureAt({.scale = 2}), blank) << "RESET cleared what pictures are drawn from";
 }
 
 // A point file named on the command line is open when the window is, at the speed and with the

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -136,16 +137,29 @@ QColor shownAt(MainWindow& window, QPoint pixel) {
         .pixelColor(0, 0);
 }
 
+// Whether the picture has the colour somewhere within a few pixels of the given one.
+bool foundNear(const QImage& picture, QPoint pixel, QColor colour) {
+    for (int y = pixel.y() - 3; y <= pixel.y() + 3; ++y)
+        for (int x = pixel.x() - 3; x <= pixel.x() + 3; ++x)
+            if (picture.valid(x, y) && picture.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
 // Whether the screen shows the colour somewhere within a few pixels of the given one.
 bool shownNear(MainWindow& window, QPoint pixel, QColor colour) {
     PictureBox& surface = window.surface();
     const QImage around = shownOnScreen(
         surface, QRect(pixel + surface.contentsRect().topLeft() - QPoint(3, 3), QSize(7, 7)));
-    for (int y = 0; y < around.height(); ++y)
-        for (int x = 0; x < around.width(); ++x)
-            if (around.pixelColor(x, y) == colour)
-                return true;
-    return false;
+    return foundNear(around, {3, 3}, colour);
+}
+
+int countIn(const QImage& picture, QColor colour) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            count += picture.pixelColor(x, y) == colour;
+    return count;
 }
 
 // A lecturer's demonstration: paused at the start, stepped by keys with each step shown, the step
@@ -194,6 +208,24 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     EXPECT_TRUE(shownNear(a.window, {454, 200}, cornerMark));
     EXPECT_FALSE(shownNear(a.window, {304, 200}, cornerMark)) << "no longer a corner";
     EXPECT_EQ(shownAt(a.window, {180, 210}), QColor(255, 0, 255)) << "an inside point unmarked";
+    // A slide of this step: the marks drawn afresh at twice the size, the lines grown with it.
+    LectureTools& tools = a.window.lectureTools();
+    const QImage slide = tools.pictureAt({.scale = 2, .marks = true, .thickLines = true});
+    const QImage plain = tools.pictureAt({.scale = 2});
+    EXPECT_TRUE(foundNear(slide, {2 * 458, 2 * 200}, ring));
+    EXPECT_TRUE(foundNear(slide, {2 * 250 + 1, 2 * 150 + 1}, obsolete));
+    EXPECT_FALSE(foundNear(plain, {2 * 458, 2 * 200}, ring)) << "the plain export as it was";
+    EXPECT_GE(countIn(slide, QColor(0, 0, 255)), 2 * countIn(plain, QColor(0, 0, 255)))
+        << "thick lines twice as wide";
+    QTemporaryDir directory;
+    const QString svg = directory.filePath(QStringLiteral("step.svg"));
+    tools.exportPicture(svg, {.marks = true});
+    QFile drawing(svg);
+    ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
+    const QByteArray marked = drawing.readAll();
+    EXPECT_TRUE(marked.contains("<circle cx=\"450.5\" cy=\"200.5\" r=\"8\"") &&
+                marked.contains("stroke-dasharray"))
+        << marked.toStdString();
 
     key(Qt::Key_Comma);
     EXPECT_TRUE(
