@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 void DrawingLog::setForeColor(Color color) {
     fore = color;
@@ -69,42 +70,80 @@ std::vector<DrawCall> withoutErasedLines(const std::vector<DrawCall>& calls, Col
     return kept;
 }
 
-std::string marksSvg(const Overlay& marks, double twipsPerPixel) {
+struct Attribute {
+    const char* name;
+    std::string value;
+};
+
+// Appends an element on a line of its own: empty, or holding the text.
+void element(std::string& svg, const char* name, std::initializer_list<Attribute> attributes,
+             const std::string& text = {}) {
+    svg += '<';
+    svg += name;
+    for (const Attribute& attribute : attributes) {
+        svg += ' ';
+        svg += attribute.name;
+        svg += "=\"";
+        svg += attribute.value;
+        svg += '"';
+    }
+    if (text.empty()) {
+        svg += "/>\n";
+        return;
+    }
+    svg += '>';
+    svg += text;
+    svg += "</";
+    svg += name;
+    svg += ">\n";
+}
+
+void appendMarks(std::string& svg, const Overlay& marks, double twipsPerPixel) {
     auto centre = [twipsPerPixel](float twips) { return std::floor(twips / twipsPerPixel) + 0.5; };
-    auto pen = [](Color color) {
-        return "fill=\"none\" stroke=\"" + hexColour(color) + "\" stroke-width=\"" +
-               number(marks::Pen) + '"';
-    };
-    std::string svg;
+    const std::string pen = number(marks::Pen);
     for (const Overlay::Segment& edge : marks.obsolete)
-        svg += "<line x1=\"" + number(centre(edge.from.x)) + "\" y1=\"" +
-               number(centre(edge.from.y)) + "\" x2=\"" + number(centre(edge.to.x)) + "\" y2=\"" +
-               number(centre(edge.to.y)) + "\" " + pen(marks::Obsolete) +
-               " stroke-dasharray=\"" + number(marks::DashOn) + ' ' + number(marks::DashOff) +
-               "\"/>\n";
+        element(svg, "line",
+                {{"x1", number(centre(edge.from.x))},
+                 {"y1", number(centre(edge.from.y))},
+                 {"x2", number(centre(edge.to.x))},
+                 {"y2", number(centre(edge.to.y))},
+                 {"fill", "none"},
+                 {"stroke", hexColour(marks::Obsolete)},
+                 {"stroke-width", pen},
+                 {"stroke-dasharray", number(marks::DashOn) + ' ' + number(marks::DashOff)}});
+    const std::string side = number(2 * marks::CornerHalf);
     for (const Overlay::Spot& corner : marks.corners)
-        svg += "<rect x=\"" + number(centre(corner.x) - marks::CornerHalf) + "\" y=\"" +
-               number(centre(corner.y) - marks::CornerHalf) + "\" width=\"" +
-               number(2 * marks::CornerHalf) + "\" height=\"" + number(2 * marks::CornerHalf) +
-               "\" " + pen(marks::Corner) + "/>\n";
+        element(svg, "rect",
+                {{"x", number(centre(corner.x) - marks::CornerHalf)},
+                 {"y", number(centre(corner.y) - marks::CornerHalf)},
+                 {"width", side},
+                 {"height", side},
+                 {"fill", "none"},
+                 {"stroke", hexColour(marks::Corner)},
+                 {"stroke-width", pen}});
     for (std::size_t i = 0; i < marks.numbers.size(); ++i) {
         const Overlay::Number& mark = marks.numbers[i];
         const double x = centre(mark.at.x), y = centre(mark.at.y);
-        svg += "<text x=\"" +
-               number(mark.left ? x - marks::NumberGap : x + marks::NumberGap) + "\" y=\"" +
-               number(mark.below ? y + marks::NumberGap + marks::DigitHeight
-                                 : y - marks::NumberGap) +
-               "\" text-anchor=\"" + (mark.left ? "end" : "start") +
-               "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-weight=\"bold\" "
-               "font-size=\"" +
-               number(marks::NumberPixels) + "\" fill=\"" + hexColour(marks::Number) + "\">" +
-               std::to_string(i + 1) + "</text>\n";
+        element(svg, "text",
+                {{"x", number(mark.left ? x - marks::NumberGap : x + marks::NumberGap)},
+                 {"y", number(mark.below ? y + marks::NumberGap + marks::DigitHeight
+                                         : y - marks::NumberGap)},
+                 {"text-anchor", mark.left ? "end" : "start"},
+                 {"font-family", "Liberation Sans, Arial, sans-serif"},
+                 {"font-weight", "bold"},
+                 {"font-size", number(marks::NumberPixels)},
+                 {"fill", hexColour(marks::Number)}},
+                std::to_string(i + 1));
     }
     if (marks.inserted)
-        svg += "<circle cx=\"" + number(centre(marks.inserted->x)) + "\" cy=\"" +
-               number(centre(marks.inserted->y)) + "\" r=\"" + number(marks::RingRadius) + "\" " +
-               pen(marks::Inserted) + " shape-rendering=\"geometricPrecision\"/>\n";
-    return svg;
+        element(svg, "circle",
+                {{"cx", number(centre(marks.inserted->x))},
+                 {"cy", number(centre(marks.inserted->y))},
+                 {"r", number(marks::RingRadius)},
+                 {"fill", "none"},
+                 {"stroke", hexColour(marks::Inserted)},
+                 {"stroke-width", pen},
+                 {"shape-rendering", "geometricPrecision"}});
 }
 
 } // namespace
@@ -123,17 +162,25 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
                       hexColour(background) + "\"/>\n";
     for (const DrawCall& call : withoutErasedLines(calls, background)) {
         if (call.kind == DrawCall::Line) {
-            svg += "<line x1=\"" + centre(call.x1) + "\" y1=\"" + centre(call.y1) + "\" x2=\"" +
-                   centre(call.x2) + "\" y2=\"" + centre(call.y2) + "\" stroke=\"" +
-                   hexColour(call.color) + "\" stroke-width=\"" + number(call.width) +
-                   "\" stroke-linecap=\"square\"/>\n";
+            element(svg, "line",
+                    {{"x1", centre(call.x1)},
+                     {"y1", centre(call.y1)},
+                     {"x2", centre(call.x2)},
+                     {"y2", centre(call.y2)},
+                     {"stroke", hexColour(call.color)},
+                     {"stroke-width", number(call.width)},
+                     {"stroke-linecap", "square"}});
         } else if (call.kind == DrawCall::Dot) {
             const double half = call.width / 2.0;
-            svg += "<rect x=\"" + number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half) +
-                   "\" y=\"" + number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half) +
-                   "\" width=\"" + number(call.width) + "\" height=\"" + number(call.width) +
-                   "\" fill=\"" + hexColour(call.color) + "\" stroke=\"none\"/>\n";
+            element(svg, "rect",
+                    {{"x", number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half)},
+                     {"y", number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half)},
+                     {"width", number(call.width)},
+                     {"height", number(call.width)},
+                     {"fill", hexColour(call.color)},
+                     {"stroke", "none"}});
         }
     }
-    return svg + marksSvg(marks, twipsPerPixel) + "</svg>\n";
+    appendMarks(svg, marks, twipsPerPixel);
+    return svg + "</svg>\n";
 }

@@ -75,8 +75,8 @@ EMSCRIPTEN_KEEPALIVE void hull_random_points(int count, int shape, unsigned seed
 EMSCRIPTEN_KEEPALIVE const char* hull_points_text() {
     return returned(page().pointsText());
 }
-EMSCRIPTEN_KEEPALIVE const char* hull_svg() {
-    return returned(page().svg());
+EMSCRIPTEN_KEEPALIVE const char* hull_svg(int withMarks) {
+    return returned(page().svg(withMarks != 0));
 }
 EMSCRIPTEN_KEEPALIVE const char* hull_link() {
     return returned(page().link());
@@ -94,9 +94,9 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* hull_changed_pixels() {
     return surface.picture.rgba().data();
 }
 
-// The picture drawn afresh `scale` times larger, as RGBA bytes.
-EMSCRIPTEN_KEEPALIVE const uint8_t* hull_picture(int scale) {
-    return page().picture(scale).rgba().data();
+// The picture drawn afresh `scale` times larger, as RGBA bytes; thick lines grow with it.
+EMSCRIPTEN_KEEPALIVE const uint8_t* hull_picture(int scale, int thickLines) {
+    return page().picture(scale, thickLines != 0).rgba().data();
 }
 
 } // extern "C"

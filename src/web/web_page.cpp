@@ -73,14 +73,14 @@ std::string WebPage::pointsText() const {
     return formatPoints(points);
 }
 
-std::string WebPage::svg() const {
+std::string WebPage::svg(bool withMarks) const {
     return svgOf(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
-                 area::TwipsPerPixel, WebSurface::BackColor);
+                 area::TwipsPerPixel, WebSurface::BackColor, withMarks ? overlay : Overlay{});
 }
 
-const Raster& WebPage::picture(int scale) {
+const Raster& WebPage::picture(int scale, bool thickLines) {
     exported = rasterize(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
-                         area::TwipsPerPixel, scale, WebSurface::BackColor);
+                         area::TwipsPerPixel, scale, WebSurface::BackColor, thickLines);
     return exported;
 }
 
@@ -219,8 +219,11 @@ std::string WebPage::state() const {
         marks += (i ? "," : "") + std::string("[") + spot(overlay.obsolete[i].from) + ',' +
                  spot(overlay.obsolete[i].to) + ']';
     marks += "],\"numbers\":[";
-    for (std::size_t i = 0; i < overlay.numbers.size(); ++i)
-        marks += (i ? "," : "") + spot(overlay.numbers[i]);
+    for (std::size_t i = 0; i < overlay.numbers.size(); ++i) {
+        const Overlay::Number& number = overlay.numbers[i];
+        marks += (i ? "," : "") + std::string("[") + spot(number.at) + ',' +
+                 jsonBool(number.left) + ',' + jsonBool(number.below) + ']';
+    }
     marks += "]}";
     const std::string dialog = desktop.asking
                                    ? "{\"title\":" + jsonString(desktop.open.title) +
@@ -247,7 +250,13 @@ std::string marksJson() {
                 "{\"color\":" + jsonString(hexColour(entry.color)) +
                 ",\"mark\":" + jsonString(entry.mark) +
                 ",\"meaning\":" + jsonString(entry.meaning) + '}';
-    return json + "],\"idea\":" + jsonString(algorithmIdea()) + '}';
+    auto number = [](int value) { return std::to_string(value); };
+    return json + "],\"idea\":" + jsonString(algorithmIdea()) +
+           ",\"shape\":{\"pen\":" + number(marks::Pen) + ",\"dash\":[" + number(marks::DashOn) +
+           ',' + number(marks::DashOff) + "],\"cornerHalf\":" + number(marks::CornerHalf) +
+           ",\"ring\":" + number(marks::RingRadius) + ",\"gap\":" + number(marks::NumberGap) +
+           ",\"numberPixels\":" + number(marks::NumberPixels) +
+           ",\"digitHeight\":" + number(marks::DigitHeight) + "}}";
 }
 
 std::string layoutJson() {

@@ -28,9 +28,10 @@ class WebPage : public LessonView {
     void openPoints(const std::string& name, const std::string& text);
     void randomPoints(int count, int shape, unsigned seed);
     std::string pointsText() const;
-    std::string svg() const;
-    // The picture drawn afresh `scale` times larger, as RGBA bytes.
-    const Raster& picture(int scale);
+    std::string svg(bool withMarks) const;
+    // The picture drawn afresh `scale` times larger, as RGBA bytes, its lines grown with it when
+    // thick.
+    const Raster& picture(int scale, bool thickLines);
 
     // The points, the step and the view as an address's fragment, and back: an empty string when
     // the fragment was read, otherwise why not.

@@ -109,11 +109,14 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.equal(await count(page), 8);
   await page.focus('#Hsbspeed');
   await page.keyboard.press('End');                    // the slow end: a step a second
+  assert.match(await page.getAttribute('text=Step Forward', 'title'), /turn on Run > Start Paused/);
+  await page.keyboard.press('Control+Shift+P');
   await page.click('#Cmdstart');
-  await page.keyboard.press('p');
-  await statusBecomes(page, 'Paused at step 0 of 5.');
+  const swapped = 'Points 2 and 3 swapped places so that the first triangle runs counter-clockwise ' +
+                  'on the screen. ';
+  await statusBecomes(page, swapped + 'Paused at step 0 of 5.');
   await page.keyboard.press('Control+e');
-  await statusBecomes(page, 'Paused at step 0 of 5: the first triangle is points 1, 2 and 3.');
+  await statusBecomes(page, swapped + 'Paused at step 0 of 5: the first triangle is points 1, 2 and 3.');
   await page.keyboard.press('.');
   await page.keyboard.press('.');
   await statusBecomes(page, 'Paused at step 2 of 5: point 5 lies inside the hull');
@@ -128,6 +131,9 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
 
   await page.keyboard.press('Control+r');
   await statusBecomes(page, 'Step 0 of 5');
+  await page.keyboard.press('p');
+  await statusBecomes(page, 'Paused at step 0 of 5');
+  await page.keyboard.press('p');
   await page.focus('#Hsbspeed');
   await page.keyboard.press('Home');                   // the fast end: the run finishes
   const asked = await question(page);
@@ -184,6 +190,14 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   const desktop = execFileSync(svgOfClicks, {
     input: clicks.map(([x, y]) => `${x * PerPixel} ${y * PerPixel}`).join('\n') });
   assert.equal(svg.text, desktop.toString(), 'the desktop core draws the same picture');
+  await page.keyboard.press('n');
+  const numbered = await download(page, async () => {
+    await page.click('text=Export Picture…');
+    await page.check('#export-marks');
+    await page.click('#export button[value=ok]');
+  });
+  assert.equal(numbered.text.match(/<text /g).length, 8, 'each point\'s number in the slide');
+  assert.match(numbered.text, />8<\/text>\n<\/svg>/);
 
   await page.click('#Cmdreset');
   for (const [x, y] of clicks.slice(0, 3)) await click(page, x, y);
