@@ -24,6 +24,15 @@ check_installed_files("${WORK_DIR}/root/usr")
 if(NOT EXISTS "${WORK_DIR}/root/usr/share/man/man1/convex-hull.1.gz")
   message(FATAL_ERROR "the package has no manual page")
 endif()
+execute_process(COMMAND gzip -dc "${WORK_DIR}/root/usr/share/man/man1/convex-hull.1.gz"
+                OUTPUT_VARIABLE manual)
+foreach(expected ".SH \"KEYS AND MOUSE\"" ".SH MENUS" "Start Paused (Ctrl+Shift+P), on or off"
+                 ".SH \"POINT FILE FORMAT\"" "Open Points... (Ctrl+O)" "\\-\\-paused")
+  string(FIND "${manual}" "${expected}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "the manual page lacks \"${expected}\"")
+  endif()
+endforeach()
 check_menu_entry("${WORK_DIR}/root/usr/share/applications/convex-hull.desktop"
                  "/usr/bin/convex-hull")
 

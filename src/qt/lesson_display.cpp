@@ -2,10 +2,11 @@
 
 #include "qt/picture_box.h"
 
+#include <QLabel>
 #include <QStatusBar>
 
-LessonDisplay::LessonDisplay(QStatusBar& statusLine, PictureBox& surface)
-    : statusLine(statusLine), surface(surface) {
+LessonDisplay::LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface)
+    : statusLine(statusLine), besideText(besideText), surface(surface) {
     statusPace.setSingleShot(true);
     statusPace.setInterval(20);
     QObject::connect(&statusPace, &QTimer::timeout, &statusPace, [this] { showPendingStatus(); });
@@ -21,6 +22,7 @@ void LessonDisplay::showPendingStatus() {
     if (pendingStatus == statusLine.currentMessage())
         return;
     statusLine.showMessage(pendingStatus);
+    besideText.setText(pendingStatus);
     statusPace.start();
 }
 

@@ -6,12 +6,14 @@
 #include <QTimer>
 
 class PictureBox;
+class QLabel;
 class QStatusBar;
 
-// How the window shows a lesson: the status line and the marks over the drawing surface.
+// How the window shows a lesson: the status line, the same sentence in large type beside the
+// drawing where the window has room, and the marks over the drawing surface.
 class LessonDisplay : public LessonView {
   public:
-    LessonDisplay(QStatusBar& statusLine, PictureBox& surface);
+    LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface);
 
     void showStatus(const std::string& text) override;
     void showOverlay(const Overlay& overlay) override;
@@ -20,6 +22,7 @@ class LessonDisplay : public LessonView {
     void showPendingStatus();
 
     QStatusBar& statusLine;
+    QLabel& besideText;
     // A fast run changes the status line every millisecond: it shows at most one change per pace,
     // the latest, which is all a screen or a screen reader can follow.
     QTimer statusPace;

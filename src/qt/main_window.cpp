@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include "qt/units.h"
+#include "teach/beside.h"
 #include "teach/help.h"
 
 #include <QAccessibleWidget>
@@ -28,7 +29,8 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     : desktop(desktop), client(this), Hsbspeed(&client), Tmrdelay(this), Cmdend(&client),
       Cmdreset(&client), Cmdstart(&client), Pichull(&client), Lblslow(&client), Lblfast(&client),
       Lblspeed(&client), Lblnote(&client), Lblnotes(&client), Lbltext(&client), Lblinstr(&client),
-      Lblcount(&client), Lblnumber(&client), display(*statusBar(), Pichull),
+      Lblcount(&client), Lblnumber(&client), besideText(&client),
+      display(*statusBar(), besideText, Pichull),
       core(points,
            Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
                     desktop},
@@ -43,7 +45,10 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
                                                        menuBar()->sizeHint().height() +
                                                        statusBar()->sizeHint().height());
     wireEvents();
-    core.afterEachEvent([this] { commandMenus.refresh(core); });
+    core.afterEachEvent([this] {
+        commandMenus.refresh(core);
+        placeBesideText();
+    });
     commandMenus.refresh(core);
     desktop.setWindow(this, &Pichull);
 }
@@ -125,6 +130,17 @@ void MainWindow::buildLayout() {
     countPalette.setColor(QPalette::Window, toQColor(*layout::Lblcount.color));
     Lblcount.setPalette(countPalette);
     Lblcount.setAutoFillBackground(true);
+
+    // The sentence beside the drawing, and the status line, read from the back of a room.
+    QFont large = besideText.font();
+    large.setPixelSize(beside::FontPixels);
+    besideText.setFont(large);
+    besideText.setWordWrap(true);
+    besideText.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    besideText.hide();
+    QFont status = statusBar()->font();
+    status.setPointSizeF(status.pointSizeF() * 1.25);
+    statusBar()->setFont(status);
 
     setTabOrder(&Pichull, &Cmdstart);
     setTabOrder(&Cmdstart, &Cmdreset);
@@ -247,6 +263,19 @@ bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip)
         return true;
     return QMainWindow::event(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeBesideText();
+}
+
+// Right of the controls, from the top of the drawing to its bottom, where a wide window has
+// room, while each step is told.
+void MainWindow::placeBesideText() {
+    const int width = beside::widthIn(client.width());
+    besideText.setGeometry(beside::Left, beside::Top, width, beside::Height);
+    besideText.setVisible(width > 0 && core.lesson.tellsEachStep());
 }
 
 // Closing the window ends the program at once, whatever it is doing.

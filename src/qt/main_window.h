@@ -34,12 +34,14 @@ class MainWindow : public QMainWindow {
     PictureBox& surface() { return Pichull; }
     StepTimer& timer() { return Tmrdelay; }
     QWidget& clientArea() { return client; }
+    QLabel& sentenceBeside() { return besideText; }
     CommandMenus& menus() { return commandMenus; }
     LectureTools& lectureTools() { return tools; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void place(QWidget& control, const ControlLayout& entry);
@@ -48,6 +50,7 @@ class MainWindow : public QMainWindow {
     void act(const std::function<void()>& handler);
     void command(Command command);
     void focusAfterRun();
+    void placeBesideText();
     void showHelp();
     void showMarks();
     void showAbout();
@@ -60,6 +63,7 @@ class MainWindow : public QMainWindow {
     PictureBox Pichull;
     CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
         Lblnumber;
+    QLabel besideText;
     LessonDisplay display;
     Session core;
     LectureTools tools;

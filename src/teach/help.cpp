@@ -64,6 +64,18 @@ std::string algorithmIdea() {
            "of the chain that remains. After the last point the hull is that of all the points.";
 }
 
+std::string pointFileFormat() {
+    return "A point file is plain text, one point a line: X, then Y, in twips of the drawing area "
+           "(15 to a pixel; X from 0 to 7860 left to right, Y from 0 to 7020 top to bottom), "
+           "separated by spaces, tabs or a comma. Blank lines and lines that start with # are "
+           "ignored. Save Points As writes the points in their numbering, with a header line.\n"
+           "The format qhull's rbox writes is read as well: the dimension 2 on the first line, "
+           "the number of points on the second, then the points. Points that do not all lie in "
+           "the drawing area are scaled and moved to fit it, and the program says so.\n"
+           "A file that cannot be read is refused with the line and the reason, and the points "
+           "in the window stay as they were.";
+}
+
 std::string aboutText(const std::string& version) {
     return "Convex Hull " + version +
            "\n\nWatch the incremental convex hull algorithm at work: click up to 500 points, press "

@@ -20,5 +20,8 @@ struct MarkMeaning {
 std::array<MarkMeaning, 4> marksLegend();
 std::string algorithmIdea();
 
+// How a point file is written, as the manual page tells it.
+std::string pointFileFormat();
+
 // What Help > About Convex Hull says.
 std::string aboutText(const std::string& version);

@@ -59,6 +59,8 @@ class Lesson {
     // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,
     // k once point k + 3 is in.
     bool hasRun() const { return phase() != Phase::Input; }
+    // Whether each step is told now, for the sentence to stand beside the drawing as well.
+    bool tellsEachStep() const { return eachStep && hasRun(); }
     int step() const;
     bool isPaused() const { return phase() == Phase::Paused; }
     // New points may replace the current ones before a run and after it, not during it.

@@ -1,6 +1,7 @@
 #include "web/web_page.h"
 
 #include "form/layout.h"
+#include "teach/beside.h"
 #include "teach/drawing_log.h"
 #include "teach/help.h"
 #include "teach/numbers.h"
@@ -237,7 +238,8 @@ std::string WebPage::state() const {
            ",\"resetEnabled\":" + jsonBool(Cmdreset.enabled) +
            ",\"count\":" + jsonString(Lblcount.caption) +
            ",\"text\":" + jsonString(Lbltext.caption) + ",\"note\":" + jsonString(Lblnote.caption) +
-           ",\"status\":" + jsonString(status) + ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
+           ",\"status\":" + jsonString(status) +
+           ",\"tellsEachStep\":" + jsonBool(session.lesson.tellsEachStep()) + ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
            ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
@@ -283,6 +285,9 @@ std::string layoutJson() {
         std::to_string(layout::SpeedSmallStep) + ',' + std::to_string(layout::SpeedLargeStep) +
         "],\"area\":[" + std::to_string(area::WidthPixels) + ',' +
         std::to_string(area::HeightPixels) + ',' + std::to_string(area::TwipsPerPixel) +
+        "],\"beside\":[" + std::to_string(beside::Left) + ',' + std::to_string(beside::Top) + ',' +
+        std::to_string(beside::Height) + ',' + std::to_string(beside::MinimumWidth) + ',' +
+        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) +
         "],\"controls\":[";
     for (const ControlLayout* control : controls) {
         json += std::string(json.back() == '[' ? "" : ",") +

@@ -188,6 +188,18 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     EXPECT_TRUE(statusReads(a,
                             "Paused at step 0 of 3: the first triangle is points 1, 2 and 3. The "
                             "hull has 3 corners."));
+    // On a wide window the sentence stands beside the drawing too, right of the controls.
+    QLabel& beside = a.window.sentenceBeside();
+    EXPECT_FALSE(beside.isVisible()) << "no room at " << a.window.width() << " pixels";
+    a.window.showNormal();
+    a.window.resize(1280, a.window.height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beside.isVisible(); }));
+    EXPECT_EQ(beside.text(), a.status());
+    EXPECT_GT(beside.x(), a.window.findChild<QWidget*>("Lblnote")->geometry().right());
+    const QImage besideShown = shownOnScreen(a.window.clientArea(), beside.geometry());
+    EXPECT_GT(countIn(besideShown, QColor(0, 0, 0)), 200) << "large type on the screen";
+    EXPECT_EQ(a.window.findChild<QWidget*>("Pichull")->geometry().topLeft(), QPoint(16, 16))
+        << "the controls keep their places";
     const QColor cornerMark(0, 0, 140), obsolete(220, 0, 0), ring(255, 128, 0);
     for (QPoint p : {QPoint(200, 100), QPoint(100, 200), QPoint(200, 300)})
         EXPECT_TRUE(shownNear(a.window, p + QPoint(4, 0), cornerMark)) << p.x() << ", " << p.y();

@@ -117,6 +117,9 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   await statusBecomes(page, swapped + 'Paused at step 0 of 5.');
   await page.keyboard.press('Control+e');
   await statusBecomes(page, swapped + 'Paused at step 0 of 5: the first triangle is points 1, 2 and 3.');
+  assert.equal(await page.textContent('#beside'), await status(page), 'the sentence beside the drawing');
+  const beside = await page.locator('#beside').boundingBox();
+  assert.ok(beside.x > 769 && beside.width >= 240, `beside the controls: ${JSON.stringify(beside)}`);
   await page.keyboard.press('.');
   await page.keyboard.press('.');
   await statusBecomes(page, 'Paused at step 2 of 5: point 5 lies inside the hull');
