@@ -298,7 +298,8 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
 
 // A lesson started paused: START draws the first triangle and waits; each "." inserts one point;
 // three points wait too, and stepping past the triangle asks the question. Before START, Step
-// Forward says why it cannot act where the pointer rests on it.
+// Forward says why it cannot act where the pointer rests on it. The numbers on the drawing follow
+// START's renumbering, and a point on a side's extension is told as on a side, not a corner.
 TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
     MessageAnswerer answerer;
     answerer.answers = {QMessageBox::Yes};
@@ -332,15 +333,36 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
     a.window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&a.window));
 
-    for (QPoint p : {QPoint(100, 100), QPoint(100, 300), QPoint(300, 200), QPoint(400, 200),
+    // Clicked clockwise on the screen: START swaps points 2 and 3, says so, and the numbers move.
+    for (QPoint p : {QPoint(100, 100), QPoint(300, 200), QPoint(100, 300), QPoint(500, 300),
                      QPoint(150, 200)})
         a.click(p);
+    QTest::keyClick(a.window.focusWidget(), Qt::Key_N);
     a.press("Cmdstart");
     QTest::qWait(30);
-    EXPECT_TRUE(statusReads(a, "Paused at step 0 of 2.")) << "no tick at the fast end either";
+    EXPECT_TRUE(statusReads(a, "Points 2 and 3 swapped places so that the first triangle runs "
+                               "counter-clockwise on the screen. Paused at step 0 of 2."))
+        << "no tick at the fast end either";
     EXPECT_TRUE(a.window.findChild<QWidget*>("Cmdreset")->isEnabled());
+    const Overlay& marks = a.window.surface().marks();
+    ASSERT_EQ(marks.numbers.size(), 5u);
+    EXPECT_EQ(marks.numbers[1].at, (Overlay::Spot{1500, 4500})) << "the third click is point 2";
+    // A digit's strokes, up and right of the dot; smoothed type is black in its middle only.
+    for (QPoint p : {QPoint(100, 300), QPoint(300, 200)}) {
+        PictureBox& surface = a.window.surface();
+        const QPoint corner = p + QPoint(5, -12) + surface.contentsRect().topLeft();
+        const QImage digit = shownOnScreen(surface, QRect(corner, QSize(7, 8)));
+        int dark = 0;
+        for (int y = 0; y < digit.height(); ++y)
+            for (int x = 0; x < digit.width(); ++x)
+                dark += qGray(digit.pixel(x, y)) < 96;
+        EXPECT_GT(dark, 8) << "a number beside the dot at " << p.x() << ", " << p.y();
+    }
+    QTest::keyClick(&a.window, Qt::Key_E, Qt::ControlModifier);
     QTest::keyClick(a.window.focusWidget(), Qt::Key_Period);
-    EXPECT_TRUE(statusReads(a, "Paused at step 1 of 2."));
-    EXPECT_EQ(shownAt(a.window, {250, 150}), QColor(0, 0, 255)) << "point 4 joined";
+    EXPECT_TRUE(statusReads(a, "Paused at step 1 of 2: point 4 lies outside 1 edge; it is "
+                               "replaced by 2 edges to it. The hull passes through 4 points: 3 "
+                               "corners and 1 on a side."));
+    EXPECT_EQ(shownAt(a.window, {300, 300}), QColor(0, 0, 255)) << "point 4 joined";
     EXPECT_EQ(answerer.shown.size(), 1u);
 }
