@@ -116,6 +116,7 @@ void Lesson::resume() {
 
 // Carries on where the run would have asked its question; the question left RESET enabled.
 void Lesson::askHeldQuestion() {
+    note.clear();
     timer.release();
     watch.askHeld();
 }

@@ -30,7 +30,9 @@ Phase phaseOf(const FakeWindow& w) {
         return Phase::InputUsable;
     if (!input && !start && !reset && timer && thinPen)
         return Phase::Running;
-    if (!input && !start && reset && !timer && thinPen && w.hold.isHeld() && w.hold.isEnabled())
+    // Paused between steps, or, with three points started paused, before the question.
+    if (!input && !start && reset && !timer && thinPen &&
+        ((w.hold.isHeld() && w.hold.isEnabled()) || w.session.watch.holdsOne()))
         return Phase::Paused;
     if (!input && !start && reset && !timer && thinPen && w.Pichull.fore == Blue)
         return Phase::Finished;
@@ -147,6 +149,7 @@ class Monkey {
         const int which = between(0, static_cast<int>(std::size(commands)));
         if (which == static_cast<int>(std::size(commands))) {
             w.lesson.showEachStep(between(0, 1) == 1);
+            w.lesson.startPaused(between(0, 1) == 1);
             return;
         }
         auto [shown, run] = commands[which];
@@ -197,16 +200,21 @@ class Monkey {
         ASSERT_EQ(w.session.isEnabled(Command::StepForward), going);
         // Back from any step after the first triangle, and from the end of a run that had one.
         ASSERT_EQ(w.session.isEnabled(Command::StepBack),
-                  going ? w.form.Curpoint > 3 : finished && w.mod.Pointcount > 3);
+                  going ? w.mod.Pointcount > 3 && w.form.Curpoint > 3
+                        : finished && w.mod.Pointcount > 3);
         ASSERT_EQ(w.session.isEnabled(Command::RunAgain), phase == Phase::Paused || finished);
         ASSERT_EQ(w.view.status.empty(),
-                  phase == Phase::InputUnusable || phase == Phase::InputUsable);
+                  phase == Phase::InputUnusable || phase == Phase::InputUsable) << w.view.status;
         ASSERT_GE(w.mod.Pointcount, 0);
         ASSERT_LE(w.mod.Pointcount, Modhull::Maxpoints);
         std::string caption = "\n";
         caption += std::to_string(w.mod.Pointcount);
         ASSERT_EQ(w.Lblcount.caption, caption);
-        if (phase == Phase::Running || phase == Phase::Paused) {
+        if (w.session.watch.holdsOne()) {
+            // Three points started paused: the first triangle, its question kept back.
+            ASSERT_EQ(w.mod.Pointcount, 3);
+            ASSERT_TRUE(edgeListHolds(w, 3));
+        } else if (phase == Phase::Running || phase == Phase::Paused) {
             ASSERT_GE(w.form.Curpoint, 3);
             ASSERT_LT(w.form.Curpoint, w.mod.Pointcount);
             ASSERT_TRUE(edgeListHolds(w, w.form.Curpoint));
