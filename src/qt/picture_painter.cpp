@@ -23,6 +23,8 @@ void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
                        std::floor(spot.y / twipsPerPixel) + 0.5);
     };
     QPen dashes(toQColor(marks::Obsolete), marks::Pen);
+    // Flat ends: square ones would fill the gaps.
+    dashes.setCapStyle(Qt::FlatCap);
     dashes.setDashPattern({static_cast<qreal>(marks::DashOn) / marks::Pen,
                            static_cast<qreal>(marks::DashOff) / marks::Pen});
     painter.setPen(dashes);

@@ -16,7 +16,7 @@ inline constexpr Color Number = 0x000000;
 
 // Their shapes, in pixels of the drawing area at its own size; a picture drawn larger scales them.
 inline constexpr int Pen = 2;
-inline constexpr int DashOn = 4, DashOff = 2;
+inline constexpr int DashOn = 6, DashOff = 4;
 inline constexpr int CornerHalf = 4;
 inline constexpr int RingRadius = 8;
 // A number stands this far beside its dot, in bold type of this many pixels, its digits about
