@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <algorithm>
 #include <random>
 
 LectureTools::LectureTools(QWidget& window, Session& session, PictureBox& surface)
@@ -51,9 +50,9 @@ QImage LectureTools::pictureAt(const PictureOptions& options) const {
         const Raster drawn =
             rasterize(session.drawing.calls(), size.width(), size.height(), twipsPerPixel(surface),
                       options.scale, PictureBox::BackColor, options.thickLines);
-        picture = QImage(drawn.rgba().data(), drawn.width(), drawn.height(),
-                         QImage::Format_RGBA8888)
-                      .convertToFormat(QImage::Format_RGB32);
+        picture =
+            QImage(drawn.rgba().data(), drawn.width(), drawn.height(), QImage::Format_RGBA8888)
+                .convertToFormat(QImage::Format_RGB32);
     }
     if (options.marks) {
         QPainter painter(&picture);
@@ -75,10 +74,9 @@ void LectureTools::writePicture(const QString& path, const PictureOptions& optio
         const QSize size = surface.contentsRect().size();
         QFile file(path);
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(QByteArray::fromStdString(
-                      svgOf(session.drawing.calls(), size.width(), size.height(),
-                            twipsPerPixel(surface), PictureBox::BackColor,
-                            options.marks ? surface.marks() : Overlay{}))) >= 0;
+                  file.write(QByteArray::fromStdString(svgOf(
+                      session.drawing.calls(), size.width(), size.height(), twipsPerPixel(surface),
+                      PictureBox::BackColor, options.marks ? surface.marks() : Overlay{}))) >= 0;
     } else {
         written = pictureAt(options).save(path, "PNG");
     }

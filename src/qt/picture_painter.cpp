@@ -44,11 +44,11 @@ void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
         const QString text = QString::number(i + 1);
         const QPointF at = centre(number.at);
         const double width = painter.fontMetrics().horizontalAdvance(text);
-        painter.drawText(QPointF(number.left ? at.x() - marks::NumberGap - width
-                                             : at.x() + marks::NumberGap,
-                                 number.below ? at.y() + marks::NumberGap + marks::DigitHeight
-                                              : at.y() - marks::NumberGap),
-                         text);
+        painter.drawText(
+            QPointF(number.left ? at.x() - marks::NumberGap - width : at.x() + marks::NumberGap,
+                    number.below ? at.y() + marks::NumberGap + marks::DigitHeight
+                                 : at.y() - marks::NumberGap),
+            text);
     }
     if (overlay.inserted) {
         painter.setRenderHint(QPainter::Antialiasing);

@@ -15,11 +15,11 @@ inline constexpr int MinimumWidth = 240;
 inline constexpr int FontPixels = 24;
 
 inline constexpr int ControlsRight =
-    std::max({layout::Hsbspeed.left + layout::Hsbspeed.width,
-              layout::Cmdend.left + layout::Cmdend.width, layout::Pichull.left + layout::Pichull.width,
-              layout::Lblslow.left + layout::Lblslow.width, layout::Lblnote.left + layout::Lblnote.width,
-              layout::Lbltext.left + layout::Lbltext.width,
-              layout::Lblinstr.left + layout::Lblinstr.width}) /
+    std::max(
+        {layout::Hsbspeed.left + layout::Hsbspeed.width, layout::Cmdend.left + layout::Cmdend.width,
+         layout::Pichull.left + layout::Pichull.width, layout::Lblslow.left + layout::Lblslow.width,
+         layout::Lblnote.left + layout::Lblnote.width, layout::Lbltext.left + layout::Lbltext.width,
+         layout::Lblinstr.left + layout::Lblinstr.width}) /
     area::TwipsPerPixel;
 inline constexpr int Left = ControlsRight + Gap;
 inline constexpr int Top = layout::Pichull.top / area::TwipsPerPixel;

@@ -11,8 +11,7 @@ struct Box {
     double left, top, right, bottom;
 
     bool overlaps(const Box& other) const {
-        return left < other.right && other.left < right && top < other.bottom &&
-               other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
 };
 

@@ -222,8 +222,8 @@ std::string WebPage::state() const {
     marks += "],\"numbers\":[";
     for (std::size_t i = 0; i < overlay.numbers.size(); ++i) {
         const Overlay::Number& number = overlay.numbers[i];
-        marks += (i ? "," : "") + std::string("[") + spot(number.at) + ',' +
-                 jsonBool(number.left) + ',' + jsonBool(number.below) + ']';
+        marks += (i ? "," : "") + std::string("[") + spot(number.at) + ',' + jsonBool(number.left) +
+                 ',' + jsonBool(number.below) + ']';
     }
     marks += "]}";
     const std::string dialog = desktop.asking
@@ -239,7 +239,8 @@ std::string WebPage::state() const {
            ",\"count\":" + jsonString(Lblcount.caption) +
            ",\"text\":" + jsonString(Lbltext.caption) + ",\"note\":" + jsonString(Lblnote.caption) +
            ",\"status\":" + jsonString(status) +
-           ",\"tellsEachStep\":" + jsonBool(session.lesson.tellsEachStep()) + ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
+           ",\"tellsEachStep\":" + jsonBool(session.lesson.tellsEachStep()) +
+           ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
            ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
@@ -287,8 +288,7 @@ std::string layoutJson() {
         std::to_string(area::HeightPixels) + ',' + std::to_string(area::TwipsPerPixel) +
         "],\"beside\":[" + std::to_string(beside::Left) + ',' + std::to_string(beside::Top) + ',' +
         std::to_string(beside::Height) + ',' + std::to_string(beside::MinimumWidth) + ',' +
-        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) +
-        "],\"controls\":[";
+        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) + "],\"controls\":[";
     for (const ControlLayout* control : controls) {
         json += std::string(json.back() == '[' ? "" : ",") +
                 "{\"name\":" + jsonString(control->name) +

@@ -204,7 +204,8 @@ class Monkey {
                         : finished && w.mod.Pointcount > 3);
         ASSERT_EQ(w.session.isEnabled(Command::RunAgain), phase == Phase::Paused || finished);
         ASSERT_EQ(w.view.status.empty(),
-                  phase == Phase::InputUnusable || phase == Phase::InputUsable) << w.view.status;
+                  phase == Phase::InputUnusable || phase == Phase::InputUsable)
+            << w.view.status;
         ASSERT_GE(w.mod.Pointcount, 0);
         ASSERT_LE(w.mod.Pointcount, Modhull::Maxpoints);
         std::string caption = "\n";

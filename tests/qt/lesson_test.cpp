@@ -334,8 +334,8 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&a.window));
 
     // Clicked clockwise on the screen: START swaps points 2 and 3, says so, and the numbers move.
-    for (QPoint p : {QPoint(100, 100), QPoint(300, 200), QPoint(100, 300), QPoint(500, 300),
-                     QPoint(150, 200)})
+    for (QPoint p :
+         {QPoint(100, 100), QPoint(300, 200), QPoint(100, 300), QPoint(500, 300), QPoint(150, 200)})
         a.click(p);
     QTest::keyClick(a.window.focusWidget(), Qt::Key_N);
     a.press("Cmdstart");
