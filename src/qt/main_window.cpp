@@ -141,6 +141,10 @@ void MainWindow::buildLayout() {
     QFont status = statusBar()->font();
     status.setPointSizeF(status.pointSizeF() * 1.25);
     statusBar()->setFont(status);
+    // The status bar takes its height from its font only when it lays itself out again, which
+    // setting its size grip anew makes it do; the restored window's size adds that height.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setSizeGripEnabled(true);
 
     setTabOrder(&Pichull, &Cmdstart);
     setTabOrder(&Cmdstart, &Cmdreset);
