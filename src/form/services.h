@@ -64,6 +64,14 @@ enum MessageAnswer : int { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
 // What follows a message box, given the answer once the user has given it.
 using Answered = std::function<void(int answer)>;
 
+// A message box as the program asks for it, for those that show it later.
+struct Message {
+    std::string prompt;
+    int style = 0;
+    std::string title;
+    Answered then;
+};
+
 // The services of the desktop that are not controls: modal message boxes and the end of the
 // program.
 class Desktop {

@@ -17,6 +17,28 @@ struct DrawCall {
     bool operator==(const DrawCall&) const = default;
 };
 
+// A surface that takes each drawing call whole, in the colour and width set before it: a picture
+// in memory, or a record of the calls.
+class CallSurface : public Surface {
+  public:
+    void setForeColor(Color color) override { fore = color; }
+    void setDrawWidth(int pixels) override { width = pixels; }
+    void line(float x1, float y1, float x2, float y2) override {
+        take({DrawCall::Line, fore, width, x1, y1, x2, y2});
+    }
+    void dot(float x, float y) override { take({DrawCall::Dot, fore, width, x, y, x, y}); }
+    void clear() override { take({DrawCall::Clear, backColor(), width, 0, 0, 0, 0}); }
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+
+    Color fore = 0;
+    int width = 1;
+    bool enabled = true;
+
+  private:
+    virtual void take(const DrawCall& call) = 0;
+};
+
 // Passes drawing on to a surface and keeps the calls since the last clear: the picture as it was
 // drawn, which can be drawn afresh at any scale.
 class DrawingLog : public Surface {

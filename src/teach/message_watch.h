@@ -54,13 +54,6 @@ class MessageWatch : public Desktop {
     bool hasEnded() const { return ended; }
 
   private:
-    struct Message {
-        std::string prompt;
-        int style;
-        std::string title;
-        Answered then;
-    };
-
     void ask(const std::string& prompt, int style, const std::string& title, Answered then) {
         asking = true;
         desktop.messageBox(prompt, style, title, [this, then = std::move(then)](int answer) {

@@ -5,55 +5,36 @@
 
 #include "form/area.h"
 #include "form/services.h"
+#include "teach/drawing_log.h"
 #include "teach/raster.h"
 
 #include <string>
 
 // The drawing surface: a picture in memory, one pixel per layout pixel, that the page copies to
 // its canvas once per frame when it has changed.
-class WebSurface : public Surface {
+class WebSurface : public CallSurface {
   public:
     static constexpr Color BackColor = 0xC0FFFF;
 
-    void setForeColor(Color color) override { fore = color; }
     Color backColor() const override { return BackColor; }
-    void setDrawWidth(int pixels) override { width = pixels; }
-    void line(float x1, float y1, float x2, float y2) override {
-        drawn({DrawCall::Line, fore, width, x1, y1, x2, y2});
-    }
-    void dot(float x, float y) override { drawn({DrawCall::Dot, fore, width, x, y, x, y}); }
-    void clear() override { drawn({DrawCall::Clear, BackColor, width, 0, 0, 0, 0}); }
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
 
     Raster picture{area::WidthPixels, area::HeightPixels, BackColor};
     bool changed = true;
-    bool enabled = true;
 
   private:
     // Drawn as a picture drawn afresh at its own size, so that the two agree pixel for pixel.
-    void drawn(const DrawCall& call) {
+    void take(const DrawCall& call) override {
         draw(picture, call, area::TwipsPerPixel, 1);
         changed = true;
     }
-
-    Color fore = 0;
-    int width = 1;
 };
 
 // A message box the page shows as a dialog; the answer comes back later.
 class WebDesktop : public Desktop {
   public:
-    struct Question {
-        std::string prompt;
-        int style = 0;
-        std::string title;
-        Answered then;
-    };
-
     void messageBox(const std::string& prompt, int style, const std::string& title,
                     Answered then) override {
-        open = Question{prompt, style, title, std::move(then)};
+        open = Message{prompt, style, title, std::move(then)};
         asking = true;
     }
     void end(int status) override {
@@ -71,7 +52,7 @@ class WebDesktop : public Desktop {
             then(answer);
     }
 
-    Question open;
+    Message open;
     bool asking = false;
     bool ended = false;
     int exitStatus = 0;

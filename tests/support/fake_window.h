@@ -11,31 +11,19 @@
 #include <string>
 #include <vector>
 
-class RecordingSurface : public Surface {
+class RecordingSurface : public CallSurface {
   public:
     static constexpr Color Background = 0xC0FFFF;
 
-    void setForeColor(Color color) override { fore = color; }
     Color backColor() const override { return Background; }
-    void setDrawWidth(int pixels) override { width = pixels; }
-    void line(float x1, float y1, float x2, float y2) override {
-        record({DrawCall::Line, fore, width, x1, y1, x2, y2});
-    }
-    void dot(float x, float y) override { record({DrawCall::Dot, fore, width, x, y, x, y}); }
-    void clear() override { record({DrawCall::Clear, Background, width, 0, 0, 0, 0}); }
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
 
     // Long runs only count what would be drawn.
     bool recording = true;
     std::size_t drawn = 0;
     std::vector<DrawCall> calls;
-    Color fore = 0;
-    int width = 1;
-    bool enabled = true;
 
   private:
-    void record(const DrawCall& call) {
+    void take(const DrawCall& call) override {
         ++drawn;
         if (recording)
             calls.push_back(call);
