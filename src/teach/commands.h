@@ -26,6 +26,9 @@ enum class Command {
 
 struct CommandEntry {
     Command command;
+    // How a front end that is not built from this table names the command: never changes, so that
+    // a command inserted into the table cannot take another's place.
+    std::string_view id;
     // The menu it belongs to, with its access key marked by &.
     std::string_view menu;
     // Its text; "…" when the front end asks for something first (a file, a number).
@@ -39,26 +42,34 @@ struct CommandEntry {
 
 // clang-format off
 inline constexpr std::array<CommandEntry, 16> Commands{{
-    {Command::OpenPoints,       "&File", "Open Points…",        {"Ctrl+O"}},
+    {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
-    {Command::SavePointsAs,     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
-    {Command::ExportPicture,    "&File", "Export Picture…",     {}},
-    {Command::Quit,             "&File", "Quit",                {"Ctrl+Q"}, false, true},
+    {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
+    {Command::ExportPicture,    "export-picture",     "&File", "Export Picture…",     {}},
+    {Command::Quit,             "quit",               "&File", "Quit",                {"Ctrl+Q"}, false, true},
     // Backspace too, the key a lecturer tries first after a wrong click.
-    {Command::UndoLastPoint,    "&Edit", "Undo Last Point",     {"Ctrl+Z", "Backspace"}},
-    {Command::RandomPoints,     "&Edit", "Random Points…",      {}},
-    {Command::PauseOrResume,    "&Run",  "Pause",               {"P", "Pause"}},
-    {Command::StepForward,      "&Run",  "Step Forward",        {"."}},
-    {Command::StepBack,         "&Run",  "Step Back",           {","}},
-    {Command::RunAgain,         "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
-    {Command::StartPaused,      "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},
-    {Command::ShowEachStep,     "&View", "Show Each Step",      {"Ctrl+E"}, true},
-    {Command::ShowPointNumbers, "&View", "Show Point Numbers",  {"N"}, true},
-    {Command::KeyboardAndMouse, "&Help", "Keyboard and Mouse",  {"F1"}},
-    {Command::WhatTheMarksMean, "&Help", "What the Marks Mean", {}},
-    {Command::About,            "&Help", "About Convex Hull",   {}},
+    {Command::UndoLastPoint,    "undo-last-point",    "&Edit", "Undo Last Point",     {"Ctrl+Z", "Backspace"}},
+    {Command::RandomPoints,     "random-points",      "&Edit", "Random Points…",      {}},
+    {Command::PauseOrResume,    "pause-or-resume",    "&Run",  "Pause",               {"P", "Pause"}},
+    {Command::StepForward,      "step-forward",       "&Run",  "Step Forward",        {"."}},
+    {Command::StepBack,         "step-back",          "&Run",  "Step Back",           {","}},
+    {Command::RunAgain,         "run-again",          "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
+    {Command::StartPaused,      "start-paused",       "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},
+    {Command::ShowEachStep,     "show-each-step",     "&View", "Show Each Step",      {"Ctrl+E"}, true},
+    {Command::ShowPointNumbers, "show-point-numbers", "&View", "Show Point Numbers",  {"N"}, true},
+    {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},
+    {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}},
+    {Command::About,            "about",              "&Help", "About Convex Hull",   {}},
 }};
 // clang-format on
+
+// The command of that id, or none.
+inline const CommandEntry* entryWithId(std::string_view id) {
+    for (const CommandEntry& entry : Commands)
+        if (entry.id == id)
+            return &entry;
+    return nullptr;
+}
 
 inline const CommandEntry& entryOf(Command command) {
     return Commands[static_cast<std::size_t>(command)];

@@ -16,10 +16,14 @@ std::string keyName(std::string_view key) {
 
 } // namespace
 
-std::string keyboardAndMouseHelp() {
+std::string keyboardAndMouseHelp(Face face) {
     std::string text =
         "Mouse\n"
-        "Click in the yellow drawing area: add a point (any button, at most 500).\n"
+        "Click in the yellow drawing area: add a point (any button, at most 500).\n";
+    if (face == Face::Page)
+        text += "On a touch screen, tap it: a tap without movement adds a point; a pinch or a "
+                "drag moves the view.\n";
+    text +=
         "Click START, RESET or END: start a run, clear the drawing, quit.\n"
         "Drag or click the speed bar: a shorter or longer pause between steps.\n"
         "\n"
@@ -39,6 +43,10 @@ std::string keyboardAndMouseHelp() {
             name.resize(name.size() - std::string_view("…").size());
         text += keys + ": " + name + '\n';
     }
+    if (face == Face::Page)
+        return text + "\n"
+                      "In a lecture hall, zoom the browser (Ctrl and +) to show the whole page "
+                      "larger; it fills the screen as it opens.";
     return text + "\n"
                   "In a lecture hall, start the program with --zoom to show the whole window "
                   "larger and crisp, for instance convex-hull --zoom 1.75 on a 1920 x 1080 "

@@ -7,8 +7,10 @@
 #include <string_view>
 
 // What Help > Keyboard and Mouse says: the mouse, the keys of the window's controls and every
-// command's keys, as the menus show them.
-std::string keyboardAndMouseHelp();
+// command's keys, as the menus show them, and how to show it all larger: the window's --zoom, or
+// the page's browser zoom.
+enum class Face { Window, Page };
+std::string keyboardAndMouseHelp(Face face = Face::Window);
 
 // What Help > What the Marks Mean says: each mark that Show Each Step draws, in its colour, and
 // the idea of the algorithm.

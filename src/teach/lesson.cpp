@@ -126,6 +126,23 @@ void Lesson::tell(std::string what) {
     show();
 }
 
+void Lesson::tellToo(const std::string& what) {
+    tell(note.empty() ? what : note + ' ' + what);
+}
+
+void Lesson::openAt(int target) {
+    const bool startedPaused = startsPaused;
+    startsPaused = true;
+    start();
+    startsPaused = startedPaused;
+    const std::string renumbered = note;
+    watch.holdBack(true);
+    for (int k = 1; k <= target && actions().stepForward && !watch.holdsOne(); ++k)
+        stepForward();
+    watch.holdBack(false);
+    tell(renumbered);
+}
+
 void Lesson::showPointNumbers(bool on) {
     numbers = on;
     show();

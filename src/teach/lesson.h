@@ -52,6 +52,11 @@ class Lesson {
     // Says once, before the run's own status, what just happened to the points' numbering; an
     // empty text says nothing.
     void tell(std::string what);
+    // Says this too, after what is already said.
+    void tellToo(const std::string& what);
+    // Starts the run paused and steps it to the given step; at the last one the question waits
+    // for Step Forward or Resume, as in a run started paused.
+    void openAt(int target);
     // Shows the run as it stands, after a change that came from outside a step: an answer.
     void show();
 

@@ -4,6 +4,7 @@
 #include "teach/numbers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -36,8 +37,14 @@ std::optional<double> numberOf(const std::string& field) {
     return parseDecimal(field);
 }
 
-std::string inQuotes(const std::string& text) {
-    return '"' + text + '"';
+// Control characters other than white space, as no text file of numbers holds them.
+bool isText(const std::string& text) {
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && !std::isspace(byte)) || byte == 0x7F)
+            return false;
+    }
+    return true;
 }
 
 // Reads the numbers of one line, or says why they are not two finite numbers.
@@ -63,8 +70,7 @@ bool insideArea(const Overlay::Spot& p) {
     return area::contains(p.x, p.y);
 }
 
-// Scales the points alike in both directions and moves them into the area, keeping a margin.
-void fitIntoArea(std::vector<Overlay::Spot>& points) {
+void fitPoints(std::vector<Overlay::Spot>& points) {
     auto [left, right] =
         std::minmax_element(points.begin(), points.end(), [](auto a, auto b) { return a.x < b.x; });
     auto [top, bottom] =
@@ -93,7 +99,29 @@ std::string atLine(int number, const std::string& problem) {
 
 } // namespace
 
+std::string inQuotes(std::string_view text) {
+    constexpr std::size_t Longest = 24;
+    std::string shown = "\"";
+    for (std::size_t i = 0; i < std::min(text.size(), Longest); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        shown += byte >= 0x20 && byte < 0x7F ? text[i] : '?';
+    }
+    return shown + (text.size() > Longest ? "…\"" : "\"");
+}
+
+bool fitIntoArea(std::vector<Overlay::Spot>& points) {
+    if (std::all_of(points.begin(), points.end(), insideArea))
+        return false;
+    fitPoints(points);
+    return true;
+}
+
 PointFile parsePoints(const std::string& text) {
+    PointFile file;
+    if (!isText(text)) {
+        file.error = "it is not a text file of points.";
+        return file;
+    }
     std::vector<Line> lines;
     std::size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
@@ -103,7 +131,6 @@ PointFile parsePoints(const std::string& text) {
             lines.push_back({number, std::move(fields)});
         start = end + 1;
     }
-    PointFile file;
     if (lines.empty()) {
         file.error = "it holds no points.";
         return file;
@@ -163,10 +190,7 @@ PointFile parsePoints(const std::string& text) {
         file.error = "it holds no points.";
         return file;
     }
-    if (!std::all_of(file.points.begin(), file.points.end(), insideArea)) {
-        fitIntoArea(file.points);
-        file.fitted = true;
-    }
+    file.fitted = fitIntoArea(file.points);
     return file;
 }
 

@@ -4,6 +4,7 @@
 #include "teach/lesson_view.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Points as plain text: one point a line, X then Y in twips of the drawing area (origin top left,
@@ -19,6 +20,13 @@ struct PointFile {
 };
 
 PointFile parsePoints(const std::string& text);
+
+// Scales the points alike in both directions and moves them into the drawing area, keeping a
+// margin, unless they all lie in it already; whether it moved them.
+bool fitIntoArea(std::vector<Overlay::Spot>& points);
+// A piece of what the user gave, in quotes for a message: shortened when long, and any byte that
+// is not printable ASCII shown as '?', so that a message never carries raw bytes.
+std::string inQuotes(std::string_view text);
 PointFile readPointFile(const std::string& path);
 
 // The points in their numbering, in the first form, with a header line.

@@ -73,8 +73,13 @@ bool Session::isChecked(Command command) const {
 }
 
 std::string_view Session::whyDisabled(Command command) const {
+    if (watch.isAsking() || watch.hasEnded() || isEnabled(command))
+        return {};
+    if (command == Command::RunAgain)
+        return lesson.hasRun() ? "Run Again acts once the run is paused or finished: press P first."
+                               : "Run Again shows a run again once START has begun one.";
     const bool runCommand = command == Command::PauseOrResume || command == Command::StepForward;
-    if (!runCommand || lesson.hasRun() || watch.isAsking() || watch.hasEnded())
+    if (!runCommand || lesson.hasRun())
         return {};
     if (lesson.startsPausedRun())
         return "A run begins with START; it will begin paused at the first triangle.";
@@ -149,4 +154,39 @@ void Session::openPoints(const std::string& name, const PointFile& file) {
 void Session::reportFileProblem(const std::string& what, const std::string& name,
                                 const std::string& problem) {
     watch.messageBox(what + ' ' + name + ":\n" + problem, Critical, Title, {});
+}
+
+void Session::openLink(std::string_view text) {
+    if (!input.canReplace()) {
+        view.showStatus("A run is going on: press RESET first, then open the link again.");
+        return;
+    }
+    const LessonLink link = readLink(text);
+    if (!link.error.empty()) {
+        watch.messageBox("This link holds no lesson the program can read:\n" + link.error, Critical,
+                         Title, {});
+        return;
+    }
+    input.replaceAll(link.points);
+    lesson.showEachStep(link.eachStep);
+    lesson.showPointNumbers(link.pointNumbers);
+    const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;
+    if (link.step >= 0 && canStart)
+        lesson.openAt(link.step);
+    if (link.fitted)
+        lesson.tellToo("The link's points did not all lie in the drawing area: they were scaled "
+                       "and moved to fit it.");
+    if (link.step >= 0 && !canStart)
+        lesson.tellToo("The link's step " + std::to_string(link.step) +
+                       " is left out: a run needs three points that do not lie on one line.");
+}
+
+std::string Session::link() const {
+    LessonLink shown;
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        shown.points.push_back({points.Xcoord(i), points.Ycoord(i)});
+    shown.step = lesson.hasRun() ? lesson.step() : -1;
+    shown.eachStep = lesson.showsEachStep();
+    shown.pointNumbers = lesson.showsPointNumbers();
+    return writeLink(shown);
 }

@@ -4,6 +4,7 @@
 #include "form/fmhull.h"
 #include "teach/commands.h"
 #include "teach/drawing_log.h"
+#include "teach/lesson_link.h"
 #include "teach/lesson.h"
 #include "teach/message_watch.h"
 #include "teach/point_file.h"
@@ -42,6 +43,11 @@ class Session {
 
     // Replaces the points with those read from the named file, or says why it cannot.
     void openPoints(const std::string& name, const PointFile& file);
+    // Opens the lesson a link holds, paused at its step, or says why it cannot; during a run the
+    // status asks for RESET first and nothing changes.
+    void openLink(std::string_view text);
+    // The points, the step and the views as a link's fragment.
+    std::string link() const;
     // Reports in a message box that something cannot be done with a file, and why.
     void reportFileProblem(const std::string& what, const std::string& name,
                            const std::string& problem);

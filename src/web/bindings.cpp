@@ -29,7 +29,7 @@ EMSCRIPTEN_KEEPALIVE const char* hull_layout() {
     return returned(layoutJson());
 }
 EMSCRIPTEN_KEEPALIVE const char* hull_help() {
-    return returned(keyboardAndMouseHelp());
+    return returned(keyboardAndMouseHelp(Face::Page));
 }
 EMSCRIPTEN_KEEPALIVE const char* hull_about() {
     return returned(aboutText(HULL_VERSION));
@@ -59,8 +59,8 @@ EMSCRIPTEN_KEEPALIVE void hull_set_speed(int value) {
 EMSCRIPTEN_KEEPALIVE void hull_tick() {
     page().tick();
 }
-EMSCRIPTEN_KEEPALIVE void hull_command(int number) {
-    page().command(number);
+EMSCRIPTEN_KEEPALIVE void hull_command(const char* id) {
+    page().command(id);
 }
 EMSCRIPTEN_KEEPALIVE void hull_answer(int answer) {
     page().answer(answer);
@@ -81,8 +81,8 @@ EMSCRIPTEN_KEEPALIVE const char* hull_svg(int withMarks) {
 EMSCRIPTEN_KEEPALIVE const char* hull_link() {
     return returned(page().link());
 }
-EMSCRIPTEN_KEEPALIVE const char* hull_open_link(const char* fragment) {
-    return returned(page().openLink(fragment));
+EMSCRIPTEN_KEEPALIVE void hull_open_link(const char* text) {
+    page().openLink(text);
 }
 
 // The surface's RGBA bytes when they changed since the last call, otherwise null.

@@ -48,9 +48,9 @@ void WebPage::tick() {
         session.handle([this] { session.lesson.tick(); });
 }
 
-void WebPage::command(int number) {
-    if (number >= 0 && number < static_cast<int>(Commands.size()))
-        session.perform(static_cast<Command>(number));
+void WebPage::command(const std::string& id) {
+    if (const CommandEntry* entry = entryWithId(id))
+        session.perform(entry->command);
 }
 
 void WebPage::answer(int answer) {
@@ -85,101 +85,12 @@ const Raster& WebPage::picture(int scale, bool thickLines) {
     return exported;
 }
 
-// v1;p=X,Y,X,Y,...;s=STEP;e=1 — the points in their numbering, in twips as files hold them.
 std::string WebPage::link() const {
-    std::string fragment = "v1;p=";
-    for (int i = 1; i <= points.Pointcount; ++i)
-        fragment += (i > 1 ? "," : "") + shortestText(points.Xcoord(i)) + ',' +
-                    shortestText(points.Ycoord(i));
-    if (session.lesson.hasRun())
-        fragment += ";s=" + std::to_string(session.lesson.step());
-    if (session.lesson.showsEachStep())
-        fragment += ";e=1";
-    return fragment;
+    return session.link();
 }
 
-namespace {
-
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
-        parts.push_back(text.substr(start, end - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-struct LinkedLesson {
-    std::string pointsText;
-    int step = -1;
-    bool eachStep = false;
-};
-
-// Reads a link's fragment, or says why it cannot.
-std::string readLink(const std::string& fragment, LinkedLesson& lesson) {
-    const std::vector<std::string> fields = split(fragment, ';');
-    if (fields[0] != "v1")
-        return "it does not begin with v1.";
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        const std::string& field = fields[i];
-        const std::string value = field.size() > 2 ? field.substr(2) : "";
-        if (field.starts_with("p=")) {
-            if (value.empty())
-                continue;
-            int count = 0;
-            for (const std::string& number : split(value, ',')) {
-                if (!parseDecimal(number))
-                    return '"' + number + "\" is not a number.";
-                lesson.pointsText += number + (++count % 2 ? " " : "\n");
-            }
-            if (count % 2)
-                return "the last point has no Y.";
-        } else if (field.starts_with("s=")) {
-            const std::optional<double> step = parseDecimal(value);
-            if (!step || *step < 0 || *step > Modhull::Maxpoints ||
-                *step != static_cast<int>(*step))
-                return '"' + value + "\" is not a step.";
-            lesson.step = static_cast<int>(*step);
-        } else if (field == "e=1") {
-            lesson.eachStep = true;
-        } else {
-            return '"' + field + "\" is not part of a lesson.";
-        }
-    }
-    return {};
-}
-
-} // namespace
-
-std::string WebPage::openLink(const std::string& fragment) {
-    LinkedLesson wanted;
-    std::string problem = readLink(fragment, wanted);
-    PointFile file;
-    if (problem.empty() && !wanted.pointsText.empty()) {
-        file = parsePoints(wanted.pointsText);
-        if (!file.error.empty())
-            problem = file.error;
-    }
-    if (!problem.empty()) {
-        session.handle([&] {
-            session.watch.messageBox("This address holds no lesson the program can read:\n" +
-                                         problem,
-                                     Critical, Title, {});
-        });
-        return problem;
-    }
-    session.handle([&] {
-        session.input.replaceAll(file.points);
-        session.lesson.showEachStep(wanted.eachStep);
-        if (wanted.step < 0 || !Cmdstart.enabled)
-            return;
-        session.lesson.start();
-        session.lesson.pauseOrResume();
-        const int steps = points.Pointcount - 3;
-        for (int k = 0; k < std::min(wanted.step, steps); ++k)
-            session.lesson.stepForward();
-    });
-    return {};
+void WebPage::openLink(const std::string& text) {
+    session.handle([&] { session.openLink(text); });
 }
 
 namespace {
@@ -196,7 +107,7 @@ std::string commandsJson(const Session& session) {
             if (!key.empty())
                 keys += (keys.size() > 1 ? "," : "") + jsonString(key);
         json += std::string(json.size() > 1 ? "," : "") +
-                "{\"number\":" + std::to_string(static_cast<int>(entry.command)) +
+                "{\"id\":" + jsonString(entry.id) +
                 ",\"menu\":" + jsonString(entry.menu) +
                 ",\"text\":" + jsonString(session.textOf(entry.command)) + ",\"keys\":" + keys +
                 "],\"enabled\":" + jsonBool(session.isEnabled(entry.command)) +
@@ -240,6 +151,7 @@ std::string WebPage::state() const {
            ",\"text\":" + jsonString(Lbltext.caption) + ",\"note\":" + jsonString(Lblnote.caption) +
            ",\"status\":" + jsonString(status) +
            ",\"tellsEachStep\":" + jsonBool(session.lesson.tellsEachStep()) +
+           ",\"step\":" + std::to_string(session.lesson.hasRun() ? session.lesson.step() : -1) +
            ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +

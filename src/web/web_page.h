@@ -21,8 +21,8 @@ class WebPage : public LessonView {
     void pressEnd();
     void setSpeed(int value);
     void tick();
-    // A command of the table, by its number.
-    void command(int number);
+    // A command of the table, by its id.
+    void command(const std::string& id);
     void answer(int answer);
 
     void openPoints(const std::string& name, const std::string& text);
@@ -33,10 +33,9 @@ class WebPage : public LessonView {
     // thick.
     const Raster& picture(int scale, bool thickLines);
 
-    // The points, the step and the view as an address's fragment, and back: an empty string when
-    // the fragment was read, otherwise why not.
+    // The points, the step and the view as an address's fragment, and back.
     std::string link() const;
-    std::string openLink(const std::string& fragment);
+    void openLink(const std::string& text);
 
     // Everything the page shows but the picture, as JSON.
     std::string state() const;

@@ -107,12 +107,14 @@ TEST(Cmdreset, KeepsTheCoordinatesTheEdgeListAndTheTimer) {
     FakeWindow w;
     finishRun(w, AnswerNo);
     const int hullcount = w.form.Hullcount;
-    w.Cmdreset.enabled = true;
+    // The opposite of what a finished run leaves, so that touching either shows.
+    w.Tmrdelay.enabled = true;
+    w.Cmdreset.enabled = false;
     w.form.Cmdreset_Click();
     EXPECT_EQ(w.mod.Xcoord(4), 3000);
     EXPECT_EQ(w.form.Hullcount, hullcount);
-    EXPECT_FALSE(w.Tmrdelay.enabled);
-    EXPECT_TRUE(w.Cmdreset.enabled);
+    EXPECT_TRUE(w.Tmrdelay.enabled);
+    EXPECT_FALSE(w.Cmdreset.enabled);
 }
 
 TEST(Cmdend, EndsTheProgramWithStatusZero) {

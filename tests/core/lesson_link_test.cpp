@@ -1,0 +1,116 @@
+#include "fake_window.h"
+
+#include "form/area.h"
+#include "teach/lesson_link.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string refusal(std::string_view text) {
+    return readLink(text).error;
+}
+
+TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
+    LessonLink lesson;
+    lesson.points = {{900, 900}, {6900, 1200.5f}, {3000, 5000}, {0.1f, 7020}};
+    lesson.step = 1;
+    lesson.eachStep = true;
+    lesson.pointNumbers = true;
+    const std::string fragment = writeLink(lesson);
+    EXPECT_EQ(fragment, "v1;p=900,900,6900,1200.5,3000,5000,0.1,7020;s=1;e=1;n=1");
+    for (const std::string& text : std::vector<std::string>{
+             fragment, '#' + fragment, " file:///home/me/convex-hull.html#" + fragment + "\n",
+          "https://example.org/hull.html#v1%3Bp=900%2C900,6900,1200.5,3000,5000,.1,7020;s=1;e=1;n=1;"}) {
+        const LessonLink read = readLink(text);
+        EXPECT_EQ(read.error, "") << text;
+        EXPECT_EQ(read.points, lesson.points) << text;
+        EXPECT_EQ(read.step, 1);
+        EXPECT_TRUE(read.eachStep && read.pointNumbers && !read.fitted);
+    }
+    EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6").step, -1) << "the points only";
+    EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6;s=0").step, 0);
+    EXPECT_EQ(readLink("v1;p=").points.size(), 0u);
+
+    const LessonLink outside = readLink("v1;p=-5,-5,100,100,200,50");
+    EXPECT_TRUE(outside.fitted);
+    for (const Overlay::Spot& point : outside.points)
+        EXPECT_TRUE(area::contains(point.x, point.y));
+}
+
+TEST(LessonLink, RefusesAnyOtherTextInWordsAboutALink) {
+    EXPECT_EQ(refusal("%"), "it has a % that is not followed by two hexadecimal digits.");
+    EXPECT_EQ(refusal("v1;p=%E0%A4%A"), "it has a % that is not followed by two hexadecimal digits.");
+    EXPECT_EQ(refusal(""), "it holds no lesson.");
+    EXPECT_EQ(refusal("https://example.org/hull.html#"), "it holds no lesson.");
+    EXPECT_EQ(refusal("v2;p=1,2"), "it does not begin with v1, as a lesson does.");
+    EXPECT_EQ(refusal("v1;p=1,2,3"), "point 2 has an X but no Y.");
+    EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6;s=2"), "the step 2 is past the run's last step, 0.");
+    EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6,7,8;s=9"), "the step 9 is past the run's last step, 1.");
+    EXPECT_EQ(refusal("v1;s=1.5"), "\"1.5\" is not a step.");
+    EXPECT_EQ(refusal("v1;e=1;e=1"), "it gives e= twice.");
+    EXPECT_EQ(refusal("v1;e=yes"), "\"yes\" is neither 0 nor 1.");
+    EXPECT_EQ(refusal("v1;x=1"), "\"x=1\" is not part of a lesson.");
+    EXPECT_EQ(refusal("v1;p=1,inf"), "\"inf\" is not a number.");
+    // Raw bytes and long texts never reach a message as they are.
+    EXPECT_EQ(refusal("v1;p=1,%00%FF2"), "\"??2\" is not a number.");
+    EXPECT_EQ(refusal("v1;p=1," + std::string(100, '9') + "x"),
+              "\"999999999999999999999999…\" is not a number.");
+
+    std::string many = "v1;p=";
+    for (int i = 0; i < 501; ++i)
+        many += "100,100,";
+    many.pop_back();
+    EXPECT_EQ(refusal(many), "point 501 is one too many: a drawing holds at most 500 points.");
+    // A link as long as a browser passes is read in one pass.
+    EXPECT_EQ(refusal("v1;p=" + std::string(1600000, '1')),
+              "\"111111111111111111111111…\" is not a number.");
+}
+
+// Links through the session, as both faces open them.
+TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
+    FakeWindow w;
+    w.form.Form_Load();
+    w.desktop.deferAnswers = true;
+    const std::string square = "v1;p=0,0,3000,0,3000,3000,0,3000,1500,9000";
+
+    w.session.openLink(square + ";s=2;n=1");
+    EXPECT_EQ(w.mod.Pointcount, 5);
+    EXPECT_TRUE(w.lesson.isPaused());
+    EXPECT_TRUE(w.desktop.shown.empty()) << "the last step keeps its question back";
+    EXPECT_EQ(w.lesson.step(), 2);
+    EXPECT_TRUE(w.lesson.showsPointNumbers());
+    EXPECT_EQ(w.view.status, "Points 2 and 3 swapped places so that the first triangle runs "
+                             "counter-clockwise on the screen. The link's points did not all lie "
+                             "in the drawing area: they were scaled and moved to fit it. Paused at "
+                             "step 2 of 2.");
+    EXPECT_EQ(w.session.link().substr(w.session.link().size() - 8), ";s=2;n=1");
+    const std::size_t drawn = w.Pichull.calls.size();
+    w.session.openLink("v1;p=1,1");
+    EXPECT_EQ(w.view.status, "A run is going on: press RESET first, then open the link again.");
+    EXPECT_EQ(w.Pichull.calls.size(), drawn);
+    w.session.perform(Command::StepForward);
+    ASSERT_EQ(w.desktop.shown.size(), 1u);
+    EXPECT_EQ(w.desktop.shown[0].prompt, "Done! Reset and start again?");
+    w.desktop.answer(AnswerYes);
+
+    w.session.openLink("v1;p=0,0,3000,0,3000,3000;s=0");
+    EXPECT_TRUE(w.lesson.hasRun()) << "step 0 is the first triangle";
+    w.session.perform(Command::StepForward);
+    EXPECT_EQ(w.desktop.shown.size(), 2u);
+    w.desktop.answer(AnswerYes);
+
+    w.session.openLink("v1;p=0,0,100,100,200,200;s=0");
+    EXPECT_FALSE(w.lesson.hasRun());
+    EXPECT_EQ(w.view.status, "The link's step 0 is left out: a run needs three points that do "
+                             "not lie on one line.");
+
+    w.session.openLink("v1;p=5,5;s=1");
+    ASSERT_EQ(w.desktop.shown.size(), 3u);
+    EXPECT_EQ(w.desktop.shown[2].prompt, "This link holds no lesson the program can read:\n"
+                                         "the step 1 is past the run's last step, 0.");
+    w.desktop.answer(AnswerOk);
+    EXPECT_EQ(w.mod.Pointcount, 3) << "the points already there stay";
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+// Any text given to the lesson link reader: it is read or refused, a link it reads holds at most
+// 500 points in the drawing area and a step the run has, and written and read again it gives the
+// same points, step and views.
+
+#include "engine/modhull.h"
+#include "form/area.h"
+#include "teach/lesson_link.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const LessonLink link = readLink(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!link.error.empty())
+        return 0;
+    if (link.points.size() > static_cast<std::size_t>(Modhull::Maxpoints) ||
+        link.step > std::max(static_cast<int>(link.points.size()) - 3, 0))
+        std::abort();
+    for (const Overlay::Spot& point : link.points)
+        if (!area::contains(point.x, point.y))
+            std::abort();
+    const LessonLink again = readLink(writeLink(link));
+    if (!again.error.empty() || again.fitted || again.points != link.points ||
+        again.step != link.step || again.eachStep != link.eachStep ||
+        again.pointNumbers != link.pointNumbers)
+        std::abort();
+    return 0;
+}
