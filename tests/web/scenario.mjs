@@ -1,8 +1,9 @@
 // A lesson in the page, opened from disk in Debian's Chromium and driven with real mouse, keyboard
 // and touch events: points clicked, a run paused, stepped, sent back and run again, the picture
 // read back from the canvas against an exact hull and against the desktop core's drawing, files
-// opened, refused and saved, the question answered both ways, the 501st point refused, a link to a
-// step opened in a second page, a phone-sized viewport, and what a screen reader is given.
+// opened, refused and saved, the question answered both ways, the 501st point refused, links to a
+// step, broken, huge and changed, a phone, a laptop, a projector and browser zoom, and what a
+// screen reader is given.
 //
 // node scenario.mjs PAGE.html SVG_OF_CLICKS
 
@@ -56,6 +57,11 @@ async function question(page) {
   return { title: await text(page, '#message-title'), text: await text(page, '#message-text'),
            buttons: await page.locator('#message .buttons button').allTextContents() };
 }
+// The focus where the page moves it once a box has closed.
+async function focusMovesTo(page, id, why) {
+  await page.waitForFunction((id) => document.activeElement.id === id, id, { timeout: 5000 })
+    .catch(async () => assert.fail(`${why}: the focus is on "${await page.evaluate(() => document.activeElement.outerHTML.slice(0, 60))}"`));
+}
 async function answer(page, key) {
   await page.keyboard.press(key);
   await page.waitForFunction(() => !document.getElementById('message').open);
@@ -103,7 +109,7 @@ const clicks = [[60, 60], [460, 80], [420, 400], [80, 380], [250, 220], [460, 80
                 [500, 250]];
 
 await scenario('a lesson: paused, stepped both ways, run again, finished and checked', async () => {
-  const page = await open({ viewport: { width: 1100, height: 720 },
+  const page = await open({ viewport: { width: 1280, height: 720 },
                             permissions: ['clipboard-read', 'clipboard-write'] });
   for (const [x, y] of clicks) await click(page, x, y);
   assert.equal(await count(page), 8);
@@ -112,6 +118,7 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.match(await page.getAttribute('text=Step Forward', 'title'), /turn on Run > Start Paused/);
   await page.keyboard.press('Control+Shift+P');
   await page.click('#Cmdstart');
+  await focusMovesTo(page, 'Hsbspeed', 'START');
   const swapped = 'Points 2 and 3 swapped places so that the first triangle runs counter-clockwise ' +
                   'on the screen. ';
   await statusBecomes(page, swapped + 'Paused at step 0 of 5.');
@@ -168,11 +175,15 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   for (const part of ['- status: "Paused at step 4 of 5', 'button "START"', 'img "Drawing area"',
                       'slider "Speed"', 'button "Step Back"', 'text: Instructions 1.'])
     assert.ok(tree.includes(part), `the accessibility tree has ${part}:\n${tree}`);
+  // Opened from disk, the page offers the lesson's part alone, and says why.
   await page.click('text=Copy Link to This Step');
-  await statusBecomes(page, 'The link to this step is on the clipboard.');
-  const link = await page.evaluate(() => navigator.clipboard.readText());
-  assert.match(link, /#v1;p=900,900,/);
-  const second = await open({ viewport: { width: 1100, height: 720 }, address: link });
+  await page.waitForSelector('dialog#linkbox[open]');
+  assert.match(await text(page, '#link-text'), /^The lesson's part of the link is on the clipboard\. .*Students need the page too/);
+  const part = await page.evaluate(() => navigator.clipboard.readText());
+  assert.equal(await page.inputValue('#link'), part);
+  assert.match(part, /^#v1;p=900,900,.*;s=4;e=1$/);
+  await page.keyboard.press('Escape');
+  const second = await open({ viewport: { width: 1280, height: 720 }, address: address + part });
   await statusBecomes(second, 'Paused at step 4 of 5: point 7 lies on the edge from point');
   assert.deepEqual(await pixels(second), await pixels(page), 'the link opens the same step');
 
@@ -193,6 +204,7 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   const desktop = execFileSync(svgOfClicks, {
     input: clicks.map(([x, y]) => `${x * PerPixel} ${y * PerPixel}`).join('\n') });
   assert.equal(svg.text, desktop.toString(), 'the desktop core draws the same picture');
+  assert.equal(svg.name, 'hull-step-5.svg');
   await page.keyboard.press('n');
   const numbered = await download(page, async () => {
     await page.click('text=Export Picture…');
@@ -202,6 +214,10 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   assert.equal(numbered.text.match(/<text /g).length, 8, 'each point\'s number in the slide');
   assert.match(numbered.text, />8<\/text>\n<\/svg>/);
 
+  await page.keyboard.press('Control+r');              // Run Again, enabled after a run
+  await question(page);
+  await answer(page, 'Escape');
+  await focusMovesTo(page, 'Hsbspeed', 'No');
   await page.click('#Cmdreset');
   for (const [x, y] of clicks.slice(0, 3)) await click(page, x, y);
   const [chooser] = await Promise.all([page.waitForEvent('filechooser'),
@@ -218,7 +234,7 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
                                       buffer: Buffer.from('0 0\n3000 0\n3000 3000\n# a comment\n0 3000\n') });
   await page.waitForFunction(() => document.getElementById('Lblcount').textContent.trim() === '4');
   const saved = await download(page, () => page.keyboard.press('Control+Shift+S'));
-  assert.equal(saved.name, 'points.txt');
+  assert.equal(saved.name, 'four.txt', 'saved under the name it was opened from');
   assert.deepEqual(saved.text.trim().split('\n').slice(1), ['0 0', '3000 0', '3000 3000', '0 3000']);
 
   await page.click('#Cmdstart');
@@ -243,25 +259,119 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   assert.deepEqual(page.errors, []);
 });
 
-await scenario('a phone: the whole window at half size, and each tap on its twip', async () => {
-  const page = await open({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3,
-                            isMobile: true, hasTouch: true });
-  const window = await page.locator('#window').boundingBox();
-  assert.ok(window.width <= 390 && window.width > 370, `the window is ${window.width} wide`);
-  // A tap lands on a whole CSS pixel, which covers two layout pixels at this size; a mouse
-  // keeps the fraction, and reaches the last pixel of the drawing.
-  const box = await page.locator('#picture').boundingBox();
-  const [tapX, tapY] = [Math.round(box.x + 100 * box.width / Width), Math.round(box.y + 200 * box.height / Height)];
-  await page.touchscreen.tap(tapX, tapY);
-  await click(page, 524, 468);
-  assert.equal(await count(page), 2);
-  const under = (css, start, size, pixels) => Math.floor((css - start) / size * pixels) * PerPixel;
-  const saved = await download(page, () => page.click('text=Save Points As…'));
-  assert.deepEqual(saved.text.trim().split('\n').slice(1), [
-    `${under(tapX, box.x, box.width, Width)} ${under(tapY, box.y, box.height, Height)}`, '7860 7020']);
-  assert.equal(await page.locator('#picture').evaluate((c) => getComputedStyle(c).imageRendering),
-               'pixelated');
+await scenario('links: broken, huge, outside the area, changed, to the last step; keys that cannot act', async () => {
+  const refusedWith = async (fragment, why) => {
+    const page = await open({ viewport: { width: 1100, height: 720 }, address: address + fragment });
+    const box = await question(page);
+    assert.equal(box.text, 'This link holds no lesson the program can read:\n' + why, fragment.slice(0, 40));
+    await answer(page, 'Enter');
+    for (const [x, y] of clicks.slice(0, 3)) await click(page, x, y);
+    assert.equal(colour(await pixels(page), 60, 60), Magenta, 'the empty program takes points');
+    await page.click('#Cmdstart');
+    await question(page);
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  };
+  await refusedWith('#%', 'it has a % that is not followed by two hexadecimal digits.');
+  await refusedWith('#%E0%A4%A', 'it has a % that is not followed by two hexadecimal digits.');
+  await refusedWith('#v1;p=' + '1'.repeat(1600000), '"111111111111111111111111…" is not a number.');
+  await refusedWith('#v1;p=1,2,3,4,5,6;s=2;e=1;e=1', 'it gives e= twice.');
+
+  const page = await open({ viewport: { width: 1100, height: 720 }, address: address + '#v1;p=-5,-5,100,100,200,50' });
+  await statusBecomes(page, 'The link\'s points did not all lie in the drawing area: they were scaled');
+  assert.equal(await count(page), 3);
+  // Ctrl+R cannot act before a run: the page keeps its points and says why.
+  await page.evaluate(() => { window.stillHere = true; });
+  await page.keyboard.press('Control+r');
+  await statusBecomes(page, 'Run Again shows a run again once START has begun one.');
+  assert.equal(await page.evaluate(() => window.stillHere), true, 'not reloaded');
+
+  const square = 'v1;p=900,900,900,6000,6900,6000,6900,900,3900,3000';
+  await page.evaluate((hash) => { location.hash = hash; }, square + ';s=2;e=1');
+  await statusBecomes(page, 'Paused at step 2 of 2: point 5 lies inside the hull');
+  assert.equal(await page.locator('dialog#message[open]').count(), 0, 'the last step keeps its question');
+  const last = await pixels(page);
+  assert.equal(colour(last, 60, 200), Blue, 'the finished hull is drawn');
+  await page.evaluate((hash) => { location.hash = hash; }, 'v1;p=1,2');
+  await statusBecomes(page, 'A run is going on: press RESET first, then open the link again.');
+  assert.deepEqual(await pixels(page), last, 'nothing changes during a run');
+  await page.keyboard.press('.');
+  assert.equal((await question(page)).text, 'Done! Reset and start again?');
+  await answer(page, 'Enter');
+  await focusMovesTo(page, 'Pichull', 'Yes');
+  await page.goBack();
+  await page.waitForFunction(() => document.getElementById('Lblcount').textContent.trim() === '5');
   assert.deepEqual(page.errors, []);
+});
+
+// The sizes of the small print and of the controls the finger meets.
+async function legibility(page) {
+  return page.evaluate(() => {
+    const shown = [...document.querySelectorAll('#window *')].filter((e) => e.getClientRects().length &&
+      getComputedStyle(e).visibility !== 'hidden' && [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()));
+    const controls = ['Cmdstart', 'Cmdreset', 'Cmdend', 'Hsbspeed', 'menubutton'].map((id) =>
+      document.getElementById(id).getBoundingClientRect());
+    return { smallestType: Math.min(...shown.map((e) => parseFloat(getComputedStyle(e).fontSize) *
+               (new DOMMatrix(getComputedStyle(document.getElementById('window')).transform).a))),
+             controls: controls.map((b) => [b.width, b.height]),
+             wide: document.documentElement.scrollWidth, right: Math.max(...shown.map((e) => e.getBoundingClientRect().right)) };
+  });
+}
+
+await scenario('every screen: a phone by touch, a laptop, a projector, browser zoom', async () => {
+  const phone = await open({ viewport: { width: 360, height: 740 }, deviceScaleFactor: 3,
+                             isMobile: true, hasTouch: true });
+  const small = await legibility(phone);
+  assert.ok(small.smallestType >= 12, `the smallest type is ${small.smallestType} px`);
+  assert.ok(small.wide <= 360 && small.right <= 360, `nothing beyond the right edge: ${JSON.stringify(small)}`);
+  for (const [w, h] of small.controls) assert.ok(w >= 44 && h >= 44, `a control of ${w}×${h}`);
+  const box = await phone.locator('#picture').boundingBox();
+  assert.ok(box.width >= 340, `the drawing is ${box.width} wide`);
+  // A tap adds its point exactly; a pinch and a pan add none.
+  const [tapX, tapY] = [Math.round(box.x + 100 * box.width / Width), Math.round(box.y + 200 * box.height / Height)];
+  await phone.touchscreen.tap(tapX, tapY);
+  const touch = await phone.context().newCDPSession(phone);
+  const fingers = async (type, points) => touch.send('Input.dispatchTouchEvent', { type, touchPoints: points });
+  const [cx, cy] = [box.x + box.width / 2, box.y + box.height / 2];
+  await fingers('touchStart', [{ x: cx - 20, y: cy, id: 1 }, { x: cx + 20, y: cy, id: 2 }]);
+  await fingers('touchMove', [{ x: cx - 60, y: cy, id: 1 }, { x: cx + 60, y: cy, id: 2 }]);
+  await fingers('touchEnd', []);
+  await fingers('touchStart', [{ x: cx, y: cy, id: 3 }]);
+  await fingers('touchMove', [{ x: cx, y: cy + 40, id: 3 }]);
+  await fingers('touchEnd', []);
+  await phone.waitForTimeout(100);
+  assert.equal(await count(phone), 1, 'one point, from the tap');
+  const under = (css, start, size, pixels) => Math.floor((css - start) / size * pixels) * PerPixel;
+  await phone.click('#menubutton');
+  const saved = await download(phone, () => phone.click('text=Save Points As…'));
+  assert.equal(saved.name, 'points-1.txt');
+  assert.deepEqual(saved.text.trim().split('\n').slice(1), [
+    `${under(tapX, box.x, box.width, Width)} ${under(tapY, box.y, box.height, Height)}`]);
+  assert.equal(await phone.locator('#picture').evaluate((c) => getComputedStyle(c).imageRendering), 'pixelated');
+  assert.deepEqual(phone.errors, []);
+
+  // A laptop with a low view: all of it on screen from the start.
+  const laptop = await open({ viewport: { width: 1366, height: 600 } });
+  for (const id of ['#Cmdend', '#status']) {
+    const bottom = await laptop.locator(id).evaluate((e) => e.getBoundingClientRect().bottom);
+    assert.ok(bottom <= 600, `${id} ends at ${bottom}`);
+  }
+  assert.ok((await legibility(laptop)).smallestType >= 12);
+  // A later browser zoom makes everything larger, in proportion: the view shrinks in CSS pixels
+  // as the device pixels per CSS pixel grow.
+  const typeOnScreen = () => laptop.evaluate(() => parseFloat(getComputedStyle(document.getElementById('Lbltext')).fontSize) *
+    new DOMMatrix(getComputedStyle(document.getElementById('window')).transform).a * devicePixelRatio);
+  const before = await typeOnScreen();
+  const zoom = await laptop.context().newCDPSession(laptop);
+  await zoom.send('Emulation.setDeviceMetricsOverride', { width: 683, height: 300, deviceScaleFactor: 2, mobile: false });
+  await laptop.waitForFunction(() => devicePixelRatio === 2);
+  await laptop.waitForTimeout(100);
+  assert.ok(await typeOnScreen() > 1.9 * before, `zoomed type ${await typeOnScreen()} against ${before}`);
+
+  const projector = await open({ viewport: { width: 1920, height: 1080 } });
+  const filled = await projector.locator('#window').boundingBox();
+  assert.ok(filled.height >= 1070 && filled.height <= 1080 && filled.width > 1200, `the window fills ${JSON.stringify(filled)}`);
+  assert.deepEqual([...laptop.errors, ...projector.errors], []);
 });
 
 await browser.close();
