@@ -138,12 +138,13 @@ TEST_F(PointInput, NumbersFollowTheRepairThatSaysSoOnce) {
 // A number goes up and right of its dot, unless that covers a number already placed or leaves
 // the area.
 TEST(NumberPlaces, NumbersKeepClearOfEachOtherAndInsideTheArea) {
-    const std::vector<Overlay::Number> placed =
-        placeNumbers({{1500, 1500}, {1590, 1500}, {area::MaxX, 3000}, {3000, 3000}});
+    const std::vector<Overlay::Number> placed = placeNumbers(
+        {{1500, 1500}, {1590, 1500}, {area::MaxX, 3000}, {3000, 3000}, {4500, 1500}, {4590, 1410}});
     EXPECT_FALSE(placed[0].left || placed[0].below);
     EXPECT_TRUE(placed[1].left && !placed[1].below) << "6 px right of point 1";
     EXPECT_TRUE(placed[2].left) << "at the right edge";
     EXPECT_FALSE(placed[3].left || placed[3].below);
+    EXPECT_TRUE(placed[4].left || placed[4].below) << "up and right lies point 6's dot";
 }
 
 TEST_F(PointInput, CoincidingFirstTwoGiveUpSlotOne) {

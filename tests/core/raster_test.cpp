@@ -1,3 +1,4 @@
+#include "teach/drawing_log.h"
 #include "teach/raster.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,24 @@ TEST(Rasterize, GrowsDotsWithThePictureAndKeepsLinesOnePixelWide) {
     std::vector<DrawCall> cleared = calls;
     cleared.push_back({DrawCall::Clear, Background, 1, 0, 0, 0, 0});
     EXPECT_EQ(inked(rasterize(cleared, 40, 50, 15, 4, Background)), 0);
+
+    // Thick, a line covers exactly the blocks its surface pixels became: 3 pixels long.
+    for (int scale : {2, 4}) {
+        const Raster thick = rasterize({{DrawCall::Line, Ink, 1, 15, 30, 45, 30}}, 10, 10, 15,
+                                       scale, Background, true);
+        EXPECT_EQ(inked(thick), 3 * scale * scale) << scale;
+        EXPECT_EQ(thick.pixel(scale, 2 * scale), Ink) << scale;
+        EXPECT_EQ(thick.pixel(4 * scale - 1, 3 * scale - 1), Ink) << scale;
+    }
+}
+
+// A number stands beside its dot on the side chosen for it, in the SVG as on the screen.
+TEST(Rasterize, TheSvgPutsEachNumberOnItsSide) {
+    Overlay marks;
+    marks.numbers = {{{150, 150}, false, false}, {{150, 150}, true, true}};
+    const std::string svg = svgOf({}, 20, 20, 15, Background, marks);
+    EXPECT_NE(svg.find("<text x=\"14.5\" y=\"6.5\" text-anchor=\"start\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<text x=\"6.5\" y=\"22.5\" text-anchor=\"end\""), std::string::npos) << svg;
 }
 
 } // namespace

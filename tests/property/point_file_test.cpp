@@ -91,6 +91,13 @@ TEST(PointFile, ReadsTheGeometryFormatAndFitsWhatLiesOutside) {
     EXPECT_FALSE(plain.fitted);
     EXPECT_EQ(parsePoints("2 5\n10 20\n").points, (std::vector<Overlay::Spot>{{2, 5}, {10, 20}}))
         << "two numbers are a point, not the geometry format's header";
+
+    std::string full = "2\n500\n";
+    for (int i = 0; i < 500; ++i)
+        full += std::to_string(i) + " .5\n";
+    EXPECT_EQ(parsePoints(full).points.size(), 500u) << "as many as a drawing holds";
+    EXPECT_EQ(parsePoints("10 20\n\x01\x7f\xff\n").error, "it is not a text file of points.");
+    EXPECT_EQ(parsePoints("10 20\n30 4\xff\xfe\n").error, "line 2: \"4??\" is not a number.");
 }
 
 // The browser's C library knows no other locale, and its C++ library no floating-point to_chars

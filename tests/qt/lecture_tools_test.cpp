@@ -192,19 +192,22 @@ TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
     file.write("# four\n15 15\n1500 15\n15 1500\n1500 1500\n");
     file.close();
     const QByteArray path = file.fileName().toLocal8Bit();
-    const char* launched[] = {"convex-hull",      "--speed",         "250",      "--paused",
-                              "--show-each-step", "--point-numbers", path.data()};
+    // The slowest speed, and each option alone, so that two of them cannot trade places.
+    const char* launched[] = {"convex-hull", "--speed",         "1000",
+                              "--paused",    "--point-numbers", path.data()};
     Program program;
-    ASSERT_TRUE(program.start(readCommandLine(7, const_cast<char**>(launched))));
+    ASSERT_TRUE(program.start(readCommandLine(6, const_cast<char**>(launched))));
     EXPECT_EQ(program.pointSet().Pointcount, 4);
-    EXPECT_TRUE(program.window()->menus().action(Command::ShowEachStep).isChecked());
+    EXPECT_FALSE(program.window()->menus().action(Command::ShowEachStep).isChecked());
     EXPECT_TRUE(program.window()->menus().action(Command::ShowPointNumbers).isChecked());
     QTest::mouseClick(program.window()->findChild<QWidget*>("Cmdstart"), Qt::LeftButton);
-    EXPECT_EQ(program.window()->timer().interval(), 250);
+    EXPECT_EQ(program.window()->timer().interval(), 1000);
     EXPECT_TRUE(program.window()->lesson().isPaused());
     program.window()->close();
-    const char* zoomed[] = {"convex-hull", "--zoom", "2", "points.txt"};
-    EXPECT_EQ(readCommandLine(4, const_cast<char**>(zoomed)).file, "points.txt");
+    const char* zoomed[] = {"convex-hull", "--zoom", "2", "--show-each-step", "points.txt"};
+    const CommandLine marked = readCommandLine(5, const_cast<char**>(zoomed));
+    EXPECT_EQ(marked.file, "points.txt");
+    EXPECT_TRUE(marked.showEachStep && !marked.startPaused && !marked.showPointNumbers);
     qunsetenv("QT_SCALE_FACTOR");
 
     auto run = [](const QStringList& arguments) {

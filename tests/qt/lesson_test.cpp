@@ -365,4 +365,13 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
                                "corners and 1 on a side."));
     EXPECT_EQ(shownAt(a.window, {300, 300}), QColor(0, 0, 255)) << "point 4 joined";
     EXPECT_EQ(answerer.shown.size(), 1u);
+
+    // Switched off, the next START runs on.
+    QTest::keyClick(&a.window, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(menu.action(Command::StartPaused).isChecked());
+    a.press("Cmdreset");
+    for (QPoint p : {QPoint(100, 100), QPoint(100, 300), QPoint(300, 200), QPoint(400, 100)})
+        a.click(p);
+    a.press("Cmdstart");
+    EXPECT_FALSE(a.paused());
 }

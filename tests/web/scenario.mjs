@@ -366,7 +366,9 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   await zoom.send('Emulation.setDeviceMetricsOverride', { width: 683, height: 300, deviceScaleFactor: 2, mobile: false });
   await laptop.waitForFunction(() => devicePixelRatio === 2);
   await laptop.waitForTimeout(100);
-  assert.ok(await typeOnScreen() > 1.9 * before, `zoomed type ${await typeOnScreen()} against ${before}`);
+  const zoomed = await typeOnScreen();
+  assert.ok(zoomed > 1.9 * before && zoomed < 2.1 * before, `zoomed type ${zoomed} against ${before}`);
+  assert.ok(!await laptop.evaluate(() => document.body.classList.contains('compact')), 'the same arrangement, larger');
 
   const projector = await open({ viewport: { width: 1920, height: 1080 } });
   const filled = await projector.locator('#window').boundingBox();
