@@ -252,6 +252,19 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   assert.equal(refusal.text, 'You are not allowed to input more than 500 points!');
   await answer(page, 'Enter');
   assert.equal(await count(page), 500);
+  // At the fast end each frame runs every tick that is due: 500 ms of ticks take about 30 frames.
+  const frames = await page.evaluate(() => new Promise((done) => {
+    let counted = 0;
+    const count = () => {
+      ++counted;
+      if (document.getElementById('message').open) done(counted);
+      else requestAnimationFrame(count);
+    };
+    document.getElementById('Cmdstart').click();
+    requestAnimationFrame(count);
+  }));
+  assert.ok(frames < 120, `a 500-point run at the fast end took ${frames} frames`);
+  await answer(page, 'Escape');
 
   await page.click('#Cmdend');
   assert.match(await text(page, '#ended'), /ended/);
@@ -285,6 +298,11 @@ await scenario('links: broken, huge, outside the area, changed, to the last step
   await page.keyboard.press('Control+r');
   await statusBecomes(page, 'Run Again shows a run again once START has begun one.');
   assert.equal(await page.evaluate(() => window.stillHere), true, 'not reloaded');
+  await page.keyboard.press('F1');
+  const help = (await question(page)).text;
+  assert.ok(help.includes('tap it') && help.includes('zoom the browser') && !help.includes('--zoom'),
+            'the page\'s own help');
+  await answer(page, 'Escape');
 
   const square = 'v1;p=900,900,900,6000,6900,6000,6900,900,3900,3000';
   await page.evaluate((hash) => { location.hash = hash; }, square + ';s=2;e=1');
