@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -185,9 +186,27 @@ void LectureTools::chooseRandomPoints() {
     form.addRow(&buttons);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    std::mt19937 random(std::random_device{}());
+    const unsigned seed = std::random_device{}();
     session.handle([&] {
-        session.input.replaceAll(
-            randomPoints(count.value(), static_cast<RandomShape>(shape.currentIndex()), random));
+        session.randomPoints(count.value(), static_cast<RandomShape>(shape.currentIndex()), seed);
+    });
+}
+
+// X and Y in twips, typed as a point file holds them; the session enters the point as a click.
+void LectureTools::chooseAddPoint() {
+    QDialog dialog(&window);
+    dialog.setWindowTitle(QStringLiteral("Add Point"));
+    QLineEdit x, y;
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QFormLayout form(&dialog);
+    form.addRow(QStringLiteral("&X, 0 to 7860 twips from the left:"), &x);
+    form.addRow(QStringLiteral("&Y, 0 to 7020 twips from the top:"), &y);
+    form.addRow(&buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    session.handle([&] {
+        session.addPoint(x.text().trimmed().toStdString(), y.text().trimmed().toStdString());
     });
 }

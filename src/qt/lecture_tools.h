@@ -28,6 +28,7 @@ class LectureTools {
     void chooseFileToSave();
     void chooseExport();
     void chooseRandomPoints();
+    void chooseAddPoint();
 
   private:
     void writePicture(const QString& path, const PictureOptions& options);

@@ -196,6 +196,9 @@ void MainWindow::command(Command chosen) {
     case Command::RandomPoints:
         tools.chooseRandomPoints();
         return focusAfterRun();
+    case Command::AddPoint:
+        tools.chooseAddPoint();
+        return focusAfterRun();
     case Command::KeyboardAndMouse:
         return showHelp();
     case Command::WhatTheMarksMean:

@@ -12,11 +12,13 @@ enum class Command {
     Quit,
     UndoLastPoint,
     RandomPoints,
+    AddPoint,
     PauseOrResume,
     StepForward,
     StepBack,
     RunAgain,
     StartPaused,
+    ReadTheHull,
     ShowEachStep,
     ShowPointNumbers,
     KeyboardAndMouse,
@@ -41,7 +43,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 16> Commands{{
+inline constexpr std::array<CommandEntry, 18> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -50,11 +52,14 @@ inline constexpr std::array<CommandEntry, 16> Commands{{
     // Backspace too, the key a lecturer tries first after a wrong click.
     {Command::UndoLastPoint,    "undo-last-point",    "&Edit", "Undo Last Point",     {"Ctrl+Z", "Backspace"}},
     {Command::RandomPoints,     "random-points",      "&Edit", "Random Points…",      {}},
+    // A point by its coordinates, for those who cannot aim a mouse.
+    {Command::AddPoint,         "add-point",          "&Edit", "Add Point…",          {"A"}},
     {Command::PauseOrResume,    "pause-or-resume",    "&Run",  "Pause",               {"P", "Pause"}},
     {Command::StepForward,      "step-forward",       "&Run",  "Step Forward",        {"."}},
     {Command::StepBack,         "step-back",          "&Run",  "Step Back",           {","}},
     {Command::RunAgain,         "run-again",          "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
     {Command::StartPaused,      "start-paused",       "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},
+    {Command::ReadTheHull,      "read-the-hull",      "&Run",  "Read the Hull",       {"H"}, false, true},
     {Command::ShowEachStep,     "show-each-step",     "&View", "Show Each Step",      {"Ctrl+E"}, true},
     {Command::ShowPointNumbers, "show-point-numbers", "&View", "Show Point Numbers",  {"N"}, true},
     {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},

@@ -1,6 +1,7 @@
 #include "teach/lesson.h"
 
 #include "teach/number_places.h"
+#include "teach/spoken.h"
 
 Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
                MessageWatch& watch, LessonView& view)
@@ -57,8 +58,10 @@ void Lesson::start() {
 }
 
 void Lesson::tick() {
+    sayAtOnce = false;
     follow(&Fmhull::Tmrdelay_Timer);
     show();
+    sayAtOnce = true;
 }
 
 void Lesson::reset() {
@@ -71,7 +74,9 @@ void Lesson::reset() {
     show();
 }
 
+// The step that ends the run is heard before the question.
 void Lesson::beforeMessage() {
+    sayAtOnce = true;
     observe();
 }
 
@@ -95,6 +100,7 @@ void Lesson::observe() {
     const EdgeList after = edgesOf(form);
     report =
         step() == 0 ? reportFirstTriangle(after) : reportStep(points, form.Curpoint, before, after);
+    stepToSay = true;
     show();
 }
 
@@ -137,9 +143,12 @@ void Lesson::openAt(int target) {
     startsPaused = startedPaused;
     const std::string renumbered = note;
     watch.holdBack(true);
+    silent = true;
     for (int k = 1; k <= target && actions().stepForward && !watch.holdsOne(); ++k)
         stepForward();
+    silent = false;
     watch.holdBack(false);
+    stepToSay = true;
     tell(renumbered);
 }
 
@@ -226,6 +235,19 @@ void Lesson::show() {
     const std::string status = running ? statusLine(now) : std::string();
     view.showStatus(note.empty() ? status : status.empty() ? note : note + ' ' + status);
     view.showOverlay(overlay);
+    // Each step in full, whether or not it is shown: the marks are for the eyes, the words for
+    // everyone.
+    if (stepToSay && running && !silent) {
+        const std::string said = runLine(now) + ": " + spokenStep(points, *report);
+        view.announce(note.empty() ? said : note + ' ' + said, sayAtOnce);
+    }
+    stepToSay = stepToSay && silent;
+}
+
+void Lesson::readTheHull() {
+    const std::string hull = hullInWords(hasRun() ? edgesOf(form) : EdgeList{});
+    view.showStatus(hull);
+    view.announce(hull, true);
 }
 
 // Placing the numbers looks at every pair of points: it is done again only when they change.
@@ -240,9 +262,13 @@ const std::vector<Overlay::Number>& Lesson::numberMarks() {
     return numberPlaces;
 }
 
+std::string Lesson::runLine(Phase now) const {
+    return (now == Phase::Paused ? "Paused at step " : "Step ") + std::to_string(step()) + " of " +
+           std::to_string(steps());
+}
+
 std::string Lesson::statusLine(Phase now) const {
-    std::string line = now == Phase::Paused ? "Paused at step " : "Step ";
-    line += std::to_string(step()) + " of " + std::to_string(steps());
+    const std::string line = runLine(now);
     if (!eachStep)
         return line + '.';
     return line + ": " + describe(*report);

@@ -52,6 +52,8 @@ class Lesson {
     // Says once, before the run's own status, what just happened to the points' numbering; an
     // empty text says nothing.
     void tell(std::string what);
+    // Gives a screen reader this to say at once.
+    void say(const std::string& text) { view.announce(text, true); }
     // Says this too, after what is already said.
     void tellToo(const std::string& what);
     // Starts the run paused and steps it to the given step; at the last one the question waits
@@ -59,6 +61,8 @@ class Lesson {
     void openAt(int target);
     // Shows the run as it stands, after a change that came from outside a step: an answer.
     void show();
+    // Says the hull as it stands, in order, in the status line and to a screen reader.
+    void readTheHull();
 
     RunActions actions() const;
     // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,
@@ -83,6 +87,7 @@ class Lesson {
     void resume();
     void askHeldQuestion();
     std::string statusLine(Phase now) const;
+    std::string runLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;
     const std::vector<Overlay::Number>& numberMarks();
 
@@ -99,6 +104,10 @@ class Lesson {
     bool startsPaused = false;
     std::string note;
     bool observing = false;
+    // A step to tell a screen reader, and whether at once: a tick of a running run waits its turn.
+    bool stepToSay = false;
+    bool sayAtOnce = true;
+    bool silent = false;
     EdgeList before;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;

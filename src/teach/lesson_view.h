@@ -58,10 +58,13 @@ struct Overlay {
     bool operator==(const Overlay&) const = default;
 };
 
-// What the window shows of a run beside its own controls: a status line and the overlay.
+// What the window shows of a run beside its own controls: a status line and the overlay; and what
+// it gives a screen reader to say, at once where the user asked for it with a key, otherwise when
+// the sentence before has been heard.
 class LessonView {
   public:
     virtual ~LessonView() = default;
     virtual void showStatus(const std::string& text) = 0;
     virtual void showOverlay(const Overlay& overlay) = 0;
+    virtual void announce(const std::string& /*text*/, bool /*atOnce*/) {}
 };

@@ -1,6 +1,7 @@
 #include "teach/point_input.h"
 
 #include "form/area.h"
+#include "teach/spoken.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,6 +52,8 @@ void PointInput::click(int button, int shift, float x, float y) {
     }
     entered.push_back({x, y});
     lesson.tell(renumbering(x, y));
+    if (!quiet)
+        lesson.say(pointInWords(points, points.Pointcount));
 }
 
 // A point that would leave the first three on one line takes the place of one of them.
@@ -74,7 +77,9 @@ void PointInput::undoLast() {
     if (!canUndo())
         return;
     entered.pop_back();
+    const std::string takenBack = "point " + std::to_string(points.Pointcount) + " taken back";
     enterAgain(std::vector<Overlay::Spot>(entered));
+    lesson.say(takenBack);
 }
 
 void PointInput::replaceAll(const std::vector<Overlay::Spot>& spots) {
@@ -86,6 +91,8 @@ void PointInput::replaceAll(const std::vector<Overlay::Spot>& spots) {
 void PointInput::enterAgain(const std::vector<Overlay::Spot>& spots) {
     lesson.reset();
     entered.clear();
+    quiet = true;
     for (const Overlay::Spot& spot : spots)
         click(1, 0, spot.x, spot.y);
+    quiet = false;
 }

@@ -41,4 +41,6 @@ class PointInput {
     Surface& Pichull;
     Lesson& lesson;
     std::vector<Overlay::Spot> entered;
+    // Points entered together are told together, not one by one.
+    bool quiet = false;
 };

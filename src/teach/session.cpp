@@ -1,6 +1,8 @@
 #include "teach/session.h"
 
 #include "engine/checked.h"
+#include "form/area.h"
+#include "teach/numbers.h"
 
 Session::Session(Modhull& points, const Controls& controls, LessonView& view)
     : points(points), hold(controls.Tmrdelay), watch(controls.desktop), drawing(controls.Pichull),
@@ -45,6 +47,8 @@ bool Session::isEnabled(Command command) const {
         return points.Pointcount > 0;
     case Command::UndoLastPoint:
         return input.canUndo();
+    case Command::AddPoint:
+        return drawing.isEnabled();
     case Command::PauseOrResume:
         return run.pause;
     case Command::StepForward:
@@ -56,6 +60,7 @@ bool Session::isEnabled(Command command) const {
     case Command::ExportPicture:
     case Command::Quit:
     case Command::StartPaused:
+    case Command::ReadTheHull:
     case Command::ShowEachStep:
     case Command::ShowPointNumbers:
     case Command::KeyboardAndMouse:
@@ -119,6 +124,9 @@ void Session::perform(Command command) {
         case Command::StartPaused:
             lesson.startPaused(!lesson.startsPausedRun());
             break;
+        case Command::ReadTheHull:
+            lesson.readTheHull();
+            break;
         case Command::ShowEachStep:
             lesson.showEachStep(!lesson.showsEachStep());
             break;
@@ -129,6 +137,7 @@ void Session::perform(Command command) {
         case Command::SavePointsAs:
         case Command::ExportPicture:
         case Command::RandomPoints:
+        case Command::AddPoint:
         case Command::KeyboardAndMouse:
         case Command::WhatTheMarksMean:
         case Command::About:
@@ -145,10 +154,41 @@ void Session::openPoints(const std::string& name, const PointFile& file) {
         return;
     }
     input.replaceAll(file.points);
+    lesson.say(std::to_string(points.Pointcount) + " points from " + name);
     if (file.fitted)
         view.showStatus("The points of " + name +
                         " did not all lie in the drawing area: they were scaled and moved to "
                         "fit it.");
+}
+
+void Session::addPoint(std::string_view x, std::string_view y) {
+    auto coordinate = [](std::string_view text, float most) -> std::optional<float> {
+        const std::optional<double> value = parseDecimal(text);
+        if (value && *value >= 0 && *value <= most)
+            return static_cast<float>(*value);
+        return std::nullopt;
+    };
+    const std::optional<float> across = coordinate(x, area::MaxX);
+    const std::optional<float> down = coordinate(y, area::MaxY);
+    if (!across || !down) {
+        const bool badX = !across;
+        watch.messageBox(std::string("Cannot add the point:\n") + (badX ? "X" : "Y") +
+                             " must be a number from 0 to " +
+                             std::to_string(static_cast<int>(badX ? area::MaxX : area::MaxY)) +
+                             " twips, not " + inQuotes(badX ? x : y) + '.',
+                         Critical, Title, {});
+        return;
+    }
+    if (drawing.isEnabled())
+        input.click(1, 0, *across, *down);
+}
+
+void Session::randomPoints(int count, RandomShape shape, unsigned seed) {
+    if (!input.canReplace())
+        return;
+    std::mt19937 random(seed);
+    input.replaceAll(::randomPoints(count, shape, random));
+    lesson.say(std::to_string(points.Pointcount) + " random points");
 }
 
 void Session::reportFileProblem(const std::string& what, const std::string& name,
@@ -168,6 +208,7 @@ void Session::openLink(std::string_view text) {
         return;
     }
     input.replaceAll(link.points);
+    lesson.say(std::to_string(points.Pointcount) + " points from the link");
     lesson.showEachStep(link.eachStep);
     lesson.showPointNumbers(link.pointNumbers);
     const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;

@@ -41,6 +41,10 @@ class Session {
     // number first are carried out by the front end through the session's members.
     void perform(Command command);
 
+    // Enters a point typed in as a click at that place would, or says in a message box why not.
+    void addPoint(std::string_view x, std::string_view y);
+    // Replaces the points with so many random ones of that shape.
+    void randomPoints(int count, RandomShape shape, unsigned seed);
     // Replaces the points with those read from the named file, or says why it cannot.
     void openPoints(const std::string& name, const PointFile& file);
     // Opens the lesson a link holds, paused at its step, or says why it cannot; during a run the

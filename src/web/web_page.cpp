@@ -62,12 +62,7 @@ void WebPage::openPoints(const std::string& name, const std::string& text) {
 }
 
 void WebPage::randomPoints(int count, int shape, unsigned seed) {
-    std::mt19937 random(seed);
-    session.handle([&] {
-        if (session.input.canReplace())
-            session.input.replaceAll(
-                ::randomPoints(count, static_cast<RandomShape>(shape), random));
-    });
+    session.handle([&] { session.randomPoints(count, static_cast<RandomShape>(shape), seed); });
 }
 
 std::string WebPage::pointsText() const {
