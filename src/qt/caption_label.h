@@ -13,8 +13,11 @@ class QTextLayout;
 class CaptionLabel : public QLabel, public Label {
   public:
     explicit CaptionLabel(QWidget* parent) : QLabel(parent) {}
+    // A screen reader reads the caption without the line breaks that only place it: the count
+    // is its number alone.
     void setCaption(const std::string& caption) override {
         setText(QString::fromStdString(caption));
+        setAccessibleName(text().trimmed());
     }
 
     int lineHeight() const;

@@ -1,12 +1,14 @@
 #include "qt/lesson_display.h"
 
 #include "qt/picture_box.h"
+#include "qt/spoken_notice.h"
 
 #include <QLabel>
 #include <QStatusBar>
 
-LessonDisplay::LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface)
-    : statusLine(statusLine), besideText(besideText), surface(surface) {
+LessonDisplay::LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface,
+                             SpokenNotice& notice)
+    : statusLine(statusLine), besideText(besideText), surface(surface), notice(notice) {
     statusPace.setSingleShot(true);
     statusPace.setInterval(20);
     QObject::connect(&statusPace, &QTimer::timeout, &statusPace, [this] { showPendingStatus(); });
@@ -24,6 +26,10 @@ void LessonDisplay::showPendingStatus() {
     statusLine.showMessage(pendingStatus);
     besideText.setText(pendingStatus);
     statusPace.start();
+}
+
+void LessonDisplay::announce(const std::string& text, bool atOnce) {
+    notice.say(text, atOnce);
 }
 
 void LessonDisplay::showOverlay(const Overlay& overlay) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 class PictureBox;
+class SpokenNotice;
 class QLabel;
 class QStatusBar;
 
@@ -13,10 +14,12 @@ class QStatusBar;
 // drawing where the window has room, and the marks over the drawing surface.
 class LessonDisplay : public LessonView {
   public:
-    LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface);
+    LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface,
+                  SpokenNotice& notice);
 
     void showStatus(const std::string& text) override;
     void showOverlay(const Overlay& overlay) override;
+    void announce(const std::string& text, bool atOnce) override;
 
   private:
     void showPendingStatus();
@@ -28,4 +31,5 @@ class LessonDisplay : public LessonView {
     QTimer statusPace;
     QString pendingStatus;
     PictureBox& surface;
+    SpokenNotice& notice;
 };

@@ -20,6 +20,10 @@ QAccessibleInterface* accessibleRole(const QString&, QObject* object) {
         return new QAccessibleWidget(window, QAccessible::Window);
     if (auto* surface = dynamic_cast<PictureBox*>(object))
         return new QAccessibleWidget(surface, QAccessible::Canvas);
+    if (auto* notice = dynamic_cast<SpokenNotice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+    if (auto* speed = dynamic_cast<SpeedBar*>(object))
+        return new SpeedBarAccessible(speed);
     return nullptr;
 }
 
@@ -29,8 +33,8 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     : desktop(desktop), client(this), Hsbspeed(&client), Tmrdelay(this), Cmdend(&client),
       Cmdreset(&client), Cmdstart(&client), Pichull(&client), Lblslow(&client), Lblfast(&client),
       Lblspeed(&client), Lblnote(&client), Lblnotes(&client), Lbltext(&client), Lblinstr(&client),
-      Lblcount(&client), Lblnumber(&client), besideText(&client),
-      display(*statusBar(), besideText, Pichull),
+      Lblcount(&client), Lblnumber(&client), besideText(&client), notice(this),
+      display(*statusBar(), besideText, Pichull, notice),
       core(points,
            Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
                     desktop},
@@ -51,6 +55,8 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     });
     commandMenus.refresh(core);
     desktop.setWindow(this, &Pichull);
+    desktop.waitBeforeAsking([this] { return notice.millisecondsUntilQuestion(); });
+    Lblnumber.setBuddy(&Lblcount);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "qt/picture_box.h"
 #include "qt/qt_desktop.h"
 #include "qt/speed_bar.h"
+#include "qt/spoken_notice.h"
 #include "qt/step_timer.h"
 #include "teach/session.h"
 
@@ -64,6 +65,7 @@ class MainWindow : public QMainWindow {
     CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
         Lblnumber;
     QLabel besideText;
+    SpokenNotice notice;
     LessonDisplay display;
     Session core;
     LectureTools tools;

@@ -3,6 +3,8 @@
 #include "qt/message_box.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QScreen>
 
 void QtDesktop::setWindow(QWidget* owner, QWidget* drawing) {
@@ -13,6 +15,11 @@ void QtDesktop::setWindow(QWidget* owner, QWidget* drawing) {
 void QtDesktop::messageBox(const std::string& prompt, int style, const std::string& title,
                            Answered then) {
     const bool question = style == QuestionYesNo;
+    if (const int wait = pause ? pause() : 0; wait > 0) {
+        QEventLoop waiting;
+        QTimer::singleShot(wait, &waiting, &QEventLoop::quit);
+        waiting.exec();
+    }
     bringWindowForward();
     MessageBox box(question ? QMessageBox::Question : QMessageBox::Critical,
                    QString::fromStdString(title), QString::fromStdString(prompt),

@@ -18,6 +18,9 @@ class QtDesktop : public Desktop {
 
     // The window the message boxes belong to, and its drawing area, which they leave in view.
     void setWindow(QWidget* owner, QWidget* drawing);
+    // How long a question waits first, for a screen reader to finish what it says; nothing acts
+    // meanwhile.
+    void waitBeforeAsking(std::function<int()> milliseconds) { pause = std::move(milliseconds); }
 
     // A modal box: the answer is given before this returns.
     void messageBox(const std::string& prompt, int style, const std::string& title,
@@ -33,6 +36,7 @@ class QtDesktop : public Desktop {
     QRect drawingOnScreen() const;
 
     QuitEventLoop quitEventLoop;
+    std::function<int()> pause;
     QPointer<QWidget> window;
     QPointer<QWidget> drawingArea;
     bool ended = false;

@@ -2,6 +2,8 @@
 
 #include "qt/focus_mark.h"
 
+#include "form/fmhull.h"
+
 #include <QKeyEvent>
 
 // Qt's scroll bar turns Left and Right round, and keeping its inverted controls for the wheel's
@@ -36,4 +38,29 @@ void SpeedBar::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         drawFocusMark(painter, *this, rect());
     }
+}
+
+SpeedBarAccessible::SpeedBarAccessible(SpeedBar* bar)
+    : QAccessibleWidget(bar, QAccessible::ScrollBar), bar(*bar) {}
+
+void* SpeedBarAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+// Qt 6.4 cannot give a value a text of its own, which a screen reader would read instead: the name
+// says what the number is.
+QString SpeedBarAccessible::text(QAccessible::Text kind) const {
+    if (kind == QAccessible::Name)
+        return QStringLiteral("Speed, milliseconds a step, fast at the left");
+    return QAccessibleWidget::text(kind);
+}
+
+QVariant SpeedBarAccessible::currentValue() const {
+    return Fmhull::delayAt(bar.value(), bar.max());
+}
+
+void SpeedBarAccessible::setCurrentValue(const QVariant& milliseconds) {
+    bar.setValue(Fmhull::positionFor(milliseconds.toInt(), bar.max()));
 }

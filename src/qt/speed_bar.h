@@ -2,6 +2,7 @@
 
 #include "form/services.h"
 
+#include <QAccessibleWidget>
 #include <QScrollBar>
 
 // The speed scroll bar: "fast" at its left end, "slow" at its right end. Every key moves the thumb
@@ -15,4 +16,22 @@ class SpeedBar : public QScrollBar, public ScrollBar {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+};
+
+// What a screen reader hears of the bar: the pause between steps in milliseconds, 1 to 1000, and
+// which end is fast. The bar itself keeps its own values.
+class SpeedBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit SpeedBarAccessible(SpeedBar* bar);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QString text(QAccessible::Text kind) const override;
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant& milliseconds) override;
+    QVariant maximumValue() const override { return 1000; }
+    QVariant minimumValue() const override { return 1; }
+    QVariant minimumStepSize() const override { return 1; }
+
+  private:
+    SpeedBar& bar;
 };

@@ -45,7 +45,10 @@ void Lesson::start() {
     report.reset();
     const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
     watch.holdBack(startsPaused);
+    // The first triangle is told once the run stands as it will: paused, and renumbered.
+    silent = true;
     follow(&Fmhull::Cmdstart_Click);
+    silent = false;
     watch.holdBack(false);
     if (startsPaused && hasRun())
         pause();
@@ -77,6 +80,7 @@ void Lesson::reset() {
 // The step that ends the run is heard before the question.
 void Lesson::beforeMessage() {
     sayAtOnce = true;
+    silent = false;
     observe();
 }
 
@@ -143,6 +147,7 @@ void Lesson::openAt(int target) {
     startsPaused = startedPaused;
     const std::string renumbered = note;
     watch.holdBack(true);
+    stepToSay = false;
     silent = true;
     for (int k = 1; k <= target && actions().stepForward && !watch.holdsOne(); ++k)
         stepForward();

@@ -248,12 +248,21 @@ TEST_F(MainWindowTest, ScreenReadersGetTheTextsTheWindowShows) {
     EXPECT_EQ(name(control("Lblnumber")), "Number of Points");
     EXPECT_EQ(name(control("Cmdstart")), "START");
     EXPECT_EQ(name(&window.surface()), "Drawing area");
-    EXPECT_EQ(name(control("Hsbspeed")), "Speed");
-    EXPECT_NE(QAccessible::queryAccessibleInterface(control("Hsbspeed"))->valueInterface(),
-              nullptr);
-    EXPECT_EQ(name(control("Lblcount")), "\n0");
+    // The bar's value as the pause it gives, and which end is fast; the count as its number.
+    EXPECT_EQ(name(control("Hsbspeed")), "Speed, milliseconds a step, fast at the left");
+    QAccessibleValueInterface* speed =
+        QAccessible::queryAccessibleInterface(control("Hsbspeed"))->valueInterface();
+    ASSERT_NE(speed, nullptr);
+    EXPECT_EQ(speed->currentValue().toInt(), 1);
+    control<QScrollBar>("Hsbspeed")->setValue(32767);
+    EXPECT_EQ(speed->currentValue().toInt(), 1000);
+    EXPECT_EQ(name(control("Lblcount")), "0");
     clickSurface(QPoint(50, 50));
-    EXPECT_EQ(name(control("Lblcount")), "\n1");
+    EXPECT_EQ(name(control("Lblcount")), "1");
+    const auto labelled = QAccessible::queryAccessibleInterface(control("Lblcount"))
+                              ->relations(QAccessible::Label);
+    ASSERT_EQ(labelled.size(), 1);
+    EXPECT_EQ(labelled[0].first->text(QAccessible::Name), "Number of Points");
 
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
     EXPECT_EQ(frame->role(), QAccessible::Window);
