@@ -9,9 +9,11 @@ source scripts/setup.sh
 # The package and menu entry tests need the Debian packaging tools, the entry validator, the
 # manual page maker and what a distribution checks a package with; the fuzz test clang and its
 # libFuzzer; the test of numbers in files a locale that writes decimal commas; the page
-# Emscripten, and its test Chromium and the driver the lock file pins.
+# Emscripten, and its test Chromium and the driver the lock file pins; the screen reader tests
+# Orca with its speech server and the accessibility bus, on a display of their own.
 install_missing_packages desktop-file-utils dpkg-dev file help2man lintian appstream \
-    clang libclang-rt-14-dev locales emscripten chromium
+    clang libclang-rt-14-dev locales emscripten chromium \
+    orca speech-dispatcher at-spi2-core xvfb openbox xdotool
 # Node.js may come with its own npm, which Debian's would replace.
 command -v npm >/dev/null || install_missing_packages npm
 generate_locale de_DE.UTF-8

@@ -35,8 +35,9 @@ echo 'pcm.!default { type null }' >"$work/home/.asoundrc"
 HOME=$work/home speech-dispatcher -s -t 0 -C "$(dirname "$0")/speechd" >"$work/speech.log" 2>&1 &
 for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
 : >"$log"
-# A pseudo-terminal, so that Orca writes its log line by line.
-script -qfc "orca -u '$work' --debug-file='$log'" /dev/null >"$work/orca.out" 2>&1 &
+# Orca writes its log to its terminal, a pseudo-terminal that script copies to the log as each line
+# comes: a plain file would get it in large blocks.
+script -qfc "orca -u '$work' --debug-file=/dev/tty" "$log" >"$work/orca.out" 2>&1 &
 for _ in $(seq 400); do grep -q "SPEECH OUTPUT" "$log" 2>/dev/null && break; sleep 0.1; done
 grep -q "SPEECH OUTPUT" "$log" || { echo "skipped: Orca did not start speaking"; tail -5 "$work/orca.out"; exit 77; }
 "$@"
