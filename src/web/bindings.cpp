@@ -62,6 +62,12 @@ EMSCRIPTEN_KEEPALIVE void hull_tick() {
 EMSCRIPTEN_KEEPALIVE void hull_command(const char* id) {
     page().command(id);
 }
+EMSCRIPTEN_KEEPALIVE void hull_add_point(const char* x, const char* y) {
+    page().addPoint(x, y);
+}
+EMSCRIPTEN_KEEPALIVE void hull_due() {
+    page().due();
+}
 EMSCRIPTEN_KEEPALIVE void hull_answer(int answer) {
     page().answer(answer);
 }

@@ -9,7 +9,9 @@
 #include "teach/point_input.h"
 #include "web/json.h"
 
-#include <random>
+#include <emscripten.h>
+
+#include <cmath>
 
 WebPage::WebPage()
     : session(points,
@@ -61,6 +63,10 @@ void WebPage::openPoints(const std::string& name, const std::string& text) {
     session.handle([&] { session.openPoints(name, parsePoints(text)); });
 }
 
+void WebPage::addPoint(const std::string& x, const std::string& y) {
+    session.handle([&] { session.addPoint(x, y); });
+}
+
 void WebPage::randomPoints(int count, int shape, unsigned seed) {
     session.handle([&] { session.randomPoints(count, static_cast<RandomShape>(shape), seed); });
 }
@@ -78,6 +84,20 @@ const Raster& WebPage::picture(int scale, bool thickLines) {
     exported = rasterize(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
                          area::TwipsPerPixel, scale, WebSurface::BackColor, thickLines);
     return exported;
+}
+
+void WebPage::announce(const std::string& text, bool atOnce) {
+    if (std::optional<std::string> now = pace.offer(text, atOnce, emscripten_get_now())) {
+        spoken = std::move(*now);
+        ++spokenSerial;
+    }
+}
+
+void WebPage::due() {
+    if (std::optional<std::string> now = pace.due(emscripten_get_now())) {
+        spoken = std::move(*now);
+        ++spokenSerial;
+    }
 }
 
 std::string WebPage::link() const {
@@ -117,6 +137,7 @@ std::string commandsJson(const Session& session) {
 } // namespace
 
 std::string WebPage::state() const {
+    const double now = emscripten_get_now();
     std::string marks = "{\"corners\":[";
     for (std::size_t i = 0; i < overlay.corners.size(); ++i)
         marks += (i ? "," : "") + spot(overlay.corners[i]);
@@ -150,6 +171,11 @@ std::string WebPage::state() const {
            ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
+           ",\"spoken\":{\"text\":" + jsonString(spoken) +
+           ",\"serial\":" + std::to_string(spokenSerial) + '}' + ",\"sayIn\":" +
+           (std::isinf(pace.dueAt()) ? std::string("null")
+                                     : std::to_string(std::max(0.0, pace.dueAt() - now))) +
+           ",\"sinceSpoken\":" + std::to_string(std::min(1e6, now - pace.lastSentAt())) +
            ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/modhull.h"
 #include "form/kept_controls.h"
+#include "teach/announcer.h"
 #include "teach/lesson_view.h"
 #include "teach/session.h"
 #include "web/web_controls.h"
@@ -26,6 +27,7 @@ class WebPage : public LessonView {
     void answer(int answer);
 
     void openPoints(const std::string& name, const std::string& text);
+    void addPoint(const std::string& x, const std::string& y);
     void randomPoints(int count, int shape, unsigned seed);
     std::string pointsText() const;
     std::string svg(bool withMarks) const;
@@ -43,6 +45,9 @@ class WebPage : public LessonView {
 
     void showStatus(const std::string& text) override { status = text; }
     void showOverlay(const Overlay& shown) override { overlay = shown; }
+    void announce(const std::string& text, bool atOnce) override;
+    // Sends a sentence held back, once its time has come.
+    void due();
 
   private:
     Modhull points;
@@ -56,6 +61,9 @@ class WebPage : public LessonView {
     std::string status;
     Overlay overlay;
     Raster exported{1, 1, WebSurface::BackColor};
+    Announcer pace;
+    std::string spoken;
+    int spokenSerial = 0;
 };
 
 // The window's layout table in layout pixels, with its colours and fonts, as JSON.

@@ -53,7 +53,7 @@ async function statusBecomes(page, expected) {
     .catch(async () => assert.fail(`the status reads "${await status(page)}", not "${expected}…"`));
 }
 async function question(page) {
-  await page.waitForSelector('dialog#message[open]', { timeout: 20000 });
+  await page.waitForSelector('#message[open]', { timeout: 20000 });
   return { title: await text(page, '#message-title'), text: await text(page, '#message-text'),
            buttons: await page.locator('#message .buttons button').allTextContents() };
 }
@@ -64,7 +64,7 @@ async function focusMovesTo(page, id, why) {
 }
 async function answer(page, key) {
   await page.keyboard.press(key);
-  await page.waitForFunction(() => !document.getElementById('message').open);
+  await page.waitForFunction(() => !document.getElementById('message').hasAttribute('open'));
 }
 // The canvas as the next frame leaves it: the page copies its picture there once per frame.
 async function pixels(page) {
@@ -172,7 +172,7 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   await page.keyboard.press(',');                      // back from the end of a finished run
   await statusBecomes(page, 'Paused at step 4 of 5: point 7 lies on the edge from point');
   const tree = await page.locator('body').ariaSnapshot();
-  for (const part of ['- status: "Paused at step 4 of 5', 'button "START"', 'img "Drawing area"',
+  for (const part of ['- status: "Paused at step 4 of 5', 'toolbar "Run"', 'button "START"', 'listbox "Drawing area"',
                       'slider "Speed"', 'button "Step Back"', 'text: Instructions 1.'])
     assert.ok(tree.includes(part), `the accessibility tree has ${part}:\n${tree}`);
   // Opened from disk, the page offers the lesson's part alone, and says why.
@@ -257,13 +257,14 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
     let counted = 0;
     const count = () => {
       ++counted;
-      if (document.getElementById('message').open) done(counted);
+      if (document.body.hasAttribute('data-asking')) done(counted);
       else requestAnimationFrame(count);
     };
     document.getElementById('Cmdstart').click();
     requestAnimationFrame(count);
   }));
   assert.ok(frames < 120, `a 500-point run at the fast end took ${frames} frames`);
+  await question(page);
   await answer(page, 'Escape');
 
   await page.click('#Cmdend');
@@ -298,6 +299,24 @@ await scenario('links: broken, huge, outside the area, changed, to the last step
   await page.keyboard.press('Control+r');
   await statusBecomes(page, 'Run Again shows a run again once START has begun one.');
   assert.equal(await page.evaluate(() => window.stillHere), true, 'not reloaded');
+  // A point by keyboard enters as a click there would, and is heard; one outside is refused.
+  const spoken = () => text(page, '#spoken');
+  const addPoint = async (x, y) => {
+    await page.keyboard.press('a');
+    await page.fill('#point-x', x);
+    await page.fill('#point-y', y);
+    await page.keyboard.press('Enter');
+  };
+  await addPoint('7000', '6500');
+  await page.waitForFunction(() => document.getElementById('Lblcount').textContent.trim() === '4');
+  assert.equal(colour(await pixels(page), 466, 433), Magenta, 'its dot where a click would put it');
+  assert.equal(await spoken(), 'point 4, lower right');
+  await addPoint('9000', '10');
+  assert.equal((await question(page)).text, 'Cannot add the point:\nX must be a number from 0 to 7860 twips, not "9000".');
+  await answer(page, 'Enter');
+  assert.equal(await count(page), 4, 'nothing changes');
+  await page.keyboard.press('h');
+  assert.equal(await spoken(), 'There is no hull yet: it begins when START draws the first triangle.');
   await page.keyboard.press('F1');
   const help = (await question(page)).text;
   assert.ok(help.includes('tap it') && help.includes('zoom the browser') && !help.includes('--zoom'),
@@ -307,12 +326,15 @@ await scenario('links: broken, huge, outside the area, changed, to the last step
   const square = 'v1;p=900,900,900,6000,6900,6000,6900,900,3900,3000';
   await page.evaluate((hash) => { location.hash = hash; }, square + ';s=2;e=1');
   await statusBecomes(page, 'Paused at step 2 of 2: point 5 lies inside the hull');
-  assert.equal(await page.locator('dialog#message[open]').count(), 0, 'the last step keeps its question');
+  assert.equal(await page.locator('#message[open]').count(), 0, 'the last step keeps its question');
+  assert.match(await spoken(), /^Paused at step 2 of 2: point 5, near the centre, lies inside the hull/, 'the step heard');
   const last = await pixels(page);
   assert.equal(colour(last, 60, 200), Blue, 'the finished hull is drawn');
   await page.evaluate((hash) => { location.hash = hash; }, 'v1;p=1,2');
   await statusBecomes(page, 'A run is going on: press RESET first, then open the link again.');
   assert.deepEqual(await pixels(page), last, 'nothing changes during a run');
+  await page.keyboard.press('h');
+  await page.waitForFunction(() => document.getElementById('spoken').textContent.startsWith('The hull: points 1, 2, 3 and 4,'));
   await page.keyboard.press('.');
   assert.equal((await question(page)).text, 'Done! Reset and start again?');
   await answer(page, 'Enter');
