@@ -168,23 +168,38 @@ void LectureTools::chooseExport() {
     exportPicture(path, options);
 }
 
-void LectureTools::chooseRandomPoints() {
+namespace {
+
+// A small dialog of labelled fields with OK and Cancel; whether it was accepted.
+bool askFor(QWidget& window, const QString& title,
+            std::initializer_list<std::pair<QString, QWidget*>> fields) {
     QDialog dialog(&window);
-    dialog.setWindowTitle(QStringLiteral("Random Points"));
+    dialog.setWindowTitle(title);
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QFormLayout form(&dialog);
+    for (const auto& [label, field] : fields)
+        form.addRow(label, field);
+    form.addRow(&buttons);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The fields belong to the caller, which reads them afterwards.
+    for (const auto& field : fields)
+        field.second->setParent(nullptr);
+    return accepted;
+}
+
+} // namespace
+
+void LectureTools::chooseRandomPoints() {
     QSpinBox count;
     count.setRange(3, Modhull::Maxpoints);
     count.setValue(20);
     QComboBox shape;
     shape.addItems({QStringLiteral("Spread over the drawing area"), QStringLiteral("In a disk"),
                     QStringLiteral("On a circle: every point a corner")});
-    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QFormLayout form(&dialog);
-    form.addRow(QStringLiteral("Number of points:"), &count);
-    form.addRow(QStringLiteral("Shape:"), &shape);
-    form.addRow(&buttons);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askFor(window, QStringLiteral("Random Points"),
+                {{QStringLiteral("Number of points:"), &count}, {QStringLiteral("Shape:"), &shape}}))
         return;
     const unsigned seed = std::random_device{}();
     session.handle([&] {
@@ -194,17 +209,10 @@ void LectureTools::chooseRandomPoints() {
 
 // X and Y in twips, typed as a point file holds them; the session enters the point as a click.
 void LectureTools::chooseAddPoint() {
-    QDialog dialog(&window);
-    dialog.setWindowTitle(QStringLiteral("Add Point"));
     QLineEdit x, y;
-    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QFormLayout form(&dialog);
-    form.addRow(QStringLiteral("&X, 0 to 7860 twips from the left:"), &x);
-    form.addRow(QStringLiteral("&Y, 0 to 7020 twips from the top:"), &y);
-    form.addRow(&buttons);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askFor(window, QStringLiteral("Add Point"),
+                {{QStringLiteral("&X, 0 to 7860 twips from the left:"), &x},
+                 {QStringLiteral("&Y, 0 to 7020 twips from the top:"), &y}}))
         return;
     session.handle([&] {
         session.addPoint(x.text().trimmed().toStdString(), y.text().trimmed().toStdString());

@@ -3,15 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleEvent>
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-// The time a screen reader has between the last sentence and the question.
-constexpr double BeforeQuestion = 1500;
-
-} // namespace
 
 SpokenNotice::SpokenNotice(QWidget* parent) : QWidget(parent) {
     hide();
@@ -41,6 +33,5 @@ void SpokenNotice::send(const std::string& text) {
 int SpokenNotice::millisecondsUntilQuestion() const {
     if (!QAccessible::isActive())
         return 0;
-    const double left = pace.lastSentAt() + BeforeQuestion - static_cast<double>(clock.elapsed());
-    return static_cast<int>(std::clamp(std::ceil(left), 0.0, BeforeQuestion));
+    return static_cast<int>(std::ceil(pace.untilQuestion(static_cast<double>(clock.elapsed()))));
 }

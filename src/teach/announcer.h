@@ -16,6 +16,8 @@ class Announcer {
     // time between two sentences of a run.
     static constexpr double PerCharacter = 60;
     static constexpr double Least = 1000;
+    // The time a question leaves a screen reader after the last sentence.
+    static constexpr double BeforeQuestion = 1500;
 
     // What to send now, if anything: `text` itself, or nothing while an earlier one is still heard.
     std::optional<std::string> offer(std::string text, bool atOnce, double now) {
@@ -34,11 +36,9 @@ class Announcer {
     }
     // When due() will have something to send; infinity when nothing waits.
     double dueAt() const { return waiting ? heardAt : std::numeric_limits<double>::infinity(); }
-    double lastSentAt() const { return sentAt; }
-    // Sends what waits now, as before a question.
-    std::optional<std::string> flush(double now) {
-        heardAt = std::min(heardAt, now);
-        return due(now);
+    // How long a question should wait now, so that the last sentence is heard before it.
+    double untilQuestion(double now) const {
+        return std::clamp(sentAt + BeforeQuestion - now, 0.0, BeforeQuestion);
     }
 
   private:

@@ -87,17 +87,19 @@ const Raster& WebPage::picture(int scale, bool thickLines) {
 }
 
 void WebPage::announce(const std::string& text, bool atOnce) {
-    if (std::optional<std::string> now = pace.offer(text, atOnce, emscripten_get_now())) {
-        spoken = std::move(*now);
-        ++spokenSerial;
-    }
+    send(pace.offer(text, atOnce, emscripten_get_now()));
 }
 
 void WebPage::due() {
-    if (std::optional<std::string> now = pace.due(emscripten_get_now())) {
-        spoken = std::move(*now);
-        ++spokenSerial;
-    }
+    send(pace.due(emscripten_get_now()));
+}
+
+// The page puts each sentence sent into its live region, told apart by its number.
+void WebPage::send(std::optional<std::string> sentence) {
+    if (!sentence)
+        return;
+    spoken = std::move(*sentence);
+    ++spokenSerial;
 }
 
 std::string WebPage::link() const {
@@ -175,7 +177,7 @@ std::string WebPage::state() const {
            ",\"serial\":" + std::to_string(spokenSerial) + '}' + ",\"sayIn\":" +
            (std::isinf(pace.dueAt()) ? std::string("null")
                                      : std::to_string(std::max(0.0, pace.dueAt() - now))) +
-           ",\"sinceSpoken\":" + std::to_string(std::min(1e6, now - pace.lastSentAt())) +
+           ",\"askIn\":" + std::to_string(pace.untilQuestion(now)) +
            ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
 }
 

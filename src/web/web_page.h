@@ -50,6 +50,8 @@ class WebPage : public LessonView {
     void due();
 
   private:
+    void send(std::optional<std::string> sentence);
+
     Modhull points;
     WebSurface Pichull;
     KeptButton Cmdstart, Cmdreset;
