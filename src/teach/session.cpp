@@ -156,9 +156,8 @@ void Session::openPoints(const std::string& name, const PointFile& file) {
     input.replaceAll(file.points);
     lesson.say(std::to_string(points.Pointcount) + " points from " + name);
     if (file.fitted)
-        view.showStatus("The points of " + name +
-                        " did not all lie in the drawing area: they were scaled and moved to "
-                        "fit it.");
+        tellAndSay("The points of " + name +
+                   " did not all lie in the drawing area: they were scaled and moved to fit it.");
 }
 
 void Session::addPoint(std::string_view x, std::string_view y) {
@@ -191,6 +190,12 @@ void Session::randomPoints(int count, RandomShape shape, unsigned seed) {
     lesson.say(std::to_string(points.Pointcount) + " random points");
 }
 
+// In the status line, and to a screen reader, which hears the steps but not the status line.
+void Session::tellAndSay(const std::string& text) {
+    view.showStatus(text);
+    view.announce(text, true);
+}
+
 void Session::reportFileProblem(const std::string& what, const std::string& name,
                                 const std::string& problem) {
     watch.messageBox(what + ' ' + name + ":\n" + problem, Critical, Title, {});
@@ -198,7 +203,7 @@ void Session::reportFileProblem(const std::string& what, const std::string& name
 
 void Session::openLink(std::string_view text) {
     if (!input.canReplace()) {
-        view.showStatus("A run is going on: press RESET first, then open the link again.");
+        tellAndSay("A run is going on: press RESET first, then open the link again.");
         return;
     }
     const LessonLink link = readLink(text);

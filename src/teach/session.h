@@ -66,6 +66,7 @@ class Session {
 
   private:
     void guard(const std::function<void()>& handler);
+    void tellAndSay(const std::string& text);
 
     LessonView& view;
     std::function<void()> refreshed;

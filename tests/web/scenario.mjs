@@ -298,6 +298,7 @@ await scenario('links: broken, huge, outside the area, changed, to the last step
   await page.evaluate(() => { window.stillHere = true; });
   await page.keyboard.press('Control+r');
   await statusBecomes(page, 'Run Again shows a run again once START has begun one.');
+  assert.equal(await text(page, '#spoken'), 'Run Again shows a run again once START has begun one.', 'heard too');
   assert.equal(await page.evaluate(() => window.stillHere), true, 'not reloaded');
   // A point by keyboard enters as a click there would, and is heard; one outside is refused.
   const spoken = () => text(page, '#spoken');
