@@ -17,6 +17,7 @@ class CommandMenus {
     CommandMenus(QMenuBar& bar, const std::function<void(Command)>& trigger);
 
     QAction& action(Command command) { return *actions[static_cast<std::size_t>(command)]; }
+    QList<QAction*> all() const { return {actions.begin(), actions.end()}; }
     // Shows each command as the session has it now.
     void refresh(const Session& session);
 

@@ -40,7 +40,8 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
                     desktop},
            display),
       tools(*this, core, Pichull),
-      commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }) {
+      commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }),
+      panels(client, besideText, [this] { command(Command::ShowPointList); }) {
     QAccessible::installFactory(accessibleRole);
     setCentralWidget(&client);
     buildLayout();
@@ -51,12 +52,13 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     wireEvents();
     core.afterEachEvent([this] {
         commandMenus.refresh(core);
-        placeBesideText();
+        panels.place(core);
     });
     commandMenus.refresh(core);
     desktop.setWindow(this, &Pichull);
     desktop.waitBeforeAsking([this] { return notice.millisecondsUntilQuestion(); });
     Lblnumber.setBuddy(&Lblcount);
+    panels.takeKeysOf(commandMenus.all());
 }
 
 namespace {
@@ -156,6 +158,7 @@ void MainWindow::buildLayout() {
     setTabOrder(&Cmdstart, &Cmdreset);
     setTabOrder(&Cmdreset, &Cmdend);
     setTabOrder(&Cmdend, &Hsbspeed);
+    setTabOrder(&Hsbspeed, &panels.pointList());
     Pichull.setFocus();
 }
 
@@ -217,6 +220,9 @@ void MainWindow::command(Command chosen) {
     if (Cmdreset.hasFocus())
         Hsbspeed.setFocus();
     core.perform(chosen);
+    // A list just opened is read from its first row.
+    if (chosen == Command::ShowPointList && core.listsThePoints())
+        return panels.focusPointList();
     focusAfterRun();
 }
 
@@ -280,15 +286,7 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    placeBesideText();
-}
-
-// Right of the controls, from the top of the drawing to its bottom, where a wide window has
-// room, while each step is told.
-void MainWindow::placeBesideText() {
-    const int width = beside::widthIn(client.width());
-    besideText.setGeometry(beside::Left, beside::Top, width, beside::Height);
-    besideText.setVisible(width > 0 && core.lesson.tellsEachStep());
+    panels.place(core);
 }
 
 // Closing the window ends the program at once, whatever it is doing.

@@ -9,6 +9,7 @@
 #include "qt/lesson_display.h"
 #include "qt/picture_box.h"
 #include "qt/qt_desktop.h"
+#include "qt/side_panels.h"
 #include "qt/speed_bar.h"
 #include "qt/spoken_notice.h"
 #include "qt/step_timer.h"
@@ -36,6 +37,7 @@ class MainWindow : public QMainWindow {
     StepTimer& timer() { return Tmrdelay; }
     QWidget& clientArea() { return client; }
     QLabel& sentenceBeside() { return besideText; }
+    SidePanels& sidePanels() { return panels; }
     CommandMenus& menus() { return commandMenus; }
     LectureTools& lectureTools() { return tools; }
 
@@ -51,7 +53,6 @@ class MainWindow : public QMainWindow {
     void act(const std::function<void()>& handler);
     void command(Command command);
     void focusAfterRun();
-    void placeBesideText();
     void showHelp();
     void showMarks();
     void showAbout();
@@ -70,4 +71,5 @@ class MainWindow : public QMainWindow {
     Session core;
     LectureTools tools;
     CommandMenus commandMenus;
+    SidePanels panels;
 };

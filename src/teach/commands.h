@@ -21,6 +21,7 @@ enum class Command {
     ReadTheHull,
     ShowEachStep,
     ShowPointNumbers,
+    ShowPointList,
     KeyboardAndMouse,
     WhatTheMarksMean,
     About,
@@ -43,7 +44,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 18> Commands{{
+inline constexpr std::array<CommandEntry, 19> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -62,6 +63,8 @@ inline constexpr std::array<CommandEntry, 18> Commands{{
     {Command::ReadTheHull,      "read-the-hull",      "&Run",  "Read the Hull",       {"H"}, false, true},
     {Command::ShowEachStep,     "show-each-step",     "&View", "Show Each Step",      {"Ctrl+E"}, true},
     {Command::ShowPointNumbers, "show-point-numbers", "&View", "Show Point Numbers",  {"N"}, true},
+    // Every point, where it lies and where it stands in the run, as a table to read row by row.
+    {Command::ShowPointList,    "show-point-list",    "&View", "Point List",          {"L"}, true},
     {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},
     {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}},
     {Command::About,            "about",              "&Help", "About Convex Hull",   {}},

@@ -63,6 +63,7 @@ bool Session::isEnabled(Command command) const {
     case Command::ReadTheHull:
     case Command::ShowEachStep:
     case Command::ShowPointNumbers:
+    case Command::ShowPointList:
     case Command::KeyboardAndMouse:
     case Command::WhatTheMarksMean:
     case Command::About:
@@ -74,7 +75,8 @@ bool Session::isEnabled(Command command) const {
 bool Session::isChecked(Command command) const {
     return (command == Command::StartPaused && lesson.startsPausedRun()) ||
            (command == Command::ShowEachStep && lesson.showsEachStep()) ||
-           (command == Command::ShowPointNumbers && lesson.showsPointNumbers());
+           (command == Command::ShowPointNumbers && lesson.showsPointNumbers()) ||
+           (command == Command::ShowPointList && listsPoints);
 }
 
 std::string_view Session::whyDisabled(Command command) const {
@@ -132,6 +134,9 @@ void Session::perform(Command command) {
             break;
         case Command::ShowPointNumbers:
             lesson.showPointNumbers(!lesson.showsPointNumbers());
+            break;
+        case Command::ShowPointList:
+            listsPoints = !listsPoints;
             break;
         case Command::OpenPoints:
         case Command::SavePointsAs:
@@ -225,6 +230,10 @@ void Session::openLink(std::string_view text) {
     if (link.step >= 0 && !canStart)
         lesson.tellToo("The link's step " + std::to_string(link.step) +
                        " is left out: a run needs three points that do not lie on one line.");
+}
+
+std::vector<PointRow> Session::pointRows() const {
+    return pointList(points, form, lesson.hasRun() ? lesson.step() + 3 : 0);
 }
 
 std::string Session::link() const {

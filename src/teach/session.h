@@ -9,6 +9,7 @@
 #include "teach/message_watch.h"
 #include "teach/point_file.h"
 #include "teach/point_input.h"
+#include "teach/point_list.h"
 #include "teach/timer_hold.h"
 
 #include <functional>
@@ -50,6 +51,9 @@ class Session {
     // Opens the lesson a link holds, paused at its step, or says why it cannot; during a run the
     // status asks for RESET first and nothing changes.
     void openLink(std::string_view text);
+    // Whether View > Point List is on, and the rows it shows as the run stands.
+    bool listsThePoints() const { return listsPoints; }
+    std::vector<PointRow> pointRows() const;
     // The points, the step and the views as a link's fragment.
     std::string link() const;
     // Reports in a message box that something cannot be done with a file, and why.
@@ -70,4 +74,5 @@ class Session {
 
     LessonView& view;
     std::function<void()> refreshed;
+    bool listsPoints = false;
 };

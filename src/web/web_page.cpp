@@ -155,6 +155,15 @@ std::string WebPage::state() const {
                  ',' + jsonBool(number.below) + ']';
     }
     marks += "]}";
+    std::string listed = "null";
+    if (session.listsThePoints()) {
+        listed = "[";
+        for (const PointRow& row : session.pointRows())
+            listed += (listed.size() > 1 ? ",[" : "[") + std::to_string(row.number) + ',' +
+                      jsonString(row.x) + ',' + jsonString(row.y) + ',' +
+                      jsonString(row.standing) + ']';
+        listed += ']';
+    }
     const std::string dialog = desktop.asking
                                    ? "{\"title\":" + jsonString(desktop.open.title) +
                                          ",\"prompt\":" + jsonString(desktop.open.prompt) +
@@ -173,6 +182,7 @@ std::string WebPage::state() const {
            ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
+           ",\"pointList\":" + listed +
            ",\"spoken\":{\"text\":" + jsonString(spoken) +
            ",\"serial\":" + std::to_string(spokenSerial) + '}' + ",\"sayIn\":" +
            (std::isinf(pace.dueAt()) ? std::string("null")

@@ -1,11 +1,14 @@
 // The status line tells every step of random runs on a coarse grid, where points repeat, fall on
-// edges and line up, as an exact hull computed here sees the step.
+// edges and line up, as an exact hull computed here sees the step; the point list says where each
+// point stands as that hull has it.
 
 #include "exact_hull.h"
 #include "fake_window.h"
+#include "teach/point_list.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <string>
@@ -70,6 +73,37 @@ std::string expectedStep(const FakeWindow& w, int16_t p, const EdgeList& before,
     return name + " lies inside the hull; nothing changes.";
 }
 
+// Once the first `inserted` points are in: a corner of the exact hull (the first point there; a
+// later one repeats it), on its boundary, inside, or not yet inserted.
+std::vector<std::string_view> expectedStanding(const FakeWindow& w, int16_t inserted) {
+    std::vector<Twips> in;
+    for (int16_t i = 1; i <= inserted; ++i)
+        in.push_back(twipsOf(w.mod, i));
+    const std::vector<Twips> hull = strictHull(in);
+    std::vector<std::string_view> standing;
+    for (int16_t i = 1; i <= w.mod.Pointcount; ++i) {
+        const Twips at = twipsOf(w.mod, i);
+        bool onBoundary = false;
+        for (std::size_t k = 0; k < hull.size(); ++k)
+            onBoundary |= onSegment(hull[k], hull[(k + 1) % hull.size()], at);
+        const bool repeats = std::find(in.begin(), in.begin() + (i - 1), at) != in.begin() + (i - 1);
+        if (i > inserted)
+            standing.push_back("not yet inserted");
+        else if (!repeats && std::find(hull.begin(), hull.end(), at) != hull.end())
+            standing.push_back("corner");
+        else
+            standing.push_back(onBoundary ? "on a side" : "inside");
+    }
+    return standing;
+}
+
+std::vector<std::string_view> listedStanding(const FakeWindow& w) {
+    std::vector<std::string_view> standing;
+    for (const PointRow& row : pointList(w.mod, w.form, w.form.Curpoint))
+        standing.push_back(row.standing);
+    return standing;
+}
+
 TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
     std::mt19937 random(12);
     auto between = [&](int low, int high) {
@@ -107,6 +141,7 @@ TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
             ASSERT_EQ(w.view.status, "Step " + std::to_string(p - 3) + steps + ": " +
                                          expectedStep(w, p, before, kinds))
                 << "set " << set;
+            ASSERT_EQ(listedStanding(w), expectedStanding(w, p)) << "set " << set;
             shown.emplace_back(w.view.status, w.view.overlay);
         }
         for (int step = static_cast<int>(shown.size()) - 2; step >= 0; --step) {

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -191,10 +192,28 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     // On a wide window the sentence stands beside the drawing too, right of the controls.
     QLabel& beside = a.window.sentenceBeside();
     EXPECT_FALSE(beside.isVisible()) << "no room at " << a.window.width() << " pixels";
+    // L lists the points: where the window is narrow, in a tool window that keeps clear of the
+    // drawing; once it is wide, beside the drawing under the sentence.
+    key(Qt::Key_L);
+    QWidget& toolWindow = a.window.sidePanels().window();
+    QTableWidget& list = a.window.sidePanels().pointList();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return toolWindow.isVisible(); }));
+    const QWidget& surface = *a.window.findChild<QWidget*>("Pichull");
+    EXPECT_GT(toolWindow.frameGeometry().left(), surface.mapToGlobal(surface.rect().topRight()).x());
     a.window.showNormal();
     a.window.resize(1280, a.window.height());
     ASSERT_TRUE(QTest::qWaitFor([&] { return beside.isVisible(); }));
     EXPECT_EQ(beside.text(), a.status());
+    EXPECT_FALSE(toolWindow.isVisible());
+    EXPECT_EQ(list.window(), &a.window);
+    EXPECT_GE(list.mapTo(&a.window.clientArea(), QPoint(0, 0)).y(), beside.geometry().bottom());
+    EXPECT_EQ(list.rowCount(), 6);
+    a.window.activateWindow();
+    key(Qt::Key_L);
+    EXPECT_FALSE(list.isVisible());
+    key(Qt::Key_L);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &list; }))
+        << "the list, turned on, is read from its first row";
     EXPECT_GT(beside.x(), a.window.findChild<QWidget*>("Lblnote")->geometry().right());
     const QImage besideShown = shownOnScreen(a.window.clientArea(), beside.geometry());
     EXPECT_GT(countIn(besideShown, QColor(0, 0, 0)), 200) << "large type on the screen";
@@ -220,6 +239,19 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     EXPECT_TRUE(shownNear(a.window, {454, 200}, cornerMark));
     EXPECT_FALSE(shownNear(a.window, {304, 200}, cornerMark)) << "no longer a corner";
     EXPECT_EQ(shownAt(a.window, {180, 210}), QColor(255, 0, 255)) << "an inside point unmarked";
+    auto standing = [&] {
+        QStringList column;
+        for (int row = 0; row < list.rowCount(); ++row)
+            column << list.item(row, 3)->text();
+        return column.join(", ");
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return standing() == "corner, corner, corner, inside, corner, not yet inserted";
+    })) << standing().toStdString();
+    EXPECT_EQ(list.item(4, 1)->text() + " " + list.item(4, 2)->text(), "6750 3000");
+    const QRect listShown(list.mapTo(&a.window.clientArea(), QPoint(0, 0)), list.size());
+    EXPECT_GT(countIn(shownOnScreen(a.window.clientArea(), listShown), QColor(0, 0, 0)), 200)
+        << "the list on the screen";
     // A slide of this step: the marks drawn afresh at twice the size, the lines grown with it.
     LectureTools& tools = a.window.lectureTools();
     const QImage slide = tools.pictureAt({.scale = 2, .marks = true, .thickLines = true});

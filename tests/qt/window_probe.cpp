@@ -35,7 +35,8 @@ void printLayout(Program& program) {
     MainWindow& window = *program.window();
     for (QWidget* child :
          window.clientArea().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child == &window.sentenceBeside())
+        // The sentence and the panels beside the drawing, shown on demand, are no controls.
+        if (child->isHidden())
             continue;
         const QRect g = child->geometry();
         std::printf("control %s %d %d %d %d\n", qPrintable(child->objectName()), g.x(), g.y(),

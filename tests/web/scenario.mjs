@@ -130,9 +130,23 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   await page.keyboard.press('.');
   await page.keyboard.press('.');
   await statusBecomes(page, 'Paused at step 2 of 5: point 5 lies inside the hull');
+  // L lists the points, right of the controls under the sentence, as the run stands.
+  await page.keyboard.press('l');
+  const listed = () => page.locator('#pointlist tbody tr').evaluateAll((rows) =>
+    rows.map((row) => Array.from(row.cells, (cell) => cell.textContent)));
+  await page.waitForFunction(() => document.querySelectorAll('#pointlist tbody tr').length === 8);
+  assert.deepEqual((await listed()).map((row) => row[3]),
+                   ['corner', 'corner', 'corner', 'corner', 'inside', 'not yet inserted',
+                    'not yet inserted', 'not yet inserted']);
+  assert.deepEqual((await listed())[4], ['5', '3750', '3300', 'inside']);
+  const list = await page.locator('#panels').boundingBox();
+  const sentence = await page.locator('#beside').boundingBox();
+  assert.ok(list.x > 769 && list.y >= sentence.y + sentence.height,
+            `beside the controls, under the sentence: ${JSON.stringify([list, sentence])}`);
   const atTwo = await pixels(page);
   await page.keyboard.press('.');
   await statusBecomes(page, 'Paused at step 3 of 5: point 6 repeats point 3');
+  assert.equal((await listed())[5][3], 'on a side', 'a repeat of a corner, listed');
   await page.keyboard.press(',');
   await statusBecomes(page, 'Paused at step 2 of 5');
   assert.deepEqual(await pixels(page), atTwo, 'a step back shows the picture of that step');

@@ -1,0 +1,93 @@
+#include "qt/side_panels.h"
+
+#include "form/layout.h"
+#include "qt/units.h"
+#include "teach/beside.h"
+#include "teach/session.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+SidePanels::ToolWindow::ToolWindow(QWidget* owner, std::function<void()> closed)
+    : QWidget(owner, Qt::Tool), closed(std::move(closed)) {
+    setWindowTitle(QStringLiteral("Point List"));
+    // Shown while the student steps from the drawing: the focus stays there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    closed();
+}
+
+SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
+    : client(client), sentence(sentence), toolWindow(client.window(), std::move(closed)),
+      toolLayout(&toolWindow), holder(&client), holderLayout(&holder), list(&holder) {
+    toolLayout.setContentsMargins(0, 0, 0, 0);
+    holderLayout.setContentsMargins(0, 0, 0, 0);
+    holderLayout.addWidget(&list);
+    holder.hide();
+    pace.setSingleShot(true);
+    pace.setInterval(100);
+    QObject::connect(&pace, &QTimer::timeout, &pace, [this] {
+        if (pending)
+            showRows(*std::exchange(pending, nullptr));
+    });
+}
+
+void SidePanels::place(const Session& session) {
+    const int width = beside::widthIn(client.width());
+    const bool listed = session.listsThePoints();
+    const bool told = width > 0 && session.lesson.tellsEachStep();
+    // With panels under it, the sentence takes the lines it needs, up to a third of the height.
+    const int sentenceHeight =
+        listed ? std::min(sentence.heightForWidth(width), beside::Height / 3) : beside::Height;
+    sentence.setGeometry(beside::Left, beside::Top, width, sentenceHeight);
+    sentence.setVisible(told);
+    if (!listed) {
+        holder.hide();
+        toolWindow.hide();
+        return;
+    }
+    if (pace.isActive())
+        pending = &session;
+    else
+        showRows(session);
+    if (width > 0) {
+        if (holder.parentWidget() != &client) {
+            holder.setParent(&client);
+            toolWindow.hide();
+        }
+        const int top = beside::Top + (told ? sentenceHeight + beside::Gap : 0);
+        holder.setGeometry(beside::Left, top, width, beside::Top + beside::Height - top);
+        holder.show();
+    } else {
+        const bool moved = holder.parentWidget() != &toolWindow;
+        toolLayout.addWidget(&holder);
+        holder.show();
+        toolWindow.show();
+        if (moved)
+            placeToolWindow();
+    }
+}
+
+// Its frame over the instructions column, from the top of the drawing to its bottom, as wide as
+// the list's columns need.
+void SidePanels::placeToolWindow() {
+    const int height = pixelsOf(layout::Pichull.height, client);
+    const int frame = toolWindow.frameGeometry().height() - toolWindow.height();
+    toolWindow.move(client.mapToGlobal(
+        QPoint(pixelsOf(layout::Lbltext.left, client), pixelsOf(layout::Pichull.top, client))));
+    toolWindow.resize(std::max(pixelsOf(layout::Lbltext.width, client), list.naturalWidth()), height - frame);
+}
+
+void SidePanels::showRows(const Session& session) {
+    list.showRows(session.pointRows());
+    pace.start();
+}
+
+void SidePanels::focusPointList() {
+    if (toolWindow.isVisible())
+        toolWindow.activateWindow();
+    list.setFocus();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "qt/point_list_panel.h"
+
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class Session;
+
+// The room right of the controls: the step's sentence in large type, and under it the panels
+// that follow the run (the point list). Where the window is too narrow, the panels go to a small
+// tool window over the instructions column, never over the drawing.
+class SidePanels {
+  public:
+    // `closed` is called when the user closes the tool window, to turn its panels off.
+    SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed);
+
+    // Places the sentence and the panels as the session and the window's width have them now.
+    void place(const Session& session);
+    // Gives the point list the keyboard focus, in whichever window holds it.
+    void focusPointList();
+    // The window's menu commands, so that their keys act from the tool window too.
+    void takeKeysOf(const QList<QAction*>& actions) { toolWindow.addActions(actions); }
+
+    PointListPanel& pointList() { return list; }
+    QWidget& window() { return toolWindow; }
+
+  private:
+    class ToolWindow : public QWidget {
+      public:
+        ToolWindow(QWidget* owner, std::function<void()> closed);
+
+      protected:
+        void closeEvent(QCloseEvent* event) override;
+
+      private:
+        std::function<void()> closed;
+    };
+
+    void showRows(const Session& session);
+    void placeToolWindow();
+
+    QWidget& client;
+    QLabel& sentence;
+    ToolWindow toolWindow;
+    QVBoxLayout toolLayout;
+    QWidget holder;
+    QVBoxLayout holderLayout;
+    PointListPanel list;
+    // A fast run changes the list every millisecond: it is shown anew at most ten times a second.
+    QTimer pace;
+    const Session* pending = nullptr;
+};
