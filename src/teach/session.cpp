@@ -148,6 +148,10 @@ void Session::perform(Command command) {
         case Command::About:
             break;
         }
+        // A check mark cannot be heard: a screen reader says what the key turned on or off.
+        const CommandEntry& entry = entryOf(command);
+        if (entry.checkable)
+            view.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off"), true);
     });
 }
 
