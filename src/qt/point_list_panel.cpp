@@ -6,8 +6,8 @@
 PointListPanel::PointListPanel(QWidget* parent) : QTableWidget(0, 4, parent) {
     setObjectName(QStringLiteral("pointList"));
     setAccessibleName(QStringLiteral("Points"));
-    setHorizontalHeaderLabels(
-        {QStringLiteral("Point"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("In the run")});
+    setHorizontalHeaderLabels({QStringLiteral("Point"), QStringLiteral("X"), QStringLiteral("Y"),
+                               QStringLiteral("In the run")});
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);

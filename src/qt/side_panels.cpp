@@ -78,7 +78,8 @@ void SidePanels::placeToolWindow() {
     const int frame = toolWindow.frameGeometry().height() - toolWindow.height();
     toolWindow.move(client.mapToGlobal(
         QPoint(pixelsOf(layout::Lbltext.left, client), pixelsOf(layout::Pichull.top, client))));
-    toolWindow.resize(std::max(pixelsOf(layout::Lbltext.width, client), list.naturalWidth()), height - frame);
+    toolWindow.resize(std::max(pixelsOf(layout::Lbltext.width, client), list.naturalWidth()),
+                      height - frame);
 }
 
 void SidePanels::showRows(const Session& session) {

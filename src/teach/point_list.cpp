@@ -23,7 +23,7 @@ std::vector<PointRow> pointList(const Modhull& points, const Fmhull& form, int i
     }
     std::vector<PointRow> rows;
     for (int16_t point = 1; point <= points.Pointcount; ++point)
-        rows.push_back({point, shortestText(points.Xcoord(point)), shortestText(points.Ycoord(point)),
-                        standing[point]});
+        rows.push_back({point, shortestText(points.Xcoord(point)),
+                        shortestText(points.Ycoord(point)), standing[point]});
     return rows;
 }
