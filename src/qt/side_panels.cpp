@@ -8,8 +8,11 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-SidePanels::ToolWindow::ToolWindow(QWidget* owner, std::function<void()> closed)
-    : QWidget(owner, Qt::Tool), closed(std::move(closed)) {
+SidePanels::ToolWindow::ToolWindow(QWidget* owner, const QList<QAction*>& keys,
+                                   std::function<void()> closed)
+    : QWidget(owner, Qt::Tool), layout(this), closed(std::move(closed)) {
+    layout.setContentsMargins(0, 0, 0, 0);
+    addActions(keys);
     setWindowTitle(QStringLiteral("Point List"));
     // Shown while the student steps from the drawing: the focus stays there.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -21,9 +24,8 @@ void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
 }
 
 SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
-    : client(client), sentence(sentence), toolWindow(client.window(), std::move(closed)),
-      toolLayout(&toolWindow), holder(&client), holderLayout(&holder), list(&holder) {
-    toolLayout.setContentsMargins(0, 0, 0, 0);
+    : client(client), sentence(sentence), closed(std::move(closed)), holder(&client),
+      holderLayout(&holder), list(&holder) {
     holderLayout.setContentsMargins(0, 0, 0, 0);
     holderLayout.addWidget(&list);
     holder.hide();
@@ -46,7 +48,8 @@ void SidePanels::place(const Session& session) {
     sentence.setVisible(told);
     if (!listed) {
         holder.hide();
-        toolWindow.hide();
+        if (toolWindow)
+            toolWindow->hide();
         return;
     }
     if (pace.isActive())
@@ -56,16 +59,18 @@ void SidePanels::place(const Session& session) {
     if (width > 0) {
         if (holder.parentWidget() != &client) {
             holder.setParent(&client);
-            toolWindow.hide();
+            toolWindow->hide();
         }
         const int top = beside::Top + (told ? sentenceHeight + beside::Gap : 0);
         holder.setGeometry(beside::Left, top, width, beside::Top + beside::Height - top);
         holder.show();
     } else {
-        const bool moved = holder.parentWidget() != &toolWindow;
-        toolLayout.addWidget(&holder);
+        if (!toolWindow)
+            toolWindow = std::make_unique<ToolWindow>(client.window(), keys, closed);
+        const bool moved = holder.parentWidget() != toolWindow.get();
+        toolWindow->hold(holder);
         holder.show();
-        toolWindow.show();
+        toolWindow->show();
         if (moved)
             placeToolWindow();
     }
@@ -75,11 +80,11 @@ void SidePanels::place(const Session& session) {
 // the list's columns need.
 void SidePanels::placeToolWindow() {
     const int height = pixelsOf(layout::Pichull.height, client);
-    const int frame = toolWindow.frameGeometry().height() - toolWindow.height();
-    toolWindow.move(client.mapToGlobal(
+    const int frame = toolWindow->frameGeometry().height() - toolWindow->height();
+    toolWindow->move(client.mapToGlobal(
         QPoint(pixelsOf(layout::Lbltext.left, client), pixelsOf(layout::Pichull.top, client))));
-    toolWindow.resize(std::max(pixelsOf(layout::Lbltext.width, client), list.naturalWidth()),
-                      height - frame);
+    toolWindow->resize(std::max(pixelsOf(layout::Lbltext.width, client), list.naturalWidth()),
+                       height - frame);
 }
 
 void SidePanels::showRows(const Session& session) {
@@ -88,7 +93,7 @@ void SidePanels::showRows(const Session& session) {
 }
 
 void SidePanels::focusPointList() {
-    if (toolWindow.isVisible())
-        toolWindow.activateWindow();
+    if (toolWindow && toolWindow->isVisible())
+        toolWindow->activateWindow();
     list.setFocus();
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class Session;
@@ -24,20 +25,23 @@ class SidePanels {
     // Gives the point list the keyboard focus, in whichever window holds it.
     void focusPointList();
     // The window's menu commands, so that their keys act from the tool window too.
-    void takeKeysOf(const QList<QAction*>& actions) { toolWindow.addActions(actions); }
+    void takeKeysOf(const QList<QAction*>& actions) { keys = actions; }
 
     PointListPanel& pointList() { return list; }
-    QWidget& window() { return toolWindow; }
+    // The tool window, once a narrow window has needed it.
+    QWidget* window() { return toolWindow.get(); }
 
   private:
     class ToolWindow : public QWidget {
       public:
-        ToolWindow(QWidget* owner, std::function<void()> closed);
+        ToolWindow(QWidget* owner, const QList<QAction*>& keys, std::function<void()> closed);
+        void hold(QWidget& panels) { layout.addWidget(&panels); }
 
       protected:
         void closeEvent(QCloseEvent* event) override;
 
       private:
+        QVBoxLayout layout;
         std::function<void()> closed;
     };
 
@@ -46,8 +50,11 @@ class SidePanels {
 
     QWidget& client;
     QLabel& sentence;
-    ToolWindow toolWindow;
-    QVBoxLayout toolLayout;
+    std::function<void()> closed;
+    QList<QAction*> keys;
+    // Made when first needed: a tool window that exists, even hidden, is one more top-level
+    // window for the platform to keep.
+    std::unique_ptr<ToolWindow> toolWindow;
     QWidget holder;
     QVBoxLayout holderLayout;
     PointListPanel list;

@@ -86,10 +86,13 @@ std::vector<std::string_view> expectedStanding(const FakeWindow& w, int16_t inse
         bool onBoundary = false;
         for (std::size_t k = 0; k < hull.size(); ++k)
             onBoundary |= onSegment(hull[k], hull[(k + 1) % hull.size()], at);
-        const bool repeats = std::find(in.begin(), in.begin() + (i - 1), at) != in.begin() + (i - 1);
-        if (i > inserted)
+        if (i > inserted) {
             standing.push_back("not yet inserted");
-        else if (!repeats && std::find(hull.begin(), hull.end(), at) != hull.end())
+            continue;
+        }
+        const bool repeats =
+            std::find(in.begin(), in.begin() + (i - 1), at) != in.begin() + (i - 1);
+        if (!repeats && std::find(hull.begin(), hull.end(), at) != hull.end())
             standing.push_back("corner");
         else
             standing.push_back(onBoundary ? "on a side" : "inside");

@@ -195,8 +195,9 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     // L lists the points: where the window is narrow, in a tool window that keeps clear of the
     // drawing; once it is wide, beside the drawing under the sentence.
     key(Qt::Key_L);
-    QWidget& toolWindow = a.window.sidePanels().window();
     QTableWidget& list = a.window.sidePanels().pointList();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.window.sidePanels().window(); }));
+    QWidget& toolWindow = *a.window.sidePanels().window();
     ASSERT_TRUE(QTest::qWaitFor([&] { return toolWindow.isVisible(); }));
     const QWidget& surface = *a.window.findChild<QWidget*>("Pichull");
     EXPECT_GT(toolWindow.frameGeometry().left(), surface.mapToGlobal(surface.rect().topRight()).x());
