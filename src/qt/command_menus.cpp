@@ -1,16 +1,9 @@
 #include "qt/command_menus.h"
 
+#include "qt/units.h"
 #include "teach/session.h"
 
 #include <QMenuBar>
-
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 CommandMenus::CommandMenus(QMenuBar& bar, const std::function<void(Command)>& trigger) {
     QMenu* menu = nullptr;

@@ -3,6 +3,7 @@
 #include "qt/picture_box.h"
 #include "qt/picture_painter.h"
 #include "qt/units.h"
+#include "teach/dialog_choices.h"
 #include "teach/point_file.h"
 #include "teach/raster.h"
 #include "teach/session.h"
@@ -101,21 +102,6 @@ void LectureTools::chooseFileToSave() {
         savePoints(path);
 }
 
-namespace {
-
-struct ExportKind {
-    const char* name;
-    int scale;
-    const char* ending;
-};
-
-constexpr ExportKind ExportKinds[] = {{"PNG picture, the window's size", 1, ".png"},
-                                      {"PNG picture, twice the size", 2, ".png"},
-                                      {"PNG picture, four times the size", 4, ".png"},
-                                      {"SVG drawing", 1, ".svg"}};
-
-} // namespace
-
 // What to export: the kind, and whether with the step's marks and with thick lines, which only a
 // larger picture can have.
 bool LectureTools::chooseExportOptions(int& kind, PictureOptions& options) {
@@ -123,12 +109,12 @@ bool LectureTools::chooseExportOptions(int& kind, PictureOptions& options) {
     dialog.setWindowTitle(QStringLiteral("Export Picture"));
     QComboBox kinds;
     for (const ExportKind& each : ExportKinds)
-        kinds.addItem(QString::fromUtf8(each.name));
-    kinds.setCurrentIndex(1);
+        kinds.addItem(toQString(each.name));
+    kinds.setCurrentIndex(UsualExportKind);
     QCheckBox marks(QStringLiteral("With the step's &marks and the point numbers, as shown"));
     QCheckBox thick(QStringLiteral("&Thick lines for slides"));
     auto allowThick = [&] {
-        const ExportKind& chosen = ExportKinds[kinds.currentIndex()];
+        const ExportKind& chosen = ExportKinds[static_cast<std::size_t>(kinds.currentIndex())];
         thick.setEnabled(chosen.scale > 1);
     };
     QObject::connect(&kinds, &QComboBox::currentIndexChanged, &dialog, allowThick);
@@ -145,7 +131,8 @@ bool LectureTools::chooseExportOptions(int& kind, PictureOptions& options) {
     if (dialog.exec() != QDialog::Accepted)
         return false;
     kind = kinds.currentIndex();
-    options = {ExportKinds[kind].scale, marks.isChecked(), thick.isEnabled() && thick.isChecked()};
+    options = {ExportKinds[static_cast<std::size_t>(kind)].scale, marks.isChecked(),
+               thick.isEnabled() && thick.isChecked()};
     return true;
 }
 
@@ -154,11 +141,11 @@ void LectureTools::chooseExport() {
     PictureOptions options;
     if (!chooseExportOptions(kind, options))
         return;
-    const ExportKind& chosen = ExportKinds[kind];
-    const QString ending = QString::fromUtf8(chosen.ending);
+    const ExportKind& chosen = ExportKinds[static_cast<std::size_t>(kind)];
+    const QString ending = toQString(chosen.ending);
     QString path = QFileDialog::getSaveFileName(
         &window, QStringLiteral("Export Picture"), QStringLiteral("hull") + ending,
-        QStringLiteral("%1 (*%2)").arg(QString::fromUtf8(chosen.name), ending));
+        QStringLiteral("%1 (*%2)").arg(toQString(chosen.name), ending));
     if (path.isEmpty())
         return;
     // A name typed with its own ending says what to make; otherwise the kind chosen does.
@@ -196,10 +183,11 @@ void LectureTools::chooseRandomPoints() {
     count.setRange(3, Modhull::Maxpoints);
     count.setValue(20);
     QComboBox shape;
-    shape.addItems({QStringLiteral("Spread over the drawing area"), QStringLiteral("In a disk"),
-                    QStringLiteral("On a circle: every point a corner")});
-    if (!askFor(window, QStringLiteral("Random Points"),
-                {{QStringLiteral("Number of points:"), &count}, {QStringLiteral("Shape:"), &shape}}))
+    for (std::string_view name : RandomShapeNames)
+        shape.addItem(toQString(name));
+    if (!askFor(
+            window, QStringLiteral("Random Points"),
+            {{QStringLiteral("Number of points:"), &count}, {QStringLiteral("Shape:"), &shape}}))
         return;
     const unsigned seed = std::random_device{}();
     session.handle([&] {

@@ -63,10 +63,6 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
 
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont toQFont(const FontStyle& style) {
     QFont font(toQString(style.face));
     font.setPointSizeF(style.points);
@@ -248,10 +244,9 @@ void MainWindow::showMarks() {
     QString text = QStringLiteral("<p>With View &gt; Show Each Step, each step is marked over the "
                                   "drawing:</p><table cellspacing=\"6\">");
     for (const MarkMeaning& entry : marksLegend())
-        text += QStringLiteral("<tr><td><b style=\"color:%1\">%2</b></td><td>%3</td></tr>")
-                    .arg(toQColor(entry.color).name(),
-                         QString::fromUtf8(entry.mark.data(), entry.mark.size()),
-                         QString::fromUtf8(entry.meaning.data(), entry.meaning.size()));
+        text +=
+            QStringLiteral("<tr><td><b style=\"color:%1\">%2</b></td><td>%3</td></tr>")
+                .arg(toQColor(entry.color).name(), toQString(entry.mark), toQString(entry.meaning));
     text += QStringLiteral("</table><p>") + QString::fromStdString(algorithmIdea()) +
             QStringLiteral("</p>");
     QMessageBox box(QMessageBox::Information, QStringLiteral("What the Marks Mean"), text,

@@ -1,5 +1,7 @@
 #include "qt/point_list_panel.h"
 
+#include "qt/units.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -22,9 +24,7 @@ void PointListPanel::showRows(const std::vector<PointRow>& rows) {
     for (int row = 0; row < rowCount(); ++row) {
         const PointRow& point = rows[static_cast<std::size_t>(row)];
         const QString cells[] = {QString::number(point.number), QString::fromStdString(point.x),
-                                 QString::fromStdString(point.y),
-                                 QString::fromUtf8(point.standing.data(),
-                                                   static_cast<qsizetype>(point.standing.size()))};
+                                 QString::fromStdString(point.y), toQString(point.standing)};
         for (int column = 0; column < 4; ++column) {
             QTableWidgetItem* cell = item(row, column);
             if (!cell)

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <QScreen>
+#include <QTimer>
 
 void QtDesktop::setWindow(QWidget* owner, QWidget* drawing) {
     window = owner;

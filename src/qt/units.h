@@ -6,7 +6,14 @@
 
 #include <QColor>
 #include <QScreen>
+#include <QString>
 #include <QWidget>
+
+#include <string_view>
+
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The program's colours are 0xBBGGRR values.
 inline QColor toQColor(Color color) {

@@ -2,6 +2,7 @@
 
 #include "form/layout.h"
 #include "teach/beside.h"
+#include "teach/dialog_choices.h"
 #include "teach/drawing_log.h"
 #include "teach/help.h"
 #include "teach/numbers.h"
@@ -233,7 +234,15 @@ std::string layoutJson() {
         std::to_string(area::HeightPixels) + ',' + std::to_string(area::TwipsPerPixel) +
         "],\"beside\":[" + std::to_string(beside::Left) + ',' + std::to_string(beside::Top) + ',' +
         std::to_string(beside::Height) + ',' + std::to_string(beside::MinimumWidth) + ',' +
-        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) + "],\"controls\":[";
+        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) + "],\"exportKinds\":[";
+    for (const ExportKind& kind : ExportKinds)
+        json += std::string(json.back() == '[' ? "" : ",") + "{\"name\":" + jsonString(kind.name) +
+                ",\"scale\":" + std::to_string(kind.scale) +
+                ",\"ending\":" + jsonString(kind.ending) + '}';
+    json += "],\"usualExport\":" + std::to_string(UsualExportKind) + ",\"randomShapes\":[";
+    for (std::string_view name : RandomShapeNames)
+        json += std::string(json.back() == '[' ? "" : ",") + jsonString(name);
+    json += "],\"controls\":[";
     for (const ControlLayout* control : controls) {
         json += std::string(json.back() == '[' ? "" : ",") +
                 "{\"name\":" + jsonString(control->name) +

@@ -214,7 +214,7 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   await answer(page, 'Escape');
   const svg = await download(page, async () => {
     await page.click('text=Export Picture…');
-    await page.selectOption('#export-kind', 'svg');
+    await page.selectOption('#export-kind', { label: 'SVG drawing' });
     await page.click('#export button[value=ok]');
   });
   const desktop = execFileSync(svgOfClicks, {
@@ -229,6 +229,12 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   });
   assert.equal(numbered.text.match(/<text /g).length, 8, 'each point\'s number in the slide');
   assert.match(numbered.text, />8<\/text>\n<\/svg>/);
+  const slide = await download(page, async () => {
+    await page.click('text=Export Picture…');
+    await page.selectOption('#export-kind', { label: 'PNG picture, twice the size' });
+    await page.click('#export button[value=ok]');
+  });
+  assert.equal(slide.name, 'hull-step-5-2x.png');
 
   await page.keyboard.press('Control+r');              // Run Again, enabled after a run
   await question(page);
