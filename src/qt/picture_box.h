@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/layout.h"
 #include "form/services.h"
 #include "teach/lesson_view.h"
 
@@ -15,7 +16,7 @@ class PictureBox : public QFrame, public Surface {
   public:
     using MouseDown = std::function<void(int button, int shift, float x, float y)>;
 
-    static constexpr Color BackColor = 0xC0FFFF;
+    static constexpr Color BackColor = *layout::Pichull.color;
 
     explicit PictureBox(QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 // (form/kept_controls.h). The page shows what they hold after every event.
 
 #include "form/area.h"
+#include "form/layout.h"
 #include "form/services.h"
 #include "teach/drawing_log.h"
 #include "teach/raster.h"
@@ -14,7 +15,7 @@
 // its canvas once per frame when it has changed.
 class WebSurface : public CallSurface {
   public:
-    static constexpr Color BackColor = 0xC0FFFF;
+    static constexpr Color BackColor = *layout::Pichull.color;
 
     Color backColor() const override { return BackColor; }
 

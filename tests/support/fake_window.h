@@ -4,6 +4,7 @@
 // event handlers run and can be inspected without a screen.
 
 #include "form/kept_controls.h"
+#include "form/layout.h"
 #include "teach/session.h"
 
 #include <deque>
@@ -13,7 +14,7 @@
 
 class RecordingSurface : public CallSurface {
   public:
-    static constexpr Color Background = 0xC0FFFF;
+    static constexpr Color Background = *layout::Pichull.color;
 
     Color backColor() const override { return Background; }
 
