@@ -4,6 +4,7 @@
 
 #include "form/services.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -61,6 +62,11 @@ inline constexpr ControlLayout
     Lblcount  {"Lblcount",  "",                 1320, 7560,  855,  615, ArialBold,   0xFFFFFF},
     Lblnumber {"Lblnumber", "Number of Points",  480, 7680,  735,  495, TimesSmall,  {}};
 // clang-format on
+
+// Every control that has a place, in the same order.
+inline constexpr std::array<const ControlLayout*, 14> Placed{
+    &Hsbspeed, &Cmdend,  &Cmdreset, &Cmdstart, &Pichull, &Lblslow,  &Lblfast,
+    &Lblspeed, &Lblnote, &Lblnotes, &Lbltext,  &Lblinstr, &Lblcount, &Lblnumber};
 
 // The scroll bar's range: the left end, under "fast", is 0.
 inline constexpr int SpeedMinimum = 0;

@@ -14,13 +14,12 @@ inline constexpr int Gap = 16;
 inline constexpr int MinimumWidth = 240;
 inline constexpr int FontPixels = 24;
 
-inline constexpr int ControlsRight =
-    std::max(
-        {layout::Hsbspeed.left + layout::Hsbspeed.width, layout::Cmdend.left + layout::Cmdend.width,
-         layout::Pichull.left + layout::Pichull.width, layout::Lblslow.left + layout::Lblslow.width,
-         layout::Lblnote.left + layout::Lblnote.width, layout::Lbltext.left + layout::Lbltext.width,
-         layout::Lblinstr.left + layout::Lblinstr.width}) /
-    area::TwipsPerPixel;
+inline constexpr int ControlsRight = [] {
+    int right = 0;
+    for (const ControlLayout* control : layout::Placed)
+        right = std::max(right, control->left + control->width);
+    return right / area::TwipsPerPixel;
+}();
 inline constexpr int Left = ControlsRight + Gap;
 inline constexpr int Top = layout::Pichull.top / area::TwipsPerPixel;
 inline constexpr int Height = layout::Pichull.height / area::TwipsPerPixel;

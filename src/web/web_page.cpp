@@ -124,8 +124,7 @@ std::string commandsJson(const Session& session) {
         for (std::string_view key : entry.keys)
             if (!key.empty())
                 keys += (keys.size() > 1 ? "," : "") + jsonString(key);
-        json += std::string(json.size() > 1 ? "," : "") +
-                "{\"id\":" + jsonString(entry.id) +
+        json += std::string(json.size() > 1 ? "," : "") + "{\"id\":" + jsonString(entry.id) +
                 ",\"menu\":" + jsonString(entry.menu) +
                 ",\"text\":" + jsonString(session.textOf(entry.command)) + ",\"keys\":" + keys +
                 "],\"enabled\":" + jsonBool(session.isEnabled(entry.command)) +
@@ -161,8 +160,8 @@ std::string WebPage::state() const {
         listed = "[";
         for (const PointRow& row : session.pointRows())
             listed += (listed.size() > 1 ? ",[" : "[") + std::to_string(row.number) + ',' +
-                      jsonString(row.x) + ',' + jsonString(row.y) + ',' +
-                      jsonString(row.standing) + ']';
+                      jsonString(row.x) + ',' + jsonString(row.y) + ',' + jsonString(row.standing) +
+                      ']';
         listed += ']';
     }
     const std::string dialog = desktop.asking
@@ -183,8 +182,7 @@ std::string WebPage::state() const {
            ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
-           ",\"pointList\":" + listed +
-           ",\"spoken\":{\"text\":" + jsonString(spoken) +
+           ",\"pointList\":" + listed + ",\"spoken\":{\"text\":" + jsonString(spoken) +
            ",\"serial\":" + std::to_string(spokenSerial) + '}' + ",\"sayIn\":" +
            (std::isinf(pace.dueAt()) ? std::string("null")
                                      : std::to_string(std::max(0.0, pace.dueAt() - now))) +
@@ -209,11 +207,6 @@ std::string marksJson() {
 }
 
 std::string layoutJson() {
-    const ControlLayout* controls[] = {&layout::Hsbspeed, &layout::Cmdend,   &layout::Cmdreset,
-                                       &layout::Cmdstart, &layout::Pichull,  &layout::Lblslow,
-                                       &layout::Lblfast,  &layout::Lblspeed, &layout::Lblnote,
-                                       &layout::Lblnotes, &layout::Lbltext,  &layout::Lblinstr,
-                                       &layout::Lblcount, &layout::Lblnumber};
     auto pixels = [](int twips) {
         return std::to_string((twips + area::TwipsPerPixel / 2) / area::TwipsPerPixel);
     };
@@ -234,7 +227,8 @@ std::string layoutJson() {
         std::to_string(area::HeightPixels) + ',' + std::to_string(area::TwipsPerPixel) +
         "],\"beside\":[" + std::to_string(beside::Left) + ',' + std::to_string(beside::Top) + ',' +
         std::to_string(beside::Height) + ',' + std::to_string(beside::MinimumWidth) + ',' +
-        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) + "],\"exportKinds\":[";
+        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) +
+        "],\"exportKinds\":[";
     for (const ExportKind& kind : ExportKinds)
         json += std::string(json.back() == '[' ? "" : ",") + "{\"name\":" + jsonString(kind.name) +
                 ",\"scale\":" + std::to_string(kind.scale) +
@@ -243,7 +237,7 @@ std::string layoutJson() {
     for (std::string_view name : RandomShapeNames)
         json += std::string(json.back() == '[' ? "" : ",") + jsonString(name);
     json += "],\"controls\":[";
-    for (const ControlLayout* control : controls) {
+    for (const ControlLayout* control : layout::Placed) {
         json += std::string(json.back() == '[' ? "" : ",") +
                 "{\"name\":" + jsonString(control->name) +
                 ",\"caption\":" + jsonString(control->caption) +
