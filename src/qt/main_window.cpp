@@ -107,12 +107,16 @@ void MainWindow::buildLayout() {
     client.setAutoFillBackground(true);
     client.setFont(toQFont(layout::WindowFont));
 
-    // In the order of the layout's table.
-    const std::array<QWidget*, layout::Placed.size()> controls{
-        &Hsbspeed, &Cmdend,  &Cmdreset, &Cmdstart, &Pichull,  &Lblslow,  &Lblfast,
-        &Lblspeed, &Lblnote, &Lblnotes, &Lbltext,  &Lblinstr, &Lblcount, &Lblnumber};
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        place(*controls[i], *layout::Placed[i]);
+    const std::pair<QWidget*, const ControlLayout*> controls[] = {
+        {&Hsbspeed, &layout::Hsbspeed}, {&Cmdend, &layout::Cmdend},
+        {&Cmdreset, &layout::Cmdreset}, {&Cmdstart, &layout::Cmdstart},
+        {&Pichull, &layout::Pichull},   {&Lblslow, &layout::Lblslow},
+        {&Lblfast, &layout::Lblfast},   {&Lblspeed, &layout::Lblspeed},
+        {&Lblnote, &layout::Lblnote},   {&Lblnotes, &layout::Lblnotes},
+        {&Lbltext, &layout::Lbltext},   {&Lblinstr, &layout::Lblinstr},
+        {&Lblcount, &layout::Lblcount}, {&Lblnumber, &layout::Lblnumber}};
+    for (auto [control, entry] : controls)
+        place(*control, *entry);
 
     Hsbspeed.setRange(layout::SpeedMinimum, layout::SpeedMaximum);
     Hsbspeed.setSingleStep(layout::SpeedSmallStep);
