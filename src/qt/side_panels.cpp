@@ -52,7 +52,9 @@ void SidePanels::place(const Session& session) {
             toolWindow->hide();
         return;
     }
-    if (pace.isActive())
+    // Only a run going on is paced; a step stepped, or the last one, is listed at once.
+    const RunActions run = session.lesson.actions();
+    if (pace.isActive() && run.pause && !run.paused)
         pending = &session;
     else
         showRows(session);

@@ -10,7 +10,12 @@ Session::Session(Modhull& points, const Controls& controls, LessonView& view)
                             controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
       lesson(form, points, drawing, controls.Cmdreset, hold, watch, view),
       input(form, points, drawing, lesson), view(view) {
-    watch.beforeEachMessage([this] { lesson.beforeMessage(); });
+    // The face shows the step that ends the run before its question covers the window.
+    watch.beforeEachMessage([this] {
+        lesson.beforeMessage();
+        if (refreshed)
+            refreshed();
+    });
     watch.answerThrough([this](const std::function<void()>& then) {
         guard([&] {
             then();

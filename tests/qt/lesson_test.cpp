@@ -277,9 +277,14 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
         statusReads(a, "Paused at step 1 of 3: point 4 lies outside 1 edge; it is replaced by 2 "
                        "edges to it. The hull has 4 corners."));
     EXPECT_TRUE(shownNear(a.window, {304, 200}, cornerMark));
+    QString listedWhenAsked;
+    answerer.whenShown = [&](const MessageAnswerer::Shown&) {
+        listedWhenAsked = list.item(5, 3)->text();
+    };
     key(Qt::Key_Period);
     key(Qt::Key_Period);
     EXPECT_TRUE(statusReads(a, "Step 3 of 3: point 6 lies inside the hull; nothing changes."));
+    EXPECT_EQ(listedWhenAsked, "inside") << "the last step listed before its question";
     // What a menu does when the pointer passes over an item with no status tip.
     QStatusTipEvent tip{QString()};
     QTest::qWait(50);
