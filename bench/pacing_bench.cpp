@@ -27,9 +27,9 @@ double timedRun() {
     std::mt19937 random(Points);
     std::uniform_int_distribution<int> x(0, 524), y(0, 468);
     for (QPoint corner : {QPoint(0, 0), QPoint(0, 468), QPoint(524, 0)})
-        window.form().Pichull_MouseDown(1, 0, corner.x() * 15.0f, corner.y() * 15.0f);
+        window.session().click(1, 0, corner.x() * 15.0f, corner.y() * 15.0f);
     while (points.Pointcount < Points)
-        window.form().Pichull_MouseDown(1, 0, x(random) * 15.0f, y(random) * 15.0f);
+        window.session().click(1, 0, x(random) * 15.0f, y(random) * 15.0f);
 
     QEventLoop loop;
     MessageAnswerer answerer;

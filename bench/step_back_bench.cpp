@@ -22,8 +22,7 @@ void clickOnCircle(MainWindow& window) {
         const double angle = 2 * std::numbers::pi * i / Points;
         const double x = std::round(262 + 230 * std::cos(angle));
         const double y = std::round(234 + 230 * std::sin(angle));
-        window.form().Pichull_MouseDown(1, 0, static_cast<float>(x * 15),
-                                        static_cast<float>(y * 15));
+        window.session().click(1, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
     }
 }
 
@@ -50,22 +49,23 @@ void benchStepBack() {
 
     // Every question answered No, so that the run can be stepped back from its end.
     MessageAnswerer answerer;
-    Lesson& lesson = window.lesson();
-    lesson.start();
-    lesson.pauseOrResume();
-    while (lesson.actions().stepForward)
-        lesson.stepForward();
+    Session& session = window.session();
+    session.pressStart();
+    session.perform(Command::PauseOrResume);
+    while (session.isEnabled(Command::StepForward))
+        session.perform(Command::StepForward);
 
     // From the finished run to the step before its last, and from there the step before it forward.
     const double back = medianOnScreen(
         window,
         [&] {
-            if (lesson.actions().stepForward)
-                lesson.stepForward();
+            if (session.isEnabled(Command::StepForward))
+                session.perform(Command::StepForward);
         },
-        [&] { lesson.stepBack(); });
+        [&] { session.perform(Command::StepBack); });
     const double forward = medianOnScreen(
-        window, [&] { lesson.stepBack(); }, [&] { lesson.stepForward(); });
+        window, [&] { session.perform(Command::StepBack); },
+        [&] { session.perform(Command::StepForward); });
     report("step_back_ms", back / 1000);
     report("step_back_ratio", back / forward);
 }

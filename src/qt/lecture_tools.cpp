@@ -31,15 +31,11 @@ void LectureTools::report(const char* what, const QString& path, const std::stri
 
 void LectureTools::openPoints(const QString& path) {
     const std::string name = path.toStdString();
-    session.handle([&] { session.openPoints(name, readPointFile(name)); });
+    session.openPoints(name, readPointFile(name));
 }
 
 void LectureTools::savePoints(const QString& path) {
-    session.handle([&] {
-        const std::string problem = writePointFile(path.toStdString(), session.points);
-        if (!problem.empty())
-            report("Cannot save the points in", path, problem);
-    });
+    session.savePoints(path.toStdString());
 }
 
 QImage LectureTools::pictureAt(const PictureOptions& options) const {
@@ -50,7 +46,7 @@ QImage LectureTools::pictureAt(const PictureOptions& options) const {
     } else {
         const QSize size = surface.contentsRect().size();
         const Raster drawn =
-            rasterize(session.drawing.calls(), size.width(), size.height(), twipsPerPixel(surface),
+            rasterize(session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
                       options.scale, PictureBox::BackColor, options.thickLines);
         picture =
             QImage(drawn.rgba().data(), drawn.width(), drawn.height(), QImage::Format_RGBA8888)
@@ -77,7 +73,7 @@ void LectureTools::writePicture(const QString& path, const PictureOptions& optio
         QFile file(path);
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                   file.write(QByteArray::fromStdString(svgOf(
-                      session.drawing.calls(), size.width(), size.height(), twipsPerPixel(surface),
+                      session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
                       PictureBox::BackColor, options.marks ? surface.marks() : Overlay{}))) >= 0;
     } else {
         written = pictureAt(options).save(path, "PNG");
@@ -190,9 +186,7 @@ void LectureTools::chooseRandomPoints() {
             {{QStringLiteral("Number of points:"), &count}, {QStringLiteral("Shape:"), &shape}}))
         return;
     const unsigned seed = std::random_device{}();
-    session.handle([&] {
-        session.randomPoints(count.value(), static_cast<RandomShape>(shape.currentIndex()), seed);
-    });
+    session.randomPoints(count.value(), static_cast<RandomShape>(shape.currentIndex()), seed);
 }
 
 // X and Y in twips, typed as a point file holds them; the session enters the point as a click.
@@ -202,7 +196,5 @@ void LectureTools::chooseAddPoint() {
                 {{QStringLiteral("&X, 0 to 7860 twips from the left:"), &x},
                  {QStringLiteral("&Y, 0 to 7020 twips from the top:"), &y}}))
         return;
-    session.handle([&] {
-        session.addPoint(x.text().trimmed().toStdString(), y.text().trimmed().toStdString());
-    });
+    session.addPoint(x.text().trimmed().toStdString(), y.text().trimmed().toStdString());
 }

@@ -162,26 +162,18 @@ void MainWindow::wireEvents() {
     connect(&Cmdstart, &QPushButton::clicked, this, [this] {
         // Disabling the surface, START and RESET would pass the focus on to END.
         Hsbspeed.setFocus();
-        act([this] { core.lesson.start(); });
+        core.pressStart();
         focusAfterRun();
     });
-    connect(&Cmdreset, &QPushButton::clicked, this,
-            [this] { act([this] { core.lesson.reset(); }); });
-    connect(&Cmdend, &QPushButton::clicked, this,
-            [this] { act([this] { core.form.Cmdend_Click(); }); });
-    connect(&Hsbspeed, &QScrollBar::valueChanged, this,
-            [this] { act([this] { core.form.Hsbspeed_Change(); }); });
+    connect(&Cmdreset, &QPushButton::clicked, this, [this] { core.pressReset(); });
+    connect(&Cmdend, &QPushButton::clicked, this, [this] { core.pressEnd(); });
+    connect(&Hsbspeed, &QScrollBar::valueChanged, this, [this] { core.speedChanged(); });
     connect(&Tmrdelay, &QTimer::timeout, this, [this] {
-        act([this] { core.lesson.tick(); });
+        core.tick();
         focusAfterRun();
     });
-    Pichull.onMouseDown([this](int button, int shift, float x, float y) {
-        act([&] { core.input.click(button, shift, x, y); });
-    });
-}
-
-void MainWindow::act(const std::function<void()>& handler) {
-    core.handle(handler);
+    Pichull.onMouseDown(
+        [this](int button, int shift, float x, float y) { core.click(button, shift, x, y); });
 }
 
 // The commands that ask for something first open their dialogs here; the session does the rest.
@@ -226,7 +218,7 @@ void MainWindow::command(Command chosen) {
 // answered, the focus goes where the user goes next: the surface after Yes, and after No the speed
 // bar, where a stray Enter or Space loses nothing.
 void MainWindow::focusAfterRun() {
-    if (Tmrdelay.isActive() || core.lesson.isPaused() || core.watch.hasEnded())
+    if (Tmrdelay.isActive() || core.isPaused() || core.hasEnded())
         return;
     if (Pichull.isEnabled())
         Pichull.setFocus();
@@ -261,7 +253,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::load() {
-    act([this] { core.form.Form_Load(); });
+    core.load();
 }
 
 void MainWindow::setSpeed(int milliseconds) {
@@ -287,6 +279,6 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 // Closing the window ends the program at once, whatever it is doing.
 void MainWindow::closeEvent(QCloseEvent* event) {
     Tmrdelay.stop();
-    core.watch.end(0);
+    core.close();
     event->accept();
 }

@@ -31,8 +31,6 @@ class MainWindow : public QMainWindow {
     void openPoints(const QString& path);
 
     Session& session() { return core; }
-    Fmhull& form() { return core.form; }
-    Lesson& lesson() { return core.lesson; }
     PictureBox& surface() { return Pichull; }
     StepTimer& timer() { return Tmrdelay; }
     QWidget& clientArea() { return client; }
@@ -50,7 +48,6 @@ class MainWindow : public QMainWindow {
     void place(QWidget& control, const ControlLayout& entry);
     void buildLayout();
     void wireEvents();
-    void act(const std::function<void()>& handler);
     void command(Command command);
     void focusAfterRun();
     void showHelp();

@@ -40,7 +40,7 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
 void SidePanels::place(const Session& session) {
     const int width = beside::widthIn(client.width());
     const bool listed = session.listsThePoints();
-    const bool told = width > 0 && session.lesson.tellsEachStep();
+    const bool told = width > 0 && session.tellsEachStep();
     // With panels under it, the sentence takes the lines it needs, up to a third of the height.
     const int sentenceHeight =
         listed ? std::min(sentence.heightForWidth(width), beside::Height / 3) : beside::Height;
@@ -53,8 +53,7 @@ void SidePanels::place(const Session& session) {
         return;
     }
     // Only a run going on is paced; a step stepped, or the last one, is listed at once.
-    const RunActions run = session.lesson.actions();
-    if (pace.isActive() && run.pause && !run.paused)
+    if (pace.isActive() && session.isRunning())
         pending = &session;
     else
         showRows(session);

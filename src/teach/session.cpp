@@ -9,7 +9,8 @@ Session::Session(Modhull& points, const Controls& controls, LessonView& view)
       form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
                             controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
       lesson(form, points, drawing, controls.Cmdreset, hold, watch, view),
-      input(form, points, drawing, lesson), view(view) {
+      input(form, points, drawing, lesson), startButton(controls.Cmdstart),
+      resetButton(controls.Cmdreset), view(view) {
     // The face shows the step that ends the run before its question covers the window.
     watch.beforeEachMessage([this] {
         lesson.beforeMessage();
@@ -28,6 +29,43 @@ void Session::handle(const std::function<void()>& handler) {
     if (watch.isAsking() || watch.hasEnded())
         return;
     guard(handler);
+}
+
+void Session::load() {
+    handle([this] { form.Form_Load(); });
+}
+
+void Session::click(int button, int shift, float x, float y) {
+    if (drawing.isEnabled())
+        handle([&] { input.click(button, shift, x, y); });
+}
+
+void Session::pressStart() {
+    if (startButton.isEnabled())
+        handle([this] { lesson.start(); });
+}
+
+void Session::pressReset() {
+    if (resetButton.isEnabled())
+        handle([this] { lesson.reset(); });
+}
+
+void Session::pressEnd() {
+    handle([this] { form.Cmdend_Click(); });
+}
+
+void Session::speedChanged() {
+    handle([this] { form.Hsbspeed_Change(); });
+}
+
+// A tick that was already on its way when the run was paused or ended does nothing.
+void Session::tick() {
+    if (hold.isEnabled() && !hold.isHeld())
+        handle([this] { lesson.tick(); });
+}
+
+void Session::close() {
+    watch.end(0);
 }
 
 void Session::guard(const std::function<void()>& handler) {
@@ -163,18 +201,32 @@ void Session::perform(Command command) {
 void Session::openPoints(const std::string& name, const PointFile& file) {
     if (!input.canReplace())
         return;
-    if (!file.error.empty()) {
-        reportFileProblem("Cannot open the points in", name, file.error);
-        return;
-    }
-    input.replaceAll(file.points);
-    lesson.say(std::to_string(points.Pointcount) + " points from " + name);
-    if (file.fitted)
-        tellAndSay("The points of " + name +
-                   " did not all lie in the drawing area: they were scaled and moved to fit it.");
+    handle([&] {
+        if (!file.error.empty()) {
+            reportFileProblem("Cannot open the points in", name, file.error);
+            return;
+        }
+        input.replaceAll(file.points);
+        lesson.say(std::to_string(points.Pointcount) + " points from " + name);
+        if (file.fitted)
+            tellAndSay("The points of " + name + " did not all lie in the drawing area: they "
+                       "were scaled and moved to fit it.");
+    });
+}
+
+void Session::savePoints(const std::string& name) {
+    handle([&] {
+        const std::string problem = writePointFile(name, points);
+        if (!problem.empty())
+            reportFileProblem("Cannot save the points in", name, problem);
+    });
 }
 
 void Session::addPoint(std::string_view x, std::string_view y) {
+    handle([&] { addTyped(x, y); });
+}
+
+void Session::addTyped(std::string_view x, std::string_view y) {
     auto coordinate = [](std::string_view text, float most) -> std::optional<float> {
         const std::optional<double> value = parseDecimal(text);
         if (value && *value >= 0 && *value <= most)
@@ -199,9 +251,11 @@ void Session::addPoint(std::string_view x, std::string_view y) {
 void Session::randomPoints(int count, RandomShape shape, unsigned seed) {
     if (!input.canReplace())
         return;
-    std::mt19937 random(seed);
-    input.replaceAll(::randomPoints(count, shape, random));
-    lesson.say(std::to_string(points.Pointcount) + " random points");
+    handle([&] {
+        std::mt19937 random(seed);
+        input.replaceAll(::randomPoints(count, shape, random));
+        lesson.say(std::to_string(points.Pointcount) + " random points");
+    });
 }
 
 // In the status line, and to a screen reader, which hears the steps but not the status line.
@@ -216,6 +270,10 @@ void Session::reportFileProblem(const std::string& what, const std::string& name
 }
 
 void Session::openLink(std::string_view text) {
+    handle([&] { openLinked(text); });
+}
+
+void Session::openLinked(std::string_view text) {
     if (!input.canReplace()) {
         tellAndSay("A run is going on: press RESET first, then open the link again.");
         return;
@@ -245,11 +303,24 @@ std::vector<PointRow> Session::pointRows() const {
     return pointList(points, form, lesson.hasRun() ? lesson.step() + 3 : 0);
 }
 
+std::string Session::pointsText() const {
+    return formatPoints(points);
+}
+
+int Session::shownStep() const {
+    return lesson.hasRun() ? lesson.step() : -1;
+}
+
+bool Session::isRunning() const {
+    const RunActions run = lesson.actions();
+    return run.pause && !run.paused;
+}
+
 std::string Session::link() const {
     LessonLink shown;
     for (int16_t i = 1; i <= points.Pointcount; ++i)
         shown.points.push_back({points.Xcoord(i), points.Ycoord(i)});
-    shown.step = lesson.hasRun() ? lesson.step() : -1;
+    shown.step = shownStep();
     shown.eachStep = lesson.showsEachStep();
     shown.pointNumbers = lesson.showsPointNumbers();
     return writeLink(shown);

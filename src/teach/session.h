@@ -16,17 +16,29 @@
 #include <string>
 
 // The whole program but its face: the window Fmhull with the teaching layer and the lecturer's
-// tools, wired to a front end's controls. A front end builds one, passes every event and command
-// in through handle() or perform(), and shows what it says.
+// tools, wired to a front end's controls. It is the one way in: a front end passes every event,
+// command and answer through its members and shows what it says.
 class Session {
   public:
     // The controls are the front end's own; the session puts its drawing log, timer hold and
     // message watch between them and the window.
     Session(Modhull& points, const Controls& controls, LessonView& view);
 
-    // Runs the handler of an event (a click, a button, the timer, a command). Nothing runs while a
-    // message box waits for its answer, as behind a modal box, nor once the program has ended. A
-    // run-time error is reported in a message box and ends the program.
+    // The window's own events. Each does nothing while its control is disabled, while a message
+    // box waits for its answer, as behind a modal box, or once the program has ended. A run-time
+    // error is reported in a message box and ends the program.
+    void load();
+    // A press on the drawing area, in twips.
+    void click(int button, int shift, float x, float y);
+    void pressStart();
+    void pressReset();
+    void pressEnd();
+    // The speed bar has moved.
+    void speedChanged();
+    void tick();
+    // The window was closed: the program ends at once, whatever it is doing.
+    void close();
+    // Runs a front end's own work on the session's terms, as an event: writing an export.
     void handle(const std::function<void()>& handler);
     // Called after every event and every answer, for the front end to show the commands anew.
     void afterEachEvent(std::function<void()> refresh) { refreshed = std::move(refresh); }
@@ -48,17 +60,40 @@ class Session {
     void randomPoints(int count, RandomShape shape, unsigned seed);
     // Replaces the points with those read from the named file, or says why it cannot.
     void openPoints(const std::string& name, const PointFile& file);
+    // Writes the points to the named file, or says why it cannot.
+    void savePoints(const std::string& name);
     // Opens the lesson a link holds, paused at its step, or says why it cannot; during a run the
     // status asks for RESET first and nothing changes.
     void openLink(std::string_view text);
+    // Reports in a message box that something cannot be done with a file, and why.
+    void reportFileProblem(const std::string& what, const std::string& name,
+                           const std::string& problem);
+
+    // What the front end shows.
     // Whether View > Point List is on, and the rows it shows as the run stands.
     bool listsThePoints() const { return listsPoints; }
     std::vector<PointRow> pointRows() const;
     // The points, the step and the views as a link's fragment.
     std::string link() const;
-    // Reports in a message box that something cannot be done with a file, and why.
-    void reportFileProblem(const std::string& what, const std::string& name,
-                           const std::string& problem);
+    // The points as a point file holds them.
+    std::string pointsText() const;
+    // Everything drawn on the drawing area since it was last cleared, in order.
+    const std::vector<DrawCall>& drawn() const { return drawing.calls(); }
+    // The run: the step shown (-1 before a run), whether it is paused or going on, whether its
+    // steps are told beside the drawing.
+    int shownStep() const;
+    bool isPaused() const { return lesson.isPaused(); }
+    bool isRunning() const;
+    bool tellsEachStep() const { return lesson.tellsEachStep(); }
+    bool hasEnded() const { return watch.hasEnded(); }
+
+  private:
+    friend class SessionProbe;
+
+    void guard(const std::function<void()>& handler);
+    void addTyped(std::string_view x, std::string_view y);
+    void openLinked(std::string_view text);
+    void tellAndSay(const std::string& text);
 
     Modhull& points;
     TimerHold hold;
@@ -67,11 +102,8 @@ class Session {
     Fmhull form;
     Lesson lesson;
     PointInput input;
-
-  private:
-    void guard(const std::function<void()>& handler);
-    void tellAndSay(const std::string& text);
-
+    Button& startButton;
+    Button& resetButton;
     LessonView& view;
     std::function<void()> refreshed;
     bool listsPoints = false;

@@ -19,36 +19,32 @@ WebPage::WebPage()
               Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
                        desktop},
               *this) {
-    session.handle([this] { session.form.Form_Load(); });
+    session.load();
 }
 
 void WebPage::mouseDown(float x, float y) {
-    if (Pichull.enabled)
-        session.handle([&] { session.input.click(1, 0, x, y); });
+    session.click(1, 0, x, y);
 }
 
 void WebPage::pressStart() {
-    if (Cmdstart.enabled)
-        session.handle([this] { session.lesson.start(); });
+    session.pressStart();
 }
 
 void WebPage::pressReset() {
-    if (Cmdreset.enabled)
-        session.handle([this] { session.lesson.reset(); });
+    session.pressReset();
 }
 
 void WebPage::pressEnd() {
-    session.handle([this] { session.form.Cmdend_Click(); });
+    session.pressEnd();
 }
 
 void WebPage::setSpeed(int value) {
     Hsbspeed.position = static_cast<int16_t>(value);
-    session.handle([this] { session.form.Hsbspeed_Change(); });
+    session.speedChanged();
 }
 
 void WebPage::tick() {
-    if (Tmrdelay.enabled)
-        session.handle([this] { session.lesson.tick(); });
+    session.tick();
 }
 
 void WebPage::command(const std::string& id) {
@@ -61,28 +57,28 @@ void WebPage::answer(int answer) {
 }
 
 void WebPage::openPoints(const std::string& name, const std::string& text) {
-    session.handle([&] { session.openPoints(name, parsePoints(text)); });
+    session.openPoints(name, parsePoints(text));
 }
 
 void WebPage::addPoint(const std::string& x, const std::string& y) {
-    session.handle([&] { session.addPoint(x, y); });
+    session.addPoint(x, y);
 }
 
 void WebPage::randomPoints(int count, int shape, unsigned seed) {
-    session.handle([&] { session.randomPoints(count, static_cast<RandomShape>(shape), seed); });
+    session.randomPoints(count, static_cast<RandomShape>(shape), seed);
 }
 
 std::string WebPage::pointsText() const {
-    return formatPoints(points);
+    return session.pointsText();
 }
 
 std::string WebPage::svg(bool withMarks) const {
-    return svgOf(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
+    return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels,
                  area::TwipsPerPixel, WebSurface::BackColor, withMarks ? overlay : Overlay{});
 }
 
 const Raster& WebPage::picture(int scale, bool thickLines) {
-    exported = rasterize(session.drawing.calls(), area::WidthPixels, area::HeightPixels,
+    exported = rasterize(session.drawn(), area::WidthPixels, area::HeightPixels,
                          area::TwipsPerPixel, scale, WebSurface::BackColor, thickLines);
     return exported;
 }
@@ -108,7 +104,7 @@ std::string WebPage::link() const {
 }
 
 void WebPage::openLink(const std::string& text) {
-    session.handle([&] { session.openLink(text); });
+    session.openLink(text);
 }
 
 namespace {
@@ -177,8 +173,8 @@ std::string WebPage::state() const {
            ",\"count\":" + jsonString(Lblcount.caption) +
            ",\"text\":" + jsonString(Lbltext.caption) + ",\"note\":" + jsonString(Lblnote.caption) +
            ",\"status\":" + jsonString(status) +
-           ",\"tellsEachStep\":" + jsonBool(session.lesson.tellsEachStep()) +
-           ",\"step\":" + std::to_string(session.lesson.hasRun() ? session.lesson.step() : -1) +
+           ",\"tellsEachStep\":" + jsonBool(session.tellsEachStep()) +
+           ",\"step\":" + std::to_string(session.shownStep()) +
            ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
            ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +

@@ -74,20 +74,20 @@ TEST(Showmessage, ALaterAnswerActsAsAtOnceAndNothingActsBehindIt) {
     for (int answer : {int{AnswerYes}, int{AnswerNo}}) {
         FakeWindow w;
         w.desktop.deferAnswers = true;
-        w.session.handle([&] { w.form.Form_Load(); });
+        w.session.load();
         for (std::pair<float, float> p :
              {std::pair{0.0f, 0.0f}, {0, 3000}, {3000, 0}, {3000, 3000}})
-            w.session.handle([&] { w.input.click(1, 0, p.first, p.second); });
-        w.session.handle([&] { w.lesson.start(); });
+            w.session.click(1, 0, p.first, p.second);
+        w.session.pressStart();
         while (w.Tmrdelay.enabled)
-            w.session.handle([&] { w.lesson.tick(); });
+            w.session.tick();
         ASSERT_EQ(w.desktop.shown.size(), 1u);
         ASSERT_TRUE(w.Cmdreset.enabled);
         const std::size_t drawn = w.Pichull.calls.size();
-        w.session.handle([&] { w.lesson.reset(); });
+        w.session.pressReset();
         w.session.perform(Command::StepBack);
         w.session.perform(Command::RunAgain);
-        w.session.handle([&] { w.input.click(1, 0, 150, 150); });
+        w.session.click(1, 0, 150, 150);
         EXPECT_EQ(w.Pichull.calls.size(), drawn) << "nothing acted behind the question";
         EXPECT_FALSE(w.session.isEnabled(Command::StepBack));
 

@@ -32,7 +32,7 @@ Phase phaseOf(const FakeWindow& w) {
         return Phase::Running;
     // Paused between steps, or, with three points started paused, before the question.
     if (!input && !start && reset && !timer && thinPen &&
-        ((w.hold.isHeld() && w.hold.isEnabled()) || w.session.watch.holdsOne()))
+        ((w.hold.isHeld() && w.hold.isEnabled()) || w.watch.holdsOne()))
         return Phase::Paused;
     if (!input && !start && reset && !timer && thinPen && w.Pichull.fore == Blue)
         return Phase::Finished;
@@ -211,7 +211,7 @@ class Monkey {
         std::string caption = "\n";
         caption += std::to_string(w.mod.Pointcount);
         ASSERT_EQ(w.Lblcount.caption, caption);
-        if (w.session.watch.holdsOne()) {
+        if (w.watch.holdsOne()) {
             // Three points started paused: the first triangle, its question kept back.
             ASSERT_EQ(w.mod.Pointcount, 3);
             ASSERT_TRUE(edgeListHolds(w, 3));

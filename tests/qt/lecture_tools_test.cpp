@@ -202,7 +202,7 @@ TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
     EXPECT_TRUE(program.window()->menus().action(Command::ShowPointNumbers).isChecked());
     QTest::mouseClick(program.window()->findChild<QWidget*>("Cmdstart"), Qt::LeftButton);
     EXPECT_EQ(program.window()->timer().interval(), 1000);
-    EXPECT_TRUE(program.window()->lesson().isPaused());
+    EXPECT_TRUE(program.window()->session().isPaused());
     program.window()->close();
     const char* zoomed[] = {"convex-hull", "--zoom", "2", "--show-each-step", "points.txt"};
     const CommandLine marked = readCommandLine(5, const_cast<char**>(zoomed));

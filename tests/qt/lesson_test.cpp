@@ -2,6 +2,7 @@
 // straight run in a second window, and what a step shows over the drawing and in the status line.
 
 #include "message_answerer.h"
+#include "session_probe.h"
 #include "screen_grab.h"
 #include "shown_window.h"
 #include "teach/raster.h"
@@ -31,10 +32,11 @@ struct Window : ShownWindow {
     int step() {
         if (window.surface().isEnabled())
             return -1;
-        return points.Pointcount == 3 ? 0 : window.form().Curpoint - 3;
+        return points.Pointcount == 3 ? 0 : form().Curpoint - 3;
     }
+    Fmhull& form() { return SessionProbe::form(window.session()); }
     bool finished() { return step() >= 0 && !window.timer().isActive() && !paused(); }
-    bool paused() { return window.lesson().isPaused(); }
+    bool paused() { return window.session().isPaused(); }
     QString status() { return window.statusBar()->currentMessage(); }
 };
 
@@ -45,13 +47,13 @@ std::unique_ptr<Window> straightRun(const std::vector<QPoint>& clicks, int step)
         run->click(p);
     run->press("Cmdstart");
     while (run->step() < step)
-        run->window.lesson().tick();
+        run->window.session().tick();
     return run;
 }
 
 // The picture an export draws afresh from the drawing's calls.
 std::vector<uint8_t> exported(Window& run) {
-    return rasterize(run.window.session().drawing.calls(), 525, 469, 15, 1, PictureBox::BackColor)
+    return rasterize(run.window.session().drawn(), 525, 469, 15, 1, PictureBox::BackColor)
         .rgba();
 }
 
@@ -99,7 +101,7 @@ TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
             const int pick = std::uniform_int_distribution<int>(0, 6)(random);
             if (pick >= 5) {
                 if (a.window.timer().isActive())
-                    a.window.lesson().tick();
+                    a.window.session().tick();
             } else {
                 commands[pick]->trigger();
             }
@@ -108,10 +110,10 @@ TEST(Lesson, EveryCommandLeavesThePictureOfAStraightRunToTheSameStep) {
             if (!b || b->step() > step)
                 b = straightRun(clicks, step);
             while (b->step() < step)
-                b->window.lesson().tick();
+                b->window.session().tick();
             ASSERT_EQ(a.window.surface().image(), b->window.surface().image())
                 << "set " << set << " action " << action << " step " << step;
-            ASSERT_EQ(edgesOf(a.window.form()), edgesOf(b->window.form()));
+            ASSERT_EQ(edgesOf(a.form()), edgesOf(b->form()));
             ASSERT_EQ(exported(a), exported(*b)) << "exports draw what the screen shows";
             ASSERT_EQ(a.finished(), b->finished());
             const bool marked = menu.action(Command::ShowEachStep).isChecked();

@@ -3,6 +3,7 @@
 // process to use start-up settings (screens, scale factor) and to see the real exit status.
 
 #include "message_answerer.h"
+#include "session_probe.h"
 #include "qt/program.h"
 
 #include <QApplication>
@@ -101,9 +102,9 @@ void provoke(MainWindow& window, const char* kind) {
     }
     QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Cmdstart")), Qt::LeftButton);
     if (std::strcmp(kind, "overflow") == 0)
-        window.form().Curpoint = 32767;
+        SessionProbe::form(window.session()).Curpoint = 32767;
     else
-        window.form().Hullcount = 600;
+        SessionProbe::form(window.session()).Hullcount = 600;
 }
 
 } // namespace
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Cmdstart")), Qt::LeftButton);
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
-            if (window.form().Curpoint == 4) {
+            if (SessionProbe::form(window.session()).Curpoint == 4) {
                 std::printf("closing after point 4\n");
                 window.close();
             }

@@ -5,6 +5,7 @@
 
 #include "form/kept_controls.h"
 #include "form/layout.h"
+#include "session_probe.h"
 #include "teach/session.h"
 
 #include <deque>
@@ -115,11 +116,12 @@ struct FakeWindow {
                     Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
                              Tmrdelay, desktop},
                     view};
-    TimerHold& hold = session.hold;
-    DrawingLog& drawing = session.drawing;
-    Fmhull& form = session.form;
-    Lesson& lesson = session.lesson;
-    PointInput& input = session.input;
+    TimerHold& hold = SessionProbe::hold(session);
+    DrawingLog& drawing = SessionProbe::drawing(session);
+    Fmhull& form = SessionProbe::form(session);
+    Lesson& lesson = SessionProbe::lesson(session);
+    PointInput& input = SessionProbe::input(session);
+    MessageWatch& watch = SessionProbe::watch(session);
 
     void setPoint(int16_t i, float x, float y) {
         mod.Xcoord(i) = x;

@@ -9,12 +9,12 @@
 
 int main() {
     FakeWindow w;
-    w.session.handle([&] { w.form.Form_Load(); });
+    w.session.load();
     for (float x, y; std::cin >> x >> y;)
-        w.session.handle([&] { w.input.click(1, 0, x, y); });
-    w.session.handle([&] { w.lesson.start(); });
+        w.session.click(1, 0, x, y);
+    w.session.pressStart();
     while (w.Tmrdelay.enabled)
-        w.session.handle([&] { w.lesson.tick(); });
+        w.session.tick();
     std::cout << svgOf(w.drawing.calls(), area::WidthPixels, area::HeightPixels,
                        area::TwipsPerPixel, RecordingSurface::Background);
 }
