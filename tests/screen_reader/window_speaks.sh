@@ -9,7 +9,8 @@ set -u
 program=$1 log=$2
 lesson=$(mktemp --suffix=.txt)
 printf '900 900\n900 6000\n6900 6000\n6900 900\n3900 3000\n7500 3500\n' >"$lesson"
-QT_QPA_PLATFORM=xcb "$program" --paused "$lesson" &
+output=$(mktemp)
+QT_QPA_PLATFORM=xcb "$program" --paused "$lesson" >"$output" 2>&1 &
 said() { grep -a -o "SPEECH OUTPUT: '.*" "$log" | sed "s/^SPEECH OUTPUT: '//; s/' *{'established.*$//"; }
 # Waits until Orca has said something more that holds the text, as a student waits to hear it.
 heard() {
@@ -18,7 +19,15 @@ heard() {
         [ "$(said | grep -c -F -- "$text")" -gt "$before" ] && return 0
         sleep 0.1
     done
+    # Nothing after a silence can be heard either: say what stood then, and stop.
     echo "not heard: $text"
+    kill -0 %1 2>/dev/null && echo "the program is still running" || echo "the program has ended"
+    echo "the program wrote:"; cat "$output"
+    echo "Orca's last events:"; grep -a "EVENT MANAGER" "$log" | tail -8
+    echo "Orca said:"; said | tail -5
+    kill %1 2>/dev/null
+    echo "0 passed, 1 failed"
+    exit 1
 }
 press() {
     local key=$1 text=$2
