@@ -1,5 +1,6 @@
 #include "teach/drawing_log.h"
 
+#include "teach/mark_shapes.h"
 #include "teach/numbers.h"
 
 #include <algorithm>
@@ -99,51 +100,54 @@ void element(std::string& svg, const char* name, std::initializer_list<Attribute
 }
 
 void appendMarks(std::string& svg, const Overlay& marks, double twipsPerPixel) {
-    auto centre = [twipsPerPixel](float twips) { return std::floor(twips / twipsPerPixel) + 0.5; };
     const std::string pen = number(marks::Pen);
-    for (const Overlay::Segment& edge : marks.obsolete)
-        element(svg, "line",
-                {{"x1", number(centre(edge.from.x))},
-                 {"y1", number(centre(edge.from.y))},
-                 {"x2", number(centre(edge.to.x))},
-                 {"y2", number(centre(edge.to.y))},
-                 {"fill", "none"},
-                 {"stroke", hexColour(marks::Obsolete)},
-                 {"stroke-width", pen},
-                 {"stroke-dasharray", number(marks::DashOn) + ' ' + number(marks::DashOff)}});
-    const std::string side = number(2 * marks::CornerHalf);
-    for (const Overlay::Spot& corner : marks.corners)
-        element(svg, "rect",
-                {{"x", number(centre(corner.x) - marks::CornerHalf)},
-                 {"y", number(centre(corner.y) - marks::CornerHalf)},
-                 {"width", side},
-                 {"height", side},
-                 {"fill", "none"},
-                 {"stroke", hexColour(marks::Corner)},
-                 {"stroke-width", pen}});
-    for (std::size_t i = 0; i < marks.numbers.size(); ++i) {
-        const Overlay::Number& mark = marks.numbers[i];
-        const double x = centre(mark.at.x), y = centre(mark.at.y);
-        element(svg, "text",
-                {{"x", number(mark.left ? x - marks::NumberGap : x + marks::NumberGap)},
-                 {"y", number(mark.below ? y + marks::NumberGap + marks::DigitHeight
-                                         : y - marks::NumberGap)},
-                 {"text-anchor", mark.left ? "end" : "start"},
-                 {"font-family", "Liberation Sans, Arial, sans-serif"},
-                 {"font-weight", "bold"},
-                 {"font-size", number(marks::NumberPixels)},
-                 {"fill", hexColour(marks::Number)}},
-                std::to_string(i + 1));
+    for (const MarkShape& shape : markShapes(marks, twipsPerPixel)) {
+        const std::string colour = hexColour(shape.color);
+        switch (shape.kind) {
+        case MarkShape::Dashes:
+            element(svg, "line",
+                    {{"x1", number(shape.x)},
+                     {"y1", number(shape.y)},
+                     {"x2", number(shape.toX)},
+                     {"y2", number(shape.toY)},
+                     {"fill", "none"},
+                     {"stroke", colour},
+                     {"stroke-width", pen},
+                     {"stroke-dasharray", number(marks::DashOn) + ' ' + number(marks::DashOff)}});
+            break;
+        case MarkShape::Square:
+            element(svg, "rect",
+                    {{"x", number(shape.x)},
+                     {"y", number(shape.y)},
+                     {"width", number(shape.size)},
+                     {"height", number(shape.size)},
+                     {"fill", "none"},
+                     {"stroke", colour},
+                     {"stroke-width", pen}});
+            break;
+        case MarkShape::Label:
+            element(svg, "text",
+                    {{"x", number(shape.x)},
+                     {"y", number(shape.y)},
+                     {"text-anchor", shape.endsAtX ? "end" : "start"},
+                     {"font-family", "Liberation Sans, Arial, sans-serif"},
+                     {"font-weight", "bold"},
+                     {"font-size", number(marks::NumberPixels)},
+                     {"fill", colour}},
+                    shape.text);
+            break;
+        case MarkShape::Ring:
+            element(svg, "circle",
+                    {{"cx", number(shape.x)},
+                     {"cy", number(shape.y)},
+                     {"r", number(shape.size)},
+                     {"fill", "none"},
+                     {"stroke", colour},
+                     {"stroke-width", pen},
+                     {"shape-rendering", "geometricPrecision"}});
+            break;
+        }
     }
-    if (marks.inserted)
-        element(svg, "circle",
-                {{"cx", number(centre(marks.inserted->x))},
-                 {"cy", number(centre(marks.inserted->y))},
-                 {"r", number(marks::RingRadius)},
-                 {"fill", "none"},
-                 {"stroke", hexColour(marks::Inserted)},
-                 {"stroke-width", pen},
-                 {"shape-rendering", "geometricPrecision"}});
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "teach/number_places.h"
 
 #include "form/area.h"
-
-#include <cmath>
-#include <string>
+#include "teach/mark_shapes.h"
 
 namespace {
 
@@ -15,21 +13,17 @@ struct Box {
     }
 };
 
-double centre(float twips) {
-    return std::floor(twips / area::TwipsPerPixel) + 0.5;
-}
-
-Box labelBox(const Overlay::Number& number, int digits) {
-    const double x = centre(number.at.x), y = centre(number.at.y);
-    const double width = digits * marks::DigitWidth;
-    const double left = number.left ? x - marks::NumberGap - width : x + marks::NumberGap;
-    const double top =
-        number.below ? y + marks::NumberGap : y - marks::NumberGap - marks::DigitHeight;
-    return {left, top, left + width, top + marks::DigitHeight};
+// Where the label of that value would stand, its digits taken as all alike.
+Box labelBox(const Overlay::Number& number, int value) {
+    const MarkShape label = numberLabel(number, value, area::TwipsPerPixel);
+    const double width = static_cast<double>(label.text.size()) * marks::DigitWidth;
+    const double left = label.endsAtX ? label.x - width : label.x;
+    return {left, label.y - marks::DigitHeight, left + width, label.y};
 }
 
 Box dotBox(const Overlay::Spot& spot) {
-    const double x = centre(spot.x), y = centre(spot.y);
+    const double x = pixelCentre(spot.x, area::TwipsPerPixel);
+    const double y = pixelCentre(spot.y, area::TwipsPerPixel);
     return {x - 1.5, y - 1.5, x + 1.5, y + 1.5};
 }
 
@@ -40,13 +34,13 @@ std::vector<Overlay::Number> placeNumbers(const std::vector<Overlay::Spot>& poin
     std::vector<Overlay::Number> placed;
     std::vector<Box> taken;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const int digits = static_cast<int>(std::to_string(i + 1).size());
+        const int value = static_cast<int>(i + 1);
         Overlay::Number best{points[i]};
         int bestCost = -1;
         for (bool below : {false, true})
             for (bool left : {false, true}) {
                 const Overlay::Number side{points[i], left, below};
-                const Box box = labelBox(side, digits);
+                const Box box = labelBox(side, value);
                 int cost = 0;
                 for (const Box& label : taken)
                     cost += 4 * label.overlaps(box);
@@ -61,7 +55,7 @@ std::vector<Overlay::Number> placeNumbers(const std::vector<Overlay::Spot>& poin
                 }
             }
         placed.push_back(best);
-        taken.push_back(labelBox(best, digits));
+        taken.push_back(labelBox(best, value));
     }
     return placed;
 }

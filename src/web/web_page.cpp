@@ -5,6 +5,7 @@
 #include "teach/dialog_choices.h"
 #include "teach/drawing_log.h"
 #include "teach/help.h"
+#include "teach/mark_shapes.h"
 #include "teach/numbers.h"
 #include "teach/point_file.h"
 #include "teach/point_input.h"
@@ -109,8 +110,28 @@ void WebPage::openLink(const std::string& text) {
 
 namespace {
 
-std::string spot(const Overlay::Spot& at) {
-    return '[' + shortestText(at.x) + ',' + shortestText(at.y) + ']';
+// Each mark as [kind, colour, x, y, toX, toY, size, text, endsAtX], in pixels of the drawing.
+std::string shapesJson(const Overlay& overlay) {
+    static constexpr const char* Kinds[] = {"dashes", "square", "ring", "label"};
+    std::string json = "[";
+    for (const MarkShape& shape : markShapes(overlay, area::TwipsPerPixel)) {
+        if (json.size() > 1)
+            json += ',';
+        json += '[';
+        json += jsonString(Kinds[shape.kind]);
+        json += ',';
+        json += jsonString(hexColour(shape.color));
+        for (double value : {shape.x, shape.y, shape.toX, shape.toY, shape.size}) {
+            json += ',';
+            json += shortestText(static_cast<float>(value));
+        }
+        json += ',';
+        json += jsonString(shape.text);
+        json += ',';
+        json += jsonBool(shape.endsAtX);
+        json += ']';
+    }
+    return json + ']';
 }
 
 std::string commandsJson(const Session& session) {
@@ -136,21 +157,6 @@ std::string commandsJson(const Session& session) {
 
 std::string WebPage::state() const {
     const double now = emscripten_get_now();
-    std::string marks = "{\"corners\":[";
-    for (std::size_t i = 0; i < overlay.corners.size(); ++i)
-        marks += (i ? "," : "") + spot(overlay.corners[i]);
-    marks += "],\"inserted\":" + (overlay.inserted ? spot(*overlay.inserted) : "null") +
-             ",\"obsolete\":[";
-    for (std::size_t i = 0; i < overlay.obsolete.size(); ++i)
-        marks += (i ? "," : "") + std::string("[") + spot(overlay.obsolete[i].from) + ',' +
-                 spot(overlay.obsolete[i].to) + ']';
-    marks += "],\"numbers\":[";
-    for (std::size_t i = 0; i < overlay.numbers.size(); ++i) {
-        const Overlay::Number& number = overlay.numbers[i];
-        marks += (i ? "," : "") + std::string("[") + spot(number.at) + ',' + jsonBool(number.left) +
-                 ',' + jsonBool(number.below) + ']';
-    }
-    marks += "]}";
     std::string listed = "null";
     if (session.listsThePoints()) {
         listed = "[";
@@ -177,7 +183,7 @@ std::string WebPage::state() const {
            ",\"step\":" + std::to_string(session.shownStep()) +
            ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
            ",\"interval\":" + std::to_string(Tmrdelay.interval) +
-           ",\"points\":" + std::to_string(points.Pointcount) + ",\"overlay\":" + marks +
+           ",\"points\":" + std::to_string(points.Pointcount) + ",\"marks\":" + shapesJson(overlay) +
            ",\"pointList\":" + listed + ",\"spoken\":{\"text\":" + jsonString(spoken) +
            ",\"serial\":" + std::to_string(spokenSerial) + '}' + ",\"sayIn\":" +
            (std::isinf(pace.dueAt()) ? std::string("null")
@@ -196,10 +202,7 @@ std::string marksJson() {
     auto number = [](int value) { return std::to_string(value); };
     return json + "],\"idea\":" + jsonString(algorithmIdea()) +
            ",\"shape\":{\"pen\":" + number(marks::Pen) + ",\"dash\":[" + number(marks::DashOn) +
-           ',' + number(marks::DashOff) + "],\"cornerHalf\":" + number(marks::CornerHalf) +
-           ",\"ring\":" + number(marks::RingRadius) + ",\"gap\":" + number(marks::NumberGap) +
-           ",\"numberPixels\":" + number(marks::NumberPixels) +
-           ",\"digitHeight\":" + number(marks::DigitHeight) + "}}";
+           ',' + number(marks::DashOff) + "],\"numberPixels\":" + number(marks::NumberPixels) + "}}";
 }
 
 std::string layoutJson() {
