@@ -51,13 +51,17 @@ class MessageWatch : public Desktop {
     }
 
     bool isAsking() const { return asking; }
+    // The box waiting for its answer: its prompt, style and title.
+    const Message& asked() const { return openBox; }
     bool hasEnded() const { return ended; }
 
   private:
     void ask(const std::string& prompt, int style, const std::string& title, Answered then) {
         asking = true;
+        openBox = Message{prompt, style, title, nullptr};
         desktop.messageBox(prompt, style, title, [this, then = std::move(then)](int answer) {
             asking = false;
+            openBox = {};
             const auto answered = [&] {
                 if (then)
                     then(answer);
@@ -76,4 +80,5 @@ class MessageWatch : public Desktop {
     bool ended = false;
     bool holdingBack = false;
     std::optional<Message> held;
+    Message openBox;
 };

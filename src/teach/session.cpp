@@ -5,12 +5,12 @@
 #include "teach/numbers.h"
 
 Session::Session(Modhull& points, const Controls& controls, LessonView& view)
-    : points(points), hold(controls.Tmrdelay), watch(controls.desktop), drawing(controls.Pichull),
+    : points(points), shown(view), hold(controls.Tmrdelay), watch(controls.desktop), drawing(controls.Pichull),
       form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
                             controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
-      lesson(form, points, drawing, controls.Cmdreset, hold, watch, view),
+      lesson(form, points, drawing, controls.Cmdreset, hold, watch, shown),
       input(form, points, drawing, lesson), startButton(controls.Cmdstart),
-      resetButton(controls.Cmdreset), view(view) {
+      resetButton(controls.Cmdreset) {
     // The face shows the step that ends the run before its question covers the window.
     watch.beforeEachMessage([this] {
         lesson.beforeMessage();
@@ -194,7 +194,7 @@ void Session::perform(Command command) {
         // A check mark cannot be heard: a screen reader says what the key turned on or off.
         const CommandEntry& entry = entryOf(command);
         if (entry.checkable)
-            view.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off"), true);
+            shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off"), true);
     });
 }
 
@@ -260,8 +260,8 @@ void Session::randomPoints(int count, RandomShape shape, unsigned seed) {
 
 // In the status line, and to a screen reader, which hears the steps but not the status line.
 void Session::tellAndSay(const std::string& text) {
-    view.showStatus(text);
-    view.announce(text, true);
+    shown.showStatus(text);
+    shown.announce(text, true);
 }
 
 void Session::reportFileProblem(const std::string& what, const std::string& name,
@@ -324,4 +324,22 @@ std::string Session::link() const {
     shown.eachStep = lesson.showsEachStep();
     shown.pointNumbers = lesson.showsPointNumbers();
     return writeLink(shown);
+}
+
+ShownScreen Session::screen() const {
+    ShownScreen screen{.status = shown.status,
+                  .step = shownStep(),
+                  .tellsEachStep = lesson.tellsEachStep(),
+                  .marks = markShapes(shown.marks, area::TwipsPerPixel),
+                  .ended = watch.hasEnded()};
+    for (const CommandEntry& entry : Commands)
+        screen.commands.push_back({&entry, textOf(entry.command), isEnabled(entry.command),
+                                   isChecked(entry.command), whyDisabled(entry.command)});
+    if (listsPoints)
+        screen.pointList = pointRows();
+    if (watch.isAsking()) {
+        const Message& asked = watch.asked();
+        screen.question = QuestionShown{asked.title, asked.prompt, asked.style};
+    }
+    return screen;
 }

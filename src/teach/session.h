@@ -10,6 +10,8 @@
 #include "teach/point_file.h"
 #include "teach/point_input.h"
 #include "teach/point_list.h"
+#include "teach/screen.h"
+#include "teach/shown_view.h"
 #include "teach/timer_hold.h"
 
 #include <functional>
@@ -86,6 +88,10 @@ class Session {
     bool isRunning() const;
     bool tellsEachStep() const { return lesson.tellsEachStep(); }
     bool hasEnded() const { return watch.hasEnded(); }
+    // All that both faces show beside the picture and their own controls.
+    ShownScreen screen() const;
+    // The step's marks as the drawing shows them.
+    const Overlay& marks() const { return shown.marks; }
 
   private:
     friend class SessionProbe;
@@ -96,6 +102,7 @@ class Session {
     void tellAndSay(const std::string& text);
 
     Modhull& points;
+    ShownView shown;
     TimerHold hold;
     MessageWatch watch;
     DrawingLog drawing;
@@ -104,7 +111,6 @@ class Session {
     PointInput input;
     Button& startButton;
     Button& resetButton;
-    LessonView& view;
     std::function<void()> refreshed;
     bool listsPoints = false;
 };

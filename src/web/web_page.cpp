@@ -9,7 +9,7 @@
 #include "teach/numbers.h"
 #include "teach/point_file.h"
 #include "teach/point_input.h"
-#include "web/json.h"
+#include "teach/json_writer.h"
 
 #include <emscripten.h>
 
@@ -75,7 +75,7 @@ std::string WebPage::pointsText() const {
 
 std::string WebPage::svg(bool withMarks) const {
     return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels,
-                 area::TwipsPerPixel, WebSurface::BackColor, withMarks ? overlay : Overlay{});
+                 area::TwipsPerPixel, WebSurface::BackColor, withMarks ? session.marks() : Overlay{});
 }
 
 const Raster& WebPage::picture(int scale, bool thickLines) {
@@ -108,142 +108,112 @@ void WebPage::openLink(const std::string& text) {
     session.openLink(text);
 }
 
-namespace {
-
-// Each mark as [kind, colour, x, y, toX, toY, size, text, endsAtX], in pixels of the drawing.
-std::string shapesJson(const Overlay& overlay) {
-    static constexpr const char* Kinds[] = {"dashes", "square", "ring", "label"};
-    std::string json = "[";
-    for (const MarkShape& shape : markShapes(overlay, area::TwipsPerPixel)) {
-        if (json.size() > 1)
-            json += ',';
-        json += '[';
-        json += jsonString(Kinds[shape.kind]);
-        json += ',';
-        json += jsonString(hexColour(shape.color));
-        for (double value : {shape.x, shape.y, shape.toX, shape.toY, shape.size}) {
-            json += ',';
-            json += shortestText(static_cast<float>(value));
-        }
-        json += ',';
-        json += jsonString(shape.text);
-        json += ',';
-        json += jsonBool(shape.endsAtX);
-        json += ']';
-    }
-    return json + ']';
+// The page's own controls and pacing, then the screen both faces show.
+std::string WebPage::state() const {
+    const double now = emscripten_get_now();
+    JsonWriter json;
+    json.beginObject();
+    json.key("surfaceEnabled").value(Pichull.enabled).key("startEnabled").value(Cmdstart.enabled);
+    json.key("startDefault").value(Cmdstart.isDefault).key("resetEnabled").value(Cmdreset.enabled);
+    json.key("count").value(Lblcount.caption).key("text").value(Lbltext.caption);
+    json.key("note").value(Lblnote.caption);
+    json.key("timer").value(Tmrdelay.enabled).key("interval").value(int{Tmrdelay.interval});
+    json.key("points").value(int{points.Pointcount});
+    json.key("spoken").beginObject().key("text").value(spoken);
+    json.key("serial").value(spokenSerial).endObject();
+    json.key("sayIn");
+    if (std::isinf(pace.dueAt()))
+        json.null();
+    else
+        json.value(std::max(0.0, pace.dueAt() - now));
+    json.key("askIn").value(pace.untilQuestion(now));
+    writeScreen(json, session.screen());
+    return json.endObject().text();
 }
 
-std::string commandsJson(const Session& session) {
-    std::string json = "[";
-    for (const CommandEntry& entry : Commands) {
-        std::string keys = "[";
-        for (std::string_view key : entry.keys)
-            if (!key.empty())
-                keys += (keys.size() > 1 ? "," : "") + jsonString(key);
-        json += std::string(json.size() > 1 ? "," : "") + "{\"id\":" + jsonString(entry.id) +
-                ",\"menu\":" + jsonString(entry.menu) +
-                ",\"text\":" + jsonString(session.textOf(entry.command)) + ",\"keys\":" + keys +
-                "],\"enabled\":" + jsonBool(session.isEnabled(entry.command)) +
-                ",\"checkable\":" + jsonBool(entry.checkable) +
-                ",\"checked\":" + jsonBool(session.isChecked(entry.command)) +
-                ",\"why\":" + jsonString(session.whyDisabled(entry.command)) +
-                ",\"separator\":" + jsonBool(entry.separatorBefore) + '}';
-    }
-    return json + ']';
+std::string marksJson() {
+    JsonWriter json;
+    json.beginObject().key("legend").beginArray();
+    for (const MarkMeaning& entry : marksLegend())
+        json.beginObject()
+            .key("color")
+            .value(hexColour(entry.color))
+            .key("mark")
+            .value(entry.mark)
+            .key("meaning")
+            .value(entry.meaning)
+            .endObject();
+    json.endArray().key("idea").value(algorithmIdea());
+    json.key("shape").beginObject().key("pen").value(marks::Pen);
+    json.key("dash").beginArray().value(marks::DashOn).value(marks::DashOff).endArray();
+    json.key("numberPixels").value(marks::NumberPixels).endObject();
+    return json.endObject().text();
+}
+
+namespace {
+
+void writeNumbers(JsonWriter& json, std::initializer_list<int> numbers) {
+    json.beginArray();
+    for (int number : numbers)
+        json.value(number);
+    json.endArray();
+}
+
+void writeFont(JsonWriter& json, const FontStyle& style) {
+    json.beginObject().key("face").value(style.face).key("points").value(style.points);
+    json.key("bold").value(style.bold).key("italic").value(style.italic).endObject();
+}
+
+void writeColour(JsonWriter& json, std::optional<Color> color) {
+    if (color)
+        json.value(hexColour(*color));
+    else
+        json.null();
+}
+
+void writeControl(JsonWriter& json, const ControlLayout& control) {
+    auto pixels = [](int twips) { return (twips + area::TwipsPerPixel / 2) / area::TwipsPerPixel; };
+    json.beginObject().key("name").value(control.name).key("caption").value(control.caption);
+    json.key("left").value(pixels(control.left)).key("top").value(pixels(control.top));
+    json.key("width").value(pixels(control.width)).key("height").value(pixels(control.height));
+    json.key("font");
+    writeFont(json, control.font);
+    json.key("color");
+    writeColour(json, control.color);
+    json.key("label").value(control.accessibleName).endObject();
 }
 
 } // namespace
 
-std::string WebPage::state() const {
-    const double now = emscripten_get_now();
-    std::string listed = "null";
-    if (session.listsThePoints()) {
-        listed = "[";
-        for (const PointRow& row : session.pointRows())
-            listed += (listed.size() > 1 ? ",[" : "[") + std::to_string(row.number) + ',' +
-                      jsonString(row.x) + ',' + jsonString(row.y) + ',' + jsonString(row.standing) +
-                      ']';
-        listed += ']';
-    }
-    const std::string dialog = desktop.asking
-                                   ? "{\"title\":" + jsonString(desktop.open.title) +
-                                         ",\"prompt\":" + jsonString(desktop.open.prompt) +
-                                         ",\"style\":" + std::to_string(desktop.open.style) + '}'
-                                   : "null";
-    return "{\"ended\":" + jsonBool(desktop.ended) +
-           ",\"surfaceEnabled\":" + jsonBool(Pichull.enabled) +
-           ",\"startEnabled\":" + jsonBool(Cmdstart.enabled) +
-           ",\"startDefault\":" + jsonBool(Cmdstart.isDefault) +
-           ",\"resetEnabled\":" + jsonBool(Cmdreset.enabled) +
-           ",\"count\":" + jsonString(Lblcount.caption) +
-           ",\"text\":" + jsonString(Lbltext.caption) + ",\"note\":" + jsonString(Lblnote.caption) +
-           ",\"status\":" + jsonString(status) +
-           ",\"tellsEachStep\":" + jsonBool(session.tellsEachStep()) +
-           ",\"step\":" + std::to_string(session.shownStep()) +
-           ",\"timer\":" + jsonBool(Tmrdelay.enabled) +
-           ",\"interval\":" + std::to_string(Tmrdelay.interval) +
-           ",\"points\":" + std::to_string(points.Pointcount) + ",\"marks\":" + shapesJson(overlay) +
-           ",\"pointList\":" + listed + ",\"spoken\":{\"text\":" + jsonString(spoken) +
-           ",\"serial\":" + std::to_string(spokenSerial) + '}' + ",\"sayIn\":" +
-           (std::isinf(pace.dueAt()) ? std::string("null")
-                                     : std::to_string(std::max(0.0, pace.dueAt() - now))) +
-           ",\"askIn\":" + std::to_string(pace.untilQuestion(now)) +
-           ",\"commands\":" + commandsJson(session) + ",\"dialog\":" + dialog + '}';
-}
-
-std::string marksJson() {
-    std::string json = "{\"legend\":[";
-    for (const MarkMeaning& entry : marksLegend())
-        json += std::string(json.back() == '[' ? "" : ",") +
-                "{\"color\":" + jsonString(hexColour(entry.color)) +
-                ",\"mark\":" + jsonString(entry.mark) +
-                ",\"meaning\":" + jsonString(entry.meaning) + '}';
-    auto number = [](int value) { return std::to_string(value); };
-    return json + "],\"idea\":" + jsonString(algorithmIdea()) +
-           ",\"shape\":{\"pen\":" + number(marks::Pen) + ",\"dash\":[" + number(marks::DashOn) +
-           ',' + number(marks::DashOff) + "],\"numberPixels\":" + number(marks::NumberPixels) + "}}";
-}
-
 std::string layoutJson() {
-    auto pixels = [](int twips) {
-        return std::to_string((twips + area::TwipsPerPixel / 2) / area::TwipsPerPixel);
-    };
-    auto colour = [](std::optional<Color> color) {
-        return color ? jsonString(hexColour(*color)) : std::string("null");
-    };
-    auto font = [](const FontStyle& style) {
-        return "{\"face\":" + jsonString(style.face) +
-               ",\"points\":" + shortestText(static_cast<float>(style.points)) +
-               ",\"bold\":" + jsonBool(style.bold) + ",\"italic\":" + jsonBool(style.italic) + '}';
-    };
-    std::string json =
-        "{\"title\":" + jsonString(Title) + ",\"color\":" + colour(layout::WindowColor) +
-        ",\"font\":" + font(layout::WindowFont) + ",\"speed\":[" +
-        std::to_string(layout::SpeedMinimum) + ',' + std::to_string(layout::SpeedMaximum) + ',' +
-        std::to_string(layout::SpeedSmallStep) + ',' + std::to_string(layout::SpeedLargeStep) +
-        "],\"area\":[" + std::to_string(area::WidthPixels) + ',' +
-        std::to_string(area::HeightPixels) + ',' + std::to_string(area::TwipsPerPixel) +
-        "],\"beside\":[" + std::to_string(beside::Left) + ',' + std::to_string(beside::Top) + ',' +
-        std::to_string(beside::Height) + ',' + std::to_string(beside::MinimumWidth) + ',' +
-        std::to_string(beside::Gap) + ',' + std::to_string(beside::FontPixels) +
-        "],\"exportKinds\":[";
+    JsonWriter json;
+    json.beginObject().key("title").value(Title).key("color");
+    writeColour(json, layout::WindowColor);
+    json.key("font");
+    writeFont(json, layout::WindowFont);
+    json.key("speed");
+    writeNumbers(json, {layout::SpeedMinimum, layout::SpeedMaximum, layout::SpeedSmallStep,
+                        layout::SpeedLargeStep});
+    json.key("area");
+    writeNumbers(json, {area::WidthPixels, area::HeightPixels, area::TwipsPerPixel});
+    json.key("beside");
+    writeNumbers(json, {beside::Left, beside::Top, beside::Height, beside::MinimumWidth,
+                        beside::Gap, beside::FontPixels});
+    json.key("exportKinds").beginArray();
     for (const ExportKind& kind : ExportKinds)
-        json += std::string(json.back() == '[' ? "" : ",") + "{\"name\":" + jsonString(kind.name) +
-                ",\"scale\":" + std::to_string(kind.scale) +
-                ",\"ending\":" + jsonString(kind.ending) + '}';
-    json += "],\"usualExport\":" + std::to_string(UsualExportKind) + ",\"randomShapes\":[";
+        json.beginObject()
+            .key("name")
+            .value(kind.name)
+            .key("scale")
+            .value(kind.scale)
+            .key("ending")
+            .value(kind.ending)
+            .endObject();
+    json.endArray().key("usualExport").value(UsualExportKind).key("randomShapes").beginArray();
     for (std::string_view name : RandomShapeNames)
-        json += std::string(json.back() == '[' ? "" : ",") + jsonString(name);
-    json += "],\"controls\":[";
-    for (const ControlLayout* control : layout::Placed) {
-        json += std::string(json.back() == '[' ? "" : ",") +
-                "{\"name\":" + jsonString(control->name) +
-                ",\"caption\":" + jsonString(control->caption) +
-                ",\"left\":" + pixels(control->left) + ",\"top\":" + pixels(control->top) +
-                ",\"width\":" + pixels(control->width) + ",\"height\":" + pixels(control->height) +
-                ",\"font\":" + font(control->font) + ",\"color\":" + colour(control->color) +
-                ",\"label\":" + jsonString(control->accessibleName) + '}';
-    }
-    return json + "]}";
+        json.value(name);
+    json.endArray().key("controls").beginArray();
+    for (const ControlLayout* control : layout::Placed)
+        writeControl(json, *control);
+    return json.endArray().endObject().text();
 }

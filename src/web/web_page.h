@@ -43,8 +43,9 @@ class WebPage : public LessonView {
     std::string state() const;
     WebSurface& surface() { return Pichull; }
 
-    void showStatus(const std::string& text) override { status = text; }
-    void showOverlay(const Overlay& shown) override { overlay = shown; }
+    // The page draws the session's screen after each call.
+    void showStatus(const std::string&) override {}
+    void showOverlay(const Overlay&) override {}
     void announce(const std::string& text, bool atOnce) override;
     // Sends a sentence held back, once its time has come.
     void due();
@@ -60,8 +61,6 @@ class WebPage : public LessonView {
     KeptTimer Tmrdelay;
     WebDesktop desktop;
     Session session;
-    std::string status;
-    Overlay overlay;
     Raster exported{1, 1, WebSurface::BackColor};
     Announcer pace;
     std::string spoken;

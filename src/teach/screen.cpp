@@ -1,0 +1,68 @@
+#include "teach/screen.h"
+
+#include "teach/drawing_log.h"
+#include "teach/json_writer.h"
+
+namespace {
+
+void writeCommand(JsonWriter& json, const CommandShown& shown) {
+    const CommandEntry& entry = *shown.entry;
+    json.beginObject().key("id").value(entry.id).key("menu").value(entry.menu);
+    json.key("text").value(shown.text).key("keys").beginArray();
+    for (std::string_view key : entry.keys)
+        if (!key.empty())
+            json.value(key);
+    json.endArray();
+    json.key("enabled").value(shown.enabled).key("checkable").value(entry.checkable);
+    json.key("checked").value(shown.checked).key("why").value(shown.why);
+    json.key("separator").value(entry.separatorBefore).endObject();
+}
+
+// Each mark as [kind, colour, x, y, toX, toY, size, text, endsAtX], in pixels of the drawing.
+void writeMark(JsonWriter& json, const MarkShape& shape) {
+    static constexpr const char* Kinds[] = {"dashes", "square", "ring", "label"};
+    json.beginArray().value(Kinds[shape.kind]).value(hexColour(shape.color));
+    for (double value : {shape.x, shape.y, shape.toX, shape.toY, shape.size})
+        json.value(value);
+    json.value(shape.text).value(shape.endsAtX).endArray();
+}
+
+} // namespace
+
+void writeScreen(JsonWriter& json, const ShownScreen& screen) {
+    json.key("status").value(screen.status).key("step").value(screen.step);
+    json.key("tellsEachStep").value(screen.tellsEachStep);
+    json.key("marks").beginArray();
+    for (const MarkShape& shape : screen.marks)
+        writeMark(json, shape);
+    json.endArray().key("commands").beginArray();
+    for (const CommandShown& shown : screen.commands)
+        writeCommand(json, shown);
+    json.endArray().key("pointList");
+    if (screen.pointList) {
+        json.beginArray();
+        for (const PointRow& row : *screen.pointList)
+            json.beginArray()
+                .value(int{row.number})
+                .value(row.x)
+                .value(row.y)
+                .value(row.standing)
+                .endArray();
+        json.endArray();
+    } else {
+        json.null();
+    }
+    json.key("dialog");
+    if (screen.question)
+        json.beginObject()
+            .key("title")
+            .value(screen.question->title)
+            .key("prompt")
+            .value(screen.question->prompt)
+            .key("style")
+            .value(screen.question->style)
+            .endObject();
+    else
+        json.null();
+    json.key("ended").value(screen.ended);
+}
