@@ -1,7 +1,6 @@
 #include "qt/command_menus.h"
 
 #include "qt/units.h"
-#include "teach/session.h"
 
 #include <QMenuBar>
 
@@ -21,20 +20,21 @@ CommandMenus::CommandMenus(QMenuBar& bar, const std::function<void(Command)>& tr
                 keys << QKeySequence::fromString(toQString(key), QKeySequence::PortableText);
         item->setShortcuts(keys);
         item->setCheckable(entry.checkable);
+        item->setObjectName(toQString(entry.id));
         QObject::connect(item, &QAction::triggered, item,
                          [trigger, command = entry.command] { trigger(command); });
         actions[static_cast<std::size_t>(entry.command)] = item;
     }
 }
 
-void CommandMenus::refresh(const Session& session) {
-    for (const CommandEntry& entry : Commands) {
-        QAction& item = action(entry.command);
-        item.setEnabled(session.isEnabled(entry.command));
-        item.setText(toQString(session.textOf(entry.command)));
+void CommandMenus::refresh(const std::vector<CommandShown>& shown) {
+    for (const CommandShown& command : shown) {
+        QAction& item = action(command.entry->command);
+        item.setEnabled(command.enabled);
+        item.setText(toQString(command.text));
         // Qt shows no status tip for a disabled item: the reason stands where the pointer rests.
-        item.setToolTip(toQString(session.whyDisabled(entry.command)));
-        if (entry.checkable)
-            item.setChecked(session.isChecked(entry.command));
+        item.setToolTip(toQString(command.why));
+        if (command.entry->checkable)
+            item.setChecked(command.checked);
     }
 }

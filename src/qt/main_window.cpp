@@ -51,10 +51,10 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
                                                        statusBar()->sizeHint().height());
     wireEvents();
     core.afterEachEvent([this] {
-        commandMenus.refresh(core);
+        commandMenus.refresh(core.commands());
         panels.place(core);
     });
-    commandMenus.refresh(core);
+    commandMenus.refresh(core.commands());
     desktop.setWindow(this, &Pichull);
     desktop.waitBeforeAsking([this] { return notice.millisecondsUntilQuestion(); });
     Lblnumber.setBuddy(&Lblcount);

@@ -326,15 +326,21 @@ std::string Session::link() const {
     return writeLink(shown);
 }
 
+std::vector<CommandShown> Session::commands() const {
+    std::vector<CommandShown> shownNow;
+    for (const CommandEntry& entry : Commands)
+        shownNow.push_back({&entry, textOf(entry.command), isEnabled(entry.command),
+                            isChecked(entry.command), whyDisabled(entry.command)});
+    return shownNow;
+}
+
 ShownScreen Session::screen() const {
     ShownScreen screen{.status = shown.status,
                   .step = shownStep(),
                   .tellsEachStep = lesson.tellsEachStep(),
                   .marks = markShapes(shown.marks, area::TwipsPerPixel),
+                  .commands = commands(),
                   .ended = watch.hasEnded()};
-    for (const CommandEntry& entry : Commands)
-        screen.commands.push_back({&entry, textOf(entry.command), isEnabled(entry.command),
-                                   isChecked(entry.command), whyDisabled(entry.command)});
     if (listsPoints)
         screen.pointList = pointRows();
     if (watch.isAsking()) {

@@ -88,6 +88,8 @@ class Session {
     bool isRunning() const;
     bool tellsEachStep() const { return lesson.tellsEachStep(); }
     bool hasEnded() const { return watch.hasEnded(); }
+    // Every command of the table as the menus show it now.
+    std::vector<CommandShown> commands() const;
     // All that both faces show beside the picture and their own controls.
     ShownScreen screen() const;
     // The step's marks as the drawing shows them.

@@ -191,6 +191,17 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     EXPECT_TRUE(statusReads(a,
                             "Paused at step 0 of 3: the first triangle is points 1, 2 and 3. The "
                             "hull has 3 corners."));
+    // The window shows the session's description: its status, and each command, found by its id,
+    // enabled and checked as described.
+    const ShownScreen screen = a.window.session().screen();
+    EXPECT_EQ(a.status().toStdString(), screen.status);
+    for (const CommandShown& command : screen.commands) {
+        const std::string id(command.entry->id);
+        const auto* item = a.window.menuBar()->findChild<QAction*>(QString::fromStdString(id));
+        ASSERT_NE(item, nullptr) << id;
+        EXPECT_EQ(item->isEnabled(), command.enabled) << id;
+        EXPECT_EQ(item->isChecked(), command.checked) << id;
+    }
     // On a wide window the sentence stands beside the drawing too, right of the controls.
     QLabel& beside = a.window.sentenceBeside();
     EXPECT_FALSE(beside.isVisible()) << "no room at " << a.window.width() << " pixels";

@@ -5,7 +5,7 @@
 // step, broken, huge and changed, a phone, a laptop, a projector and browser zoom, and what a
 // screen reader is given.
 //
-// node scenario.mjs PAGE.html SVG_OF_CLICKS
+// node scenario.mjs PAGE.html SVG_OF_CLICKS SCREENS_OF_LESSON
 
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -14,7 +14,7 @@ import { resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
-const [pagePath, svgOfClicks] = process.argv.slice(2);
+const [pagePath, svgOfClicks, screensOfLesson] = process.argv.slice(2);
 const address = pathToFileURL(resolve(pagePath)).href;
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
@@ -203,6 +203,34 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   await statusBecomes(second, 'Paused at step 4 of 5: point 7 lies on the edge from point');
   assert.deepEqual(await pixels(second), await pixels(page), 'the link opens the same step');
 
+  assert.deepEqual(page.errors, []);
+});
+
+await scenario('one lesson in both faces: the same status, marks and commands at each step', async () => {
+  const page = await open({ viewport: { width: 1280, height: 720 } });
+  const script = [...clicks.map(([x, y]) => `click ${x * PerPixel} ${y * PerPixel}`),
+                  'undo-last-point', `click ${500 * PerPixel} ${250 * PerPixel}`, 'start-paused',
+                  'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
+                  'step-back', 'step-forward', 'step-forward', 'read-the-hull', 'show-point-list',
+                  'show-each-step'];
+  const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
+    .toString().trim().split('\n').map((line) => JSON.parse(line));
+  const ids = desktop[0].commands.map((c) => c.id);
+  for (const [i, action] of script.entries()) {
+    const [verb, x, y] = action.split(' ');
+    if (verb === 'click') await click(page, x / PerPixel, y / PerPixel);
+    else if (verb === 'start') await page.click('#Cmdstart');
+    else await page.click(`[data-command="${verb}"]`);
+    const shown = await page.evaluate((table) => ({
+      status: document.getElementById('status').textContent,
+      enabled: table.filter((id) => !document.querySelector(`[data-command="${id}"]`).disabled),
+      marks: JSON.parse(Module.cwrap('hull_state', 'string', [])()).marks,
+    }), ids);
+    assert.deepEqual(shown, { status: desktop[i].status,
+                              enabled: desktop[i].commands.filter((c) => c.enabled).map((c) => c.id),
+                              marks: desktop[i].marks }, `after ${action}`);
+  }
+  assert.ok(desktop.at(-3).marks.some(([kind]) => kind === 'ring'), 'a step with its marks compared');
   assert.deepEqual(page.errors, []);
 });
 
