@@ -3,6 +3,7 @@
 // Controls that only keep their state, for a front end that shows it after each event (the page)
 // and for tests that read it.
 
+#include "form/fmhull.h"
 #include "form/layout.h"
 #include "form/services.h"
 
@@ -44,4 +45,20 @@ class KeptTimer : public Timer {
 
     bool enabled = false;
     int32_t interval = 0;
+};
+
+// A window whose controls only keep their state, around a drawing surface, a timer and a desktop
+// of its front end's kinds: the page's window, and the tests' window without a screen.
+template <typename SurfaceKind, typename TimerKind, typename DesktopKind> struct KeptWindow {
+    SurfaceKind Pichull;
+    KeptButton Cmdstart, Cmdreset;
+    KeptLabel Lblcount, Lbltext, Lblnote;
+    KeptScrollBar Hsbspeed;
+    TimerKind Tmrdelay;
+    DesktopKind desktop;
+
+    Controls controls() {
+        return {Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext,
+                Lblnote, Hsbspeed, Tmrdelay, desktop};
+    }
 };

@@ -5,7 +5,8 @@
 #include "teach/numbers.h"
 
 Session::Session(Modhull& points, const Controls& controls, LessonView& view)
-    : points(points), shown(view), hold(controls.Tmrdelay), watch(controls.desktop), drawing(controls.Pichull),
+    : points(points), shown(view), hold(controls.Tmrdelay), watch(controls.desktop),
+      drawing(controls.Pichull),
       form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
                             controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
       lesson(form, points, drawing, controls.Cmdreset, hold, watch, shown),
@@ -209,7 +210,8 @@ void Session::openPoints(const std::string& name, const PointFile& file) {
         input.replaceAll(file.points);
         lesson.say(std::to_string(points.Pointcount) + " points from " + name);
         if (file.fitted)
-            tellAndSay("The points of " + name + " did not all lie in the drawing area: they "
+            tellAndSay("The points of " + name +
+                       " did not all lie in the drawing area: they "
                        "were scaled and moved to fit it.");
     });
 }
@@ -336,11 +338,11 @@ std::vector<CommandShown> Session::commands() const {
 
 ShownScreen Session::screen() const {
     ShownScreen screen{.status = shown.status,
-                  .step = shownStep(),
-                  .tellsEachStep = lesson.tellsEachStep(),
-                  .marks = markShapes(shown.marks, area::TwipsPerPixel),
-                  .commands = commands(),
-                  .ended = watch.hasEnded()};
+                       .step = shownStep(),
+                       .tellsEachStep = lesson.tellsEachStep(),
+                       .marks = markShapes(shown.marks, area::TwipsPerPixel),
+                       .commands = commands(),
+                       .ended = watch.hasEnded()};
     if (listsPoints)
         screen.pointList = pointRows();
     if (watch.isAsking()) {

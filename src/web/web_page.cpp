@@ -5,21 +5,17 @@
 #include "teach/dialog_choices.h"
 #include "teach/drawing_log.h"
 #include "teach/help.h"
+#include "teach/json_writer.h"
 #include "teach/mark_shapes.h"
 #include "teach/numbers.h"
 #include "teach/point_file.h"
 #include "teach/point_input.h"
-#include "teach/json_writer.h"
 
 #include <emscripten.h>
 
 #include <cmath>
 
-WebPage::WebPage()
-    : session(points,
-              Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
-                       desktop},
-              *this) {
+WebPage::WebPage() : session(points, window.controls(), *this) {
     session.load();
 }
 
@@ -40,7 +36,7 @@ void WebPage::pressEnd() {
 }
 
 void WebPage::setSpeed(int value) {
-    Hsbspeed.position = static_cast<int16_t>(value);
+    window.Hsbspeed.position = static_cast<int16_t>(value);
     session.speedChanged();
 }
 
@@ -54,7 +50,7 @@ void WebPage::command(const std::string& id) {
 }
 
 void WebPage::answer(int answer) {
-    desktop.answer(answer);
+    window.desktop.answer(answer);
 }
 
 void WebPage::openPoints(const std::string& name, const std::string& text) {
@@ -74,8 +70,8 @@ std::string WebPage::pointsText() const {
 }
 
 std::string WebPage::svg(bool withMarks) const {
-    return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels,
-                 area::TwipsPerPixel, WebSurface::BackColor, withMarks ? session.marks() : Overlay{});
+    return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels, area::TwipsPerPixel,
+                 WebSurface::BackColor, withMarks ? session.marks() : Overlay{});
 }
 
 const Raster& WebPage::picture(int scale, bool thickLines) {
@@ -113,11 +109,13 @@ std::string WebPage::state() const {
     const double now = emscripten_get_now();
     JsonWriter json;
     json.beginObject();
-    json.key("surfaceEnabled").value(Pichull.enabled).key("startEnabled").value(Cmdstart.enabled);
-    json.key("startDefault").value(Cmdstart.isDefault).key("resetEnabled").value(Cmdreset.enabled);
-    json.key("count").value(Lblcount.caption).key("text").value(Lbltext.caption);
-    json.key("note").value(Lblnote.caption);
-    json.key("timer").value(Tmrdelay.enabled).key("interval").value(int{Tmrdelay.interval});
+    json.key("surfaceEnabled").value(window.Pichull.enabled);
+    json.key("startEnabled").value(window.Cmdstart.enabled);
+    json.key("startDefault").value(window.Cmdstart.isDefault);
+    json.key("resetEnabled").value(window.Cmdreset.enabled);
+    json.key("count").value(window.Lblcount.caption).key("text").value(window.Lbltext.caption);
+    json.key("note").value(window.Lblnote.caption).key("timer").value(window.Tmrdelay.enabled);
+    json.key("interval").value(int{window.Tmrdelay.interval});
     json.key("points").value(int{points.Pointcount});
     json.key("spoken").beginObject().key("text").value(spoken);
     json.key("serial").value(spokenSerial).endObject();

@@ -41,7 +41,7 @@ class WebPage : public LessonView {
 
     // Everything the page shows but the picture, as JSON.
     std::string state() const;
-    WebSurface& surface() { return Pichull; }
+    WebSurface& surface() { return window.Pichull; }
 
     // The page draws the session's screen after each call.
     void showStatus(const std::string&) override {}
@@ -54,12 +54,7 @@ class WebPage : public LessonView {
     void send(std::optional<std::string> sentence);
 
     Modhull points;
-    WebSurface Pichull;
-    KeptButton Cmdstart, Cmdreset;
-    KeptLabel Lblcount, Lbltext, Lblnote;
-    KeptScrollBar Hsbspeed;
-    KeptTimer Tmrdelay;
-    WebDesktop desktop;
+    KeptWindow<WebSurface, KeptTimer, WebDesktop> window;
     Session session;
     Raster exported{1, 1, WebSurface::BackColor};
     Announcer pace;

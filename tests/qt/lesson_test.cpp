@@ -2,8 +2,8 @@
 // straight run in a second window, and what a step shows over the drawing and in the status line.
 
 #include "message_answerer.h"
-#include "session_probe.h"
 #include "screen_grab.h"
+#include "session_probe.h"
 #include "shown_window.h"
 #include "teach/raster.h"
 
@@ -53,8 +53,7 @@ std::unique_ptr<Window> straightRun(const std::vector<QPoint>& clicks, int step)
 
 // The picture an export draws afresh from the drawing's calls.
 std::vector<uint8_t> exported(Window& run) {
-    return rasterize(run.window.session().drawn(), 525, 469, 15, 1, PictureBox::BackColor)
-        .rgba();
+    return rasterize(run.window.session().drawn(), 525, 469, 15, 1, PictureBox::BackColor).rgba();
 }
 
 std::vector<QPoint> randomClicks(std::mt19937& random) {
@@ -213,7 +212,8 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     QWidget& toolWindow = *a.window.sidePanels().window();
     ASSERT_TRUE(QTest::qWaitFor([&] { return toolWindow.isVisible(); }));
     const QWidget& surface = *a.window.findChild<QWidget*>("Pichull");
-    EXPECT_GT(toolWindow.frameGeometry().left(), surface.mapToGlobal(surface.rect().topRight()).x());
+    EXPECT_GT(toolWindow.frameGeometry().left(),
+              surface.mapToGlobal(surface.rect().topRight()).x());
     a.window.showNormal();
     a.window.resize(1280, a.window.height());
     ASSERT_TRUE(QTest::qWaitFor([&] { return beside.isVisible(); }));

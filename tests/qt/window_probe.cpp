@@ -3,8 +3,8 @@
 // process to use start-up settings (screens, scale factor) and to see the real exit status.
 
 #include "message_answerer.h"
-#include "session_probe.h"
 #include "qt/program.h"
+#include "session_probe.h"
 
 #include <QApplication>
 #include <QMouseEvent>

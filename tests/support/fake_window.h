@@ -103,19 +103,10 @@ class RecordingLessonView : public LessonView {
 };
 
 // The window's controls as fakes, put together by the same session as the real window's.
-struct FakeWindow {
+struct FakeWindow : KeptWindow<RecordingSurface, FakeTimer, ScriptedDesktop> {
     Modhull mod;
-    RecordingSurface Pichull;
-    FakeButton Cmdstart, Cmdreset;
-    FakeLabel Lblcount, Lbltext, Lblnote;
-    FakeScrollBar Hsbspeed;
-    FakeTimer Tmrdelay;
-    ScriptedDesktop desktop;
     RecordingLessonView view;
-    Session session{mod,
-                    Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed,
-                             Tmrdelay, desktop},
-                    view};
+    Session session{mod, controls(), view};
     TimerHold& hold = SessionProbe::hold(session);
     DrawingLog& drawing = SessionProbe::drawing(session);
     Fmhull& form = SessionProbe::form(session);
