@@ -3,15 +3,15 @@
 #include "teach/number_places.h"
 #include "teach/spoken.h"
 
-Lesson::Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
-               MessageWatch& watch, LessonView& view)
-    : form(form), points(points), Pichull(Pichull), Cmdreset(Cmdreset), timer(timer), watch(watch),
-      view(view) {}
+Lesson::Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
+               TimerHold& timer, MessageWatch& watch, LessonView& view)
+    : form(form), points(points), drawingArea(drawingArea), resetButton(resetButton), timer(timer),
+      watch(watch), view(view) {}
 
 // The window keeps its phase in its controls; a held timer that the run still wants is a pause,
 // and so is the question of a run of three points started paused, kept back until asked for.
 Lesson::Phase Lesson::phase() const {
-    if (Pichull.isEnabled())
+    if (drawingArea.isEnabled())
         return Phase::Input;
     if (watch.holdsOne())
         return Phase::Paused;
@@ -111,7 +111,7 @@ void Lesson::observe() {
 void Lesson::pause() {
     timer.hold();
     // While paused, RESET gives the run up as it would after the question.
-    Cmdreset.setEnabled(true);
+    resetButton.setEnabled(true);
 }
 
 void Lesson::resume() {
@@ -119,7 +119,7 @@ void Lesson::resume() {
         askHeldQuestion();
         return;
     }
-    Cmdreset.setEnabled(false);
+    resetButton.setEnabled(false);
     form.Hsbspeed_Change();
     timer.release();
 }
@@ -209,11 +209,11 @@ void Lesson::runAgain() {
 // points as they were clicked, START, then one tick per step, all while the timer is held.
 void Lesson::replayTo(int target) {
     timer.hold();
-    Pichull.clear();
-    Pichull.setDrawWidth(3);
-    Pichull.setForeColor(Magenta);
+    drawingArea.clear();
+    drawingArea.setDrawWidth(3);
+    drawingArea.setForeColor(Magenta);
     for (int i = 1; i <= points.Pointcount; ++i)
-        Pichull.dot(points.Xcoord(i), points.Ycoord(i));
+        drawingArea.dot(points.Xcoord(i), points.Ycoord(i));
     if (target == 0)
         follow(&Fmhull::Cmdstart_Click);
     else

@@ -27,8 +27,8 @@ struct RunActions {
 // always that of a straight run to the same step.
 class Lesson {
   public:
-    Lesson(Fmhull& form, Modhull& points, Surface& Pichull, Button& Cmdreset, TimerHold& timer,
-           MessageWatch& watch, LessonView& view);
+    Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
+           TimerHold& timer, MessageWatch& watch, LessonView& view);
 
     // The window's events that start, advance and end a run, passed on to its handlers.
     void start();
@@ -93,8 +93,8 @@ class Lesson {
 
     Fmhull& form;
     Modhull& points;
-    Surface& Pichull;
-    Button& Cmdreset;
+    Surface& drawingArea;
+    Button& resetButton;
     TimerHold& timer;
     MessageWatch& watch;
     LessonView& view;

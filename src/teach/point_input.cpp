@@ -37,8 +37,8 @@ std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt199
     return spots;
 }
 
-PointInput::PointInput(Fmhull& form, Modhull& points, Surface& Pichull, Lesson& lesson)
-    : form(form), points(points), Pichull(Pichull), lesson(lesson) {}
+PointInput::PointInput(Fmhull& form, Modhull& points, Surface& drawingArea, Lesson& lesson)
+    : form(form), points(points), drawingArea(drawingArea), lesson(lesson) {}
 
 void PointInput::click(int button, int shift, float x, float y) {
     // A reset, whichever way it came, started a new set.
@@ -69,7 +69,7 @@ std::string PointInput::renumbering(float x, float y) const {
 }
 
 bool PointInput::canUndo() const {
-    return Pichull.isEnabled() && points.Pointcount > 0 &&
+    return drawingArea.isEnabled() && points.Pointcount > 0 &&
            entered.size() == static_cast<std::size_t>(points.Pointcount);
 }
 

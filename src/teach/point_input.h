@@ -19,7 +19,7 @@ std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt199
 // one can be taken back.
 class PointInput {
   public:
-    PointInput(Fmhull& form, Modhull& points, Surface& Pichull, Lesson& lesson);
+    PointInput(Fmhull& form, Modhull& points, Surface& drawingArea, Lesson& lesson);
 
     void click(int button, int shift, float x, float y);
     // Starts again with these points, as if they had been clicked in this order.
@@ -38,7 +38,7 @@ class PointInput {
 
     Fmhull& form;
     Modhull& points;
-    Surface& Pichull;
+    Surface& drawingArea;
     Lesson& lesson;
     std::vector<Overlay::Spot> entered;
     // Points entered together are told together, not one by one.
