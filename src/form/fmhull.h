@@ -13,6 +13,20 @@ inline const std::string Title = "Convex Hull";
 inline constexpr Color Blue = 0xFF0000;
 inline constexpr Color Magenta = 0xFF00FF;
 
+// One orientation test of a step's walk round the hull, as the window's state tells it just after.
+struct WalkTest {
+    // The edge tested and its ends: the last edge first, then edges 1, 2, ... in order.
+    int16_t edge, from, to;
+    // The first test, of the last edge, only gives the side before edge 1: it draws nothing.
+    bool wrapAround;
+    // The point's side of the edge, "on its line" counted as 1: above 0 the point is inside it.
+    float side;
+    // Where the side changes at the edge's start, the new edge drawn to the point; 0 to 0 if not.
+    int16_t newFrom, newTo;
+    // Whether the edge stays; an edge the point sees is erased.
+    bool kept;
+};
+
 // The controls of the window that the program drives.
 struct Controls {
     Surface& Pichull;
@@ -36,6 +50,16 @@ class Fmhull {
     void Initialize();
     void Extend();
     void Redraw();
+
+    // A tick's step as a walk that can stop after any orientation test: beginStep() does what the
+    // tick does before the walk, each testNextEdge() makes one test and draws what it decides and
+    // says whether another follows, and endStep() keeps the new edge list and arms the timer or
+    // ends the run. Tmrdelay_Timer does all of them at once.
+    void beginStep();
+    bool testNextEdge();
+    void endStep();
+    // The test just made.
+    WalkTest lastTest() const;
 
     // Event handlers.
     void Form_Load();
@@ -65,6 +89,8 @@ class Fmhull {
     BoundedArray<int16_t> Newto;
     float Prevside = 0;
     float Curside = 0;
+    // The tests made so far in this step's walk.
+    int16_t Tested = 0;
 
   private:
     void drawEdge(int16_t from, int16_t to);

@@ -18,10 +18,15 @@ void Fmhull::Cmdstart_Click() {
 }
 
 void Fmhull::Tmrdelay_Timer() {
+    beginStep();
+    Extend();
+}
+
+void Fmhull::beginStep() {
     // Off during the step: only the end of the step arms the next one, so steps never overlap.
     ui.Tmrdelay.setEnabled(false);
     increment(Curpoint);
-    Extend();
+    Tested = 0;
 }
 
 void Fmhull::Hsbspeed_Change() {

@@ -47,7 +47,7 @@ void Lesson::start() {
     watch.holdBack(startsPaused);
     // The first triangle is told once the run stands as it will: paused, and renumbered.
     silent = true;
-    follow(&Fmhull::Cmdstart_Click);
+    follow([this] { form.Cmdstart_Click(); });
     silent = false;
     watch.holdBack(false);
     if (startsPaused && hasRun())
@@ -62,7 +62,7 @@ void Lesson::start() {
 
 void Lesson::tick() {
     sayAtOnce = false;
-    follow(&Fmhull::Tmrdelay_Timer);
+    followStep();
     show();
     sayAtOnce = true;
 }
@@ -84,17 +84,28 @@ void Lesson::beforeMessage() {
     observe();
 }
 
-// Runs one of the window's handlers that starts a run or inserts a point, noting the hull before
-// it so that the step can be told once it is done.
-void Lesson::follow(void (Fmhull::*handler)()) {
+// Runs what starts a run or inserts a point, then tells the step once it is done.
+void Lesson::follow(const std::function<void()>& act) {
     note.clear();
-    before = edgesOf(form);
     observing = true;
-    (form.*handler)();
+    act();
     observe();
     // A run that ended while held leaves no hold behind.
     if (!timer.isEnabled())
         timer.release();
+}
+
+// A tick's step, test by test, so that its walk is read as it is made.
+void Lesson::followStep() {
+    follow([this] {
+        walk.clear();
+        form.beginStep();
+        for (bool more = true; more;) {
+            more = form.testNextEdge();
+            walk.push_back(form.lastTest());
+        }
+        form.endStep();
+    });
 }
 
 void Lesson::observe() {
@@ -103,7 +114,7 @@ void Lesson::observe() {
     observing = false;
     const EdgeList after = edgesOf(form);
     report =
-        step() == 0 ? reportFirstTriangle(after) : reportStep(points, form.Curpoint, before, after);
+        step() == 0 ? reportFirstTriangle(after) : reportStep(points, form.Curpoint, walk, after);
     stepToSay = true;
     show();
 }
@@ -183,7 +194,7 @@ void Lesson::stepForward() {
     }
     if (phase() == Phase::Running)
         pause();
-    follow(&Fmhull::Tmrdelay_Timer);
+    followStep();
     show();
 }
 
@@ -215,12 +226,12 @@ void Lesson::replayTo(int target) {
     for (int i = 1; i <= points.Pointcount; ++i)
         drawingArea.dot(points.Xcoord(i), points.Ycoord(i));
     if (target == 0)
-        follow(&Fmhull::Cmdstart_Click);
+        follow([this] { form.Cmdstart_Click(); });
     else
         form.Cmdstart_Click();
     for (int k = 1; k <= target; ++k) {
         if (k == target)
-            follow(&Fmhull::Tmrdelay_Timer);
+            followStep();
         else
             form.Tmrdelay_Timer();
     }

@@ -7,6 +7,7 @@
 #include "teach/step_report.h"
 #include "teach/timer_hold.h"
 
+#include <functional>
 #include <optional>
 
 // Which run commands can act now.
@@ -22,9 +23,9 @@ struct RunActions {
 };
 
 // A run that can be paused, stepped forward and back and shown again, with each step told in
-// words and marked over the drawing. It drives the window's own handlers and learns what a step
-// did from the edge list; stepping back replays the run from the first triangle, so the picture is
-// always that of a straight run to the same step.
+// words and marked over the drawing. It drives the window's own handlers and reads what a step
+// did from its walk, test by test; stepping back replays the run from the first triangle, so the
+// picture is always that of a straight run to the same step.
 class Lesson {
   public:
     Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
@@ -80,7 +81,9 @@ class Lesson {
 
     Phase phase() const;
     int steps() const;
-    void follow(void (Fmhull::*handler)());
+    // Runs a handler that changes the run, then tells what it did.
+    void follow(const std::function<void()>& act);
+    void followStep();
     void observe();
     void replayTo(int target);
     void pause();
@@ -108,7 +111,8 @@ class Lesson {
     bool stepToSay = false;
     bool sayAtOnce = true;
     bool silent = false;
-    EdgeList before;
+    // The tests of the step followed last.
+    std::vector<WalkTest> walk;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;
     std::vector<Overlay::Number> numberPlaces;

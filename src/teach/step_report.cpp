@@ -1,9 +1,6 @@
 #include "teach/step_report.h"
 
-#include "form/fmhull.h"
-
 #include <algorithm>
-#include <iterator>
 
 EdgeList edgesOf(const Fmhull& form) {
     EdgeList edges;
@@ -13,15 +10,6 @@ EdgeList edgesOf(const Fmhull& form) {
 }
 
 namespace {
-
-EdgeList missingFrom(EdgeList edges, EdgeList others) {
-    std::sort(edges.begin(), edges.end());
-    std::sort(others.begin(), others.end());
-    EdgeList missing;
-    std::set_difference(edges.begin(), edges.end(), others.begin(), others.end(),
-                        std::back_inserter(missing));
-    return missing;
-}
 
 // On the segment itself, not only on its line: two hull edges in a row may lie on one line.
 bool onEdge(const Modhull& points, const Edge& edge, int16_t point) {
@@ -76,16 +64,22 @@ std::size_t pointsOnSides(const Modhull& points, const EdgeList& hull) {
     return straight;
 }
 
-StepReport reportStep(const Modhull& points, int16_t point, const EdgeList& before,
+StepReport reportStep(const Modhull& points, int16_t point, const std::vector<WalkTest>& walk,
                       const EdgeList& after) {
     StepReport report{.kind = StepReport::Kind::Outside,
                       .point = point,
-                      .removed = missingFrom(before, after),
-                      .added = missingFrom(after, before),
                       .hull = after,
                       .onSides = pointsOnSides(points, after)};
+    for (const WalkTest& test : walk) {
+        if (test.wrapAround)
+            continue;
+        if (test.newFrom != 0)
+            report.added.push_back({test.newFrom, test.newTo});
+        if (!test.kept)
+            report.removed.push_back({test.from, test.to});
+    }
     if (report.removed.empty() && report.added.empty())
-        explainNoChange(points, report, before);
+        explainNoChange(points, report, after);
     return report;
 }
 

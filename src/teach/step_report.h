@@ -1,13 +1,12 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "form/fmhull.h"
 
 #include <compare>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-class Fmhull;
 
 struct Edge {
     int16_t from, to;
@@ -18,7 +17,7 @@ using EdgeList = std::vector<Edge>;
 // The hull as the window holds it now.
 EdgeList edgesOf(const Fmhull& form);
 
-// What one step of a run did to the hull, found by comparing its edges before and after the step.
+// What one step of a run did to the hull, read from its walk.
 struct StepReport {
     enum class Kind { FirstTriangle, Outside, Inside, OnEdge, Repeat };
     Kind kind = Kind::FirstTriangle;
@@ -36,7 +35,8 @@ struct StepReport {
 };
 
 StepReport reportFirstTriangle(const EdgeList& hull);
-StepReport reportStep(const Modhull& points, int16_t point, const EdgeList& before,
+// The step that inserted the point, from the tests of its walk and the hull after it.
+StepReport reportStep(const Modhull& points, int16_t point, const std::vector<WalkTest>& walk,
                       const EdgeList& after);
 
 // The step in plain words, e.g. "point 9 lies inside the hull; nothing changes."

@@ -251,11 +251,27 @@ void enterAndRun(Generator& generator, const PointSet& set) {
     w.form.Cmdstart_Click();
     ASSERT_TRUE(isHullOf(w.form, w.mod, 3));
     while (w.Tmrdelay.enabled) {
-        w.form.Tmrdelay_Timer();
-        if (everyStep) {
-            ASSERT_TRUE(isHullOf(w.form, w.mod, w.form.Curpoint))
-                << "after point " << w.form.Curpoint;
+        if (!everyStep) {
+            w.form.Tmrdelay_Timer();
+            continue;
         }
+        // Test by test: the last edge first, then each edge in order, its side exact, "on the
+        // line" counted as inside.
+        const int16_t edges = w.form.Hullcount;
+        w.form.beginStep();
+        int tests = 0;
+        for (bool more = true; more; ++tests) {
+            more = w.form.testNextEdge();
+            const WalkTest test = w.form.lastTest();
+            ASSERT_EQ(test.edge, tests == 0 ? edges : tests);
+            ASSERT_EQ(test.wrapAround, tests == 0);
+            const int64_t turn =
+                turnAsSeen(at(w.mod, test.from), at(w.mod, test.to), at(w.mod, w.form.Curpoint));
+            ASSERT_EQ(test.side > 0, turn >= 0) << "point " << w.form.Curpoint;
+        }
+        ASSERT_EQ(tests, edges + 1);
+        w.form.endStep();
+        ASSERT_TRUE(isHullOf(w.form, w.mod, w.form.Curpoint)) << "after point " << w.form.Curpoint;
     }
     ASSERT_EQ(w.desktop.shown.size(), 1u);
     ASSERT_EQ(w.mod.Pointcount, static_cast<int>(set.size()));

@@ -145,6 +145,13 @@ TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
                                          expectedStep(w, p, before, kinds))
                 << "set " << set;
             ASSERT_EQ(listedStanding(w), expectedStanding(w, p)) << "set " << set;
+            // The edges marked obsolete are those the point sees, exactly, in the hull's order.
+            std::vector<Overlay::Segment> seen;
+            auto spot = [&](int16_t i) { return Overlay::Spot{w.mod.Xcoord(i), w.mod.Ycoord(i)}; };
+            for (const Edge& e : before)
+                if (turnAsSeen(twipsOf(w.mod, e.from), twipsOf(w.mod, e.to), twipsOf(w.mod, p)) < 0)
+                    seen.push_back({spot(e.from), spot(e.to)});
+            ASSERT_EQ(w.view.overlay.obsolete, seen) << "set " << set;
             shown.emplace_back(w.view.status, w.view.overlay);
         }
         for (int step = static_cast<int>(shown.size()) - 2; step >= 0; --step) {
