@@ -1,5 +1,6 @@
 #include "teach/screen.h"
 
+#include "form/services.h"
 #include "teach/drawing_log.h"
 #include "teach/json_writer.h"
 
@@ -25,6 +26,20 @@ void writeMark(JsonWriter& json, const MarkShape& shape) {
     for (double value : {shape.x, shape.y, shape.toX, shape.toY, shape.size})
         json.value(value);
     json.value(shape.text).value(shape.endsAtX).endArray();
+}
+
+// A critical box is answered OK and opens at once; a question is answered Yes or No, No by Escape.
+void writeQuestion(JsonWriter& json, const QuestionShown& question) {
+    const bool critical = question.style == Critical;
+    json.beginObject().key("title").value(question.title).key("prompt").value(question.prompt);
+    json.key("critical").value(critical).key("answers").beginArray();
+    if (critical) {
+        json.beginArray().value("OK").value(int{AnswerOk}).endArray();
+    } else {
+        json.beginArray().value("Yes").value(int{AnswerYes}).endArray();
+        json.beginArray().value("No").value(int{AnswerNo}).endArray();
+    }
+    json.endArray().endObject();
 }
 
 } // namespace
@@ -54,14 +69,7 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     }
     json.key("dialog");
     if (screen.question)
-        json.beginObject()
-            .key("title")
-            .value(screen.question->title)
-            .key("prompt")
-            .value(screen.question->prompt)
-            .key("style")
-            .value(screen.question->style)
-            .endObject();
+        writeQuestion(json, *screen.question);
     else
         json.null();
     json.key("ended").value(screen.ended);

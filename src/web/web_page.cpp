@@ -150,11 +150,13 @@ std::string marksJson() {
 
 namespace {
 
-void writeNumbers(JsonWriter& json, std::initializer_list<int> numbers) {
-    json.beginArray();
-    for (int number : numbers)
-        json.value(number);
-    json.endArray();
+// Named numbers, as an object.
+void writeNumbers(JsonWriter& json,
+                  std::initializer_list<std::pair<std::string_view, int>> numbers) {
+    json.beginObject();
+    for (auto [name, number] : numbers)
+        json.key(name).value(number);
+    json.endObject();
 }
 
 void writeFont(JsonWriter& json, const FontStyle& style) {
@@ -190,13 +192,21 @@ std::string layoutJson() {
     json.key("font");
     writeFont(json, layout::WindowFont);
     json.key("speed");
-    writeNumbers(json, {layout::SpeedMinimum, layout::SpeedMaximum, layout::SpeedSmallStep,
-                        layout::SpeedLargeStep});
+    writeNumbers(json, {{"minimum", layout::SpeedMinimum},
+                        {"maximum", layout::SpeedMaximum},
+                        {"smallStep", layout::SpeedSmallStep},
+                        {"largeStep", layout::SpeedLargeStep}});
     json.key("area");
-    writeNumbers(json, {area::WidthPixels, area::HeightPixels, area::TwipsPerPixel});
+    writeNumbers(json, {{"width", area::WidthPixels},
+                        {"height", area::HeightPixels},
+                        {"twipsPerPixel", area::TwipsPerPixel}});
     json.key("beside");
-    writeNumbers(json, {beside::Left, beside::Top, beside::Height, beside::MinimumWidth,
-                        beside::Gap, beside::FontPixels});
+    writeNumbers(json, {{"left", beside::Left},
+                        {"top", beside::Top},
+                        {"height", beside::Height},
+                        {"minimumWidth", beside::MinimumWidth},
+                        {"gap", beside::Gap},
+                        {"fontPixels", beside::FontPixels}});
     json.key("exportKinds").beginArray();
     for (const ExportKind& kind : ExportKinds)
         json.beginObject()
