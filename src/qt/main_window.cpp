@@ -30,16 +30,17 @@ QAccessibleInterface* accessibleRole(const QString&, QObject* object) {
 } // namespace
 
 MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
-    : desktop(desktop), client(this), Hsbspeed(&client), Tmrdelay(this), Cmdend(&client),
-      Cmdreset(&client), Cmdstart(&client), Pichull(&client), Lblslow(&client), Lblfast(&client),
-      Lblspeed(&client), Lblnote(&client), Lblnotes(&client), Lbltext(&client), Lblinstr(&client),
-      Lblcount(&client), Lblnumber(&client), besideText(&client), notice(this),
-      display(*statusBar(), besideText, Pichull, notice),
+    : desktop(desktop), client(this), speedBar(&client), stepTimer(this), endButton(&client),
+      resetButton(&client), startButton(&client), drawingArea(&client), slowLabel(&client),
+      fastLabel(&client), speedHeading(&client), notesText(&client), notesHeading(&client),
+      instructionsText(&client), instructionsHeading(&client), countBox(&client),
+      countLabel(&client), besideText(&client), notice(this),
+      display(*statusBar(), besideText, drawingArea, notice),
       core(points,
-           Controls{Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext, Lblnote, Hsbspeed, Tmrdelay,
-                    desktop},
+           Controls{drawingArea, startButton, resetButton, countBox, instructionsText, notesText,
+                    speedBar, stepTimer, desktop},
            display),
-      tools(*this, core, Pichull),
+      tools(*this, core, drawingArea),
       commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }),
       panels(client, besideText, [this] { command(Command::ShowPointList); }) {
     QAccessible::installFactory(accessibleRole);
@@ -55,9 +56,9 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
         panels.place(core);
     });
     commandMenus.refresh(core.commands());
-    desktop.setWindow(this, &Pichull);
+    desktop.setWindow(this, &drawingArea);
     desktop.waitBeforeAsking([this] { return notice.millisecondsUntilQuestion(); });
-    Lblnumber.setBuddy(&Lblcount);
+    countLabel.setBuddy(&countBox);
     panels.takeKeysOf(commandMenus.all());
 }
 
@@ -108,32 +109,32 @@ void MainWindow::buildLayout() {
     client.setFont(toQFont(layout::WindowFont));
 
     const std::pair<QWidget*, const ControlLayout*> controls[] = {
-        {&Hsbspeed, &layout::Hsbspeed}, {&Cmdend, &layout::Cmdend},
-        {&Cmdreset, &layout::Cmdreset}, {&Cmdstart, &layout::Cmdstart},
-        {&Pichull, &layout::Pichull},   {&Lblslow, &layout::Lblslow},
-        {&Lblfast, &layout::Lblfast},   {&Lblspeed, &layout::Lblspeed},
-        {&Lblnote, &layout::Lblnote},   {&Lblnotes, &layout::Lblnotes},
-        {&Lbltext, &layout::Lbltext},   {&Lblinstr, &layout::Lblinstr},
-        {&Lblcount, &layout::Lblcount}, {&Lblnumber, &layout::Lblnumber}};
+        {&speedBar, &layout::Hsbspeed},        {&endButton, &layout::Cmdend},
+        {&resetButton, &layout::Cmdreset},     {&startButton, &layout::Cmdstart},
+        {&drawingArea, &layout::Pichull},      {&slowLabel, &layout::Lblslow},
+        {&fastLabel, &layout::Lblfast},        {&speedHeading, &layout::Lblspeed},
+        {&notesText, &layout::Lblnote},        {&notesHeading, &layout::Lblnotes},
+        {&instructionsText, &layout::Lbltext}, {&instructionsHeading, &layout::Lblinstr},
+        {&countBox, &layout::Lblcount},        {&countLabel, &layout::Lblnumber}};
     for (auto [control, entry] : controls)
         place(*control, *entry);
 
-    Hsbspeed.setRange(layout::SpeedMinimum, layout::SpeedMaximum);
-    Hsbspeed.setSingleStep(layout::SpeedSmallStep);
-    Hsbspeed.setPageStep(layout::SpeedLargeStep);
-    Hsbspeed.setValue(layout::SpeedMinimum);
+    speedBar.setRange(layout::SpeedMinimum, layout::SpeedMaximum);
+    speedBar.setSingleStep(layout::SpeedSmallStep);
+    speedBar.setPageStep(layout::SpeedLargeStep);
+    speedBar.setValue(layout::SpeedMinimum);
     // Only a finished move changes the speed, not every position while the thumb is dragged.
-    Hsbspeed.setTracking(false);
-    Hsbspeed.setFocusPolicy(Qt::StrongFocus);
+    speedBar.setTracking(false);
+    speedBar.setFocusPolicy(Qt::StrongFocus);
 
     // The count is the one opaque label: a white box with a thin border, its text centred.
-    Lblcount.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Lblcount.setFrameStyle(QFrame::Box | QFrame::Plain);
-    Lblcount.setLineWidth(1);
-    QPalette countPalette = Lblcount.palette();
+    countBox.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    countBox.setFrameStyle(QFrame::Box | QFrame::Plain);
+    countBox.setLineWidth(1);
+    QPalette countPalette = countBox.palette();
     countPalette.setColor(QPalette::Window, toQColor(*layout::Lblcount.color));
-    Lblcount.setPalette(countPalette);
-    Lblcount.setAutoFillBackground(true);
+    countBox.setPalette(countPalette);
+    countBox.setAutoFillBackground(true);
 
     // The sentence beside the drawing, and the status line, read from the back of a room.
     QFont large = besideText.font();
@@ -150,29 +151,29 @@ void MainWindow::buildLayout() {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setSizeGripEnabled(true);
 
-    setTabOrder(&Pichull, &Cmdstart);
-    setTabOrder(&Cmdstart, &Cmdreset);
-    setTabOrder(&Cmdreset, &Cmdend);
-    setTabOrder(&Cmdend, &Hsbspeed);
-    setTabOrder(&Hsbspeed, &panels.pointList());
-    Pichull.setFocus();
+    setTabOrder(&drawingArea, &startButton);
+    setTabOrder(&startButton, &resetButton);
+    setTabOrder(&resetButton, &endButton);
+    setTabOrder(&endButton, &speedBar);
+    setTabOrder(&speedBar, &panels.pointList());
+    drawingArea.setFocus();
 }
 
 void MainWindow::wireEvents() {
-    connect(&Cmdstart, &QPushButton::clicked, this, [this] {
+    connect(&startButton, &QPushButton::clicked, this, [this] {
         // Disabling the surface, START and RESET would pass the focus on to END.
-        Hsbspeed.setFocus();
+        speedBar.setFocus();
         core.pressStart();
         focusAfterRun();
     });
-    connect(&Cmdreset, &QPushButton::clicked, this, [this] { core.pressReset(); });
-    connect(&Cmdend, &QPushButton::clicked, this, [this] { core.pressEnd(); });
-    connect(&Hsbspeed, &QScrollBar::valueChanged, this, [this] { core.speedChanged(); });
-    connect(&Tmrdelay, &QTimer::timeout, this, [this] {
+    connect(&resetButton, &QPushButton::clicked, this, [this] { core.pressReset(); });
+    connect(&endButton, &QPushButton::clicked, this, [this] { core.pressEnd(); });
+    connect(&speedBar, &QScrollBar::valueChanged, this, [this] { core.speedChanged(); });
+    connect(&stepTimer, &QTimer::timeout, this, [this] {
         core.tick();
         focusAfterRun();
     });
-    Pichull.onMouseDown(
+    drawingArea.onMouseDown(
         [this](int button, int shift, float x, float y) { core.click(button, shift, x, y); });
 }
 
@@ -205,8 +206,8 @@ void MainWindow::command(Command chosen) {
     default:
         break;
     }
-    if (Cmdreset.hasFocus())
-        Hsbspeed.setFocus();
+    if (resetButton.hasFocus())
+        speedBar.setFocus();
     core.perform(chosen);
     // A list just opened is read from its first row.
     if (chosen == Command::ShowPointList && core.listsThePoints())
@@ -218,12 +219,12 @@ void MainWindow::command(Command chosen) {
 // answered, the focus goes where the user goes next: the surface after Yes, and after No the speed
 // bar, where a stray Enter or Space loses nothing.
 void MainWindow::focusAfterRun() {
-    if (Tmrdelay.isActive() || core.isPaused() || core.hasEnded())
+    if (stepTimer.isActive() || core.isPaused() || core.hasEnded())
         return;
-    if (Pichull.isEnabled())
-        Pichull.setFocus();
+    if (drawingArea.isEnabled())
+        drawingArea.setFocus();
     else
-        Hsbspeed.setFocus();
+        speedBar.setFocus();
 }
 
 void MainWindow::showHelp() {
@@ -257,7 +258,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::setSpeed(int milliseconds) {
-    Hsbspeed.setValue(Fmhull::positionFor(milliseconds, Hsbspeed.max()));
+    speedBar.setValue(Fmhull::positionFor(milliseconds, speedBar.max()));
 }
 
 void MainWindow::openPoints(const QString& path) {
@@ -278,7 +279,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 // Closing the window ends the program at once, whatever it is doing.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    Tmrdelay.stop();
+    stepTimer.stop();
     core.close();
     event->accept();
 }

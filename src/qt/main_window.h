@@ -31,8 +31,8 @@ class MainWindow : public QMainWindow {
     void openPoints(const QString& path);
 
     Session& session() { return core; }
-    PictureBox& surface() { return Pichull; }
-    StepTimer& timer() { return Tmrdelay; }
+    PictureBox& surface() { return drawingArea; }
+    StepTimer& timer() { return stepTimer; }
     QWidget& clientArea() { return client; }
     QLabel& sentenceBeside() { return besideText; }
     SidePanels& sidePanels() { return panels; }
@@ -56,12 +56,12 @@ class MainWindow : public QMainWindow {
 
     QtDesktop& desktop;
     QWidget client;
-    SpeedBar Hsbspeed;
-    StepTimer Tmrdelay;
-    CommandButton Cmdend, Cmdreset, Cmdstart;
-    PictureBox Pichull;
-    CaptionLabel Lblslow, Lblfast, Lblspeed, Lblnote, Lblnotes, Lbltext, Lblinstr, Lblcount,
-        Lblnumber;
+    SpeedBar speedBar;
+    StepTimer stepTimer;
+    CommandButton endButton, resetButton, startButton;
+    PictureBox drawingArea;
+    CaptionLabel slowLabel, fastLabel, speedHeading, notesText, notesHeading, instructionsText,
+        instructionsHeading, countBox, countLabel;
     QLabel besideText;
     SpokenNotice notice;
     LessonDisplay display;
