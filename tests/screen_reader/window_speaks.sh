@@ -22,6 +22,7 @@ heard() {
     # Nothing after a silence can be heard either: say what stood then, and stop.
     echo "not heard: $text"
     kill -0 %1 2>/dev/null && echo "the program is still running" || echo "the program has ended"
+    echo "the focus is on: $(xdotool getwindowfocus getwindowname 2>&1)"
     echo "the program wrote:"; cat "$output"
     echo "Orca's last events:"; grep -a "EVENT MANAGER" "$log" | tail -8
     echo "Orca said:"; said | tail -5
@@ -36,6 +37,14 @@ press() {
     xdotool key "$key"
     heard "$before" "$text"
 }
+# A new window normally comes up with the focus. Now and then, on a loaded machine, openbox maps it
+# without: the student then clicks it, as the test then activates it.
+window=$(xdotool search --sync --onlyvisible --name '^Convex Hull$' | head -1)
+for _ in $(seq 50); do said | grep -q -F 'Drawing area canvas' && break; sleep 0.1; done
+if ! said | grep -q -F 'Drawing area canvas'; then
+    echo "the window came up without the focus: activated it"
+    xdotool windowactivate --sync "$window"
+fi
 heard 0 'Drawing area canvas'
 press a 'Add Point'
 xdotool type --delay 80 7000
