@@ -66,6 +66,7 @@ WalkTest Fmhull::lastTest() const {
 }
 
 void Fmhull::endStep() {
+    Tested = 0;
     Hullcount = Newcount;
     for (int k = 1; k <= Newcount; ++k) {
         Edgefrom(k) = Newfrom(k);

@@ -60,6 +60,8 @@ class Fmhull {
     void endStep();
     // The test just made.
     WalkTest lastTest() const;
+    // Whether a step's walk has begun its tests and not ended.
+    bool isWalking() const { return Tested > 0; }
 
     // Event handlers.
     void Form_Load();
@@ -89,7 +91,7 @@ class Fmhull {
     BoundedArray<int16_t> Newto;
     float Prevside = 0;
     float Curside = 0;
-    // The tests made so far in this step's walk.
+    // The tests made so far in this step's walk; 0 once it has ended.
     int16_t Tested = 0;
 
   private:

@@ -15,6 +15,7 @@ void Fmhull::Initialize() {
         mod.Swappoint(2, 3);
 
     Hullcount = 3;
+    Tested = 0;
     for (int16_t k = 1; k <= 2; ++k) {
         Edgefrom(k) = k;
         Edgeto(k) = static_cast<int16_t>(k + 1);

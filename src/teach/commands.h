@@ -15,6 +15,7 @@ enum class Command {
     AddPoint,
     PauseOrResume,
     StepForward,
+    StepInto,
     StepBack,
     RunAgain,
     StartPaused,
@@ -44,7 +45,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 19> Commands{{
+inline constexpr std::array<CommandEntry, 20> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -57,6 +58,8 @@ inline constexpr std::array<CommandEntry, 19> Commands{{
     {Command::AddPoint,         "add-point",          "&Edit", "Add Point…",          {"A"}},
     {Command::PauseOrResume,    "pause-or-resume",    "&Run",  "Pause",               {"P", "Pause"}},
     {Command::StepForward,      "step-forward",       "&Run",  "Step Forward",        {"."}},
+    // Inside a step, one orientation test at a time.
+    {Command::StepInto,         "step-into",          "&Run",  "Step Into",           {"I"}},
     {Command::StepBack,         "step-back",          "&Run",  "Step Back",           {","}},
     {Command::RunAgain,         "run-again",          "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
     {Command::StartPaused,      "start-paused",       "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},

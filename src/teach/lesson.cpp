@@ -13,7 +13,8 @@ Lesson::Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& rese
 Lesson::Phase Lesson::phase() const {
     if (drawingArea.isEnabled())
         return Phase::Input;
-    if (watch.holdsOne())
+    // Inside a step the run is always paused; so is a run whose question waits.
+    if (form.isWalking() || watch.holdsOne())
         return Phase::Paused;
     if (!timer.isEnabled())
         return Phase::Finished;
@@ -36,6 +37,7 @@ RunActions Lesson::actions() const {
     return {.pause = going,
             .paused = now == Phase::Paused,
             .stepForward = going,
+            .stepInto = going && !watch.holdsOne(),
             .stepBack = going ? step() > 0 : finished && steps() > 0,
             .runAgain = now == Phase::Paused || finished};
 }
@@ -95,17 +97,50 @@ void Lesson::follow(const std::function<void()>& act) {
         timer.release();
 }
 
-// A tick's step, test by test, so that its walk is read as it is made.
+// A tick's step, or the rest of a step stepped into, test by test, so that its walk is read as
+// it is made.
 void Lesson::followStep() {
     follow([this] {
-        walk.clear();
-        form.beginStep();
-        for (bool more = true; more;) {
-            more = form.testNextEdge();
-            walk.push_back(form.lastTest());
+        if (!form.isWalking()) {
+            walk.clear();
+            form.beginStep();
+        }
+        while (testNext()) {
         }
         form.endStep();
     });
+}
+
+// Makes the walk's next test and keeps it; says whether another follows.
+bool Lesson::testNext() {
+    const bool more = form.testNextEdge();
+    walk.push_back(form.lastTest());
+    return more;
+}
+
+// From the end of the step before, the walk's first tests, drawn as they are made.
+void Lesson::walkTo(int tests) {
+    walk.clear();
+    form.beginStep();
+    for (int made = 0; made < tests; ++made)
+        testNext();
+}
+
+void Lesson::stepInto() {
+    if (!actions().stepInto)
+        return;
+    note.clear();
+    if (phase() == Phase::Running)
+        pause();
+    if (!form.isWalking())
+        walkTo(0);
+    if (testNext()) {
+        stepToSay = true;
+        show();
+        return;
+    }
+    follow([this] { form.endStep(); });
+    show();
 }
 
 void Lesson::observe() {
@@ -177,10 +212,15 @@ void Lesson::pauseOrResume() {
     if (!actions().pause)
         return;
     note.clear();
-    if (phase() == Phase::Running)
+    if (phase() == Phase::Running) {
         pause();
-    else
-        resume();
+    } else {
+        // A step stepped into is finished first; the run may end with it.
+        if (form.isWalking())
+            followStep();
+        if (phase() == Phase::Paused)
+            resume();
+    }
     show();
 }
 
@@ -198,11 +238,16 @@ void Lesson::stepForward() {
     show();
 }
 
+// Inside a step, one test back, or from its first test to the end of the step before.
 void Lesson::stepBack() {
     if (!actions().stepBack)
         return;
+    const int tests = form.isWalking() ? static_cast<int>(walk.size()) - 1 : 0;
     replayTo(step() - 1);
     pause();
+    if (tests > 0)
+        walkTo(tests);
+    stepToSay = true;
     show();
 }
 
@@ -243,6 +288,8 @@ void Lesson::showEachStep(bool on) {
 }
 
 void Lesson::show() {
+    if (form.isWalking())
+        return showTest();
     const Phase now = phase();
     const bool running = now != Phase::Input && report;
     Overlay overlay = running && eachStep ? overlayOf(*report) : Overlay{};
@@ -258,6 +305,22 @@ void Lesson::show() {
         view.announce(note.empty() ? said : note + ' ' + said, sayAtOnce);
     }
     stepToSay = stepToSay && silent;
+}
+
+// Inside a step: the test just made, in the status line and to a screen reader, and the point
+// being inserted ringed.
+void Lesson::showTest() {
+    const std::string test = describe(walk.back(), form.Curpoint);
+    view.showStatus(runLine(Phase::Paused) + ", test " + std::to_string(walk.size()) + " of " +
+                    std::to_string(form.Hullcount + 1) + ": " + test);
+    Overlay overlay;
+    overlay.inserted = Overlay::Spot{points.Xcoord(form.Curpoint), points.Ycoord(form.Curpoint)};
+    if (numbers)
+        overlay.numbers = numberMarks();
+    view.showOverlay(overlay);
+    if (stepToSay && !silent)
+        view.announce(test, true);
+    stepToSay = false;
 }
 
 void Lesson::readTheHull() {

@@ -16,6 +16,8 @@ struct RunActions {
     // Pause then reads "Resume".
     bool paused = false;
     bool stepForward = false;
+    // One orientation test at a time, inside a step.
+    bool stepInto = false;
     bool stepBack = false;
     bool runAgain = false;
 
@@ -41,6 +43,7 @@ class Lesson {
     // The run commands; each does nothing where actions() says it cannot act.
     void pauseOrResume();
     void stepForward();
+    void stepInto();
     void stepBack();
     void runAgain();
     void showEachStep(bool on);
@@ -84,11 +87,14 @@ class Lesson {
     // Runs a handler that changes the run, then tells what it did.
     void follow(const std::function<void()>& act);
     void followStep();
+    bool testNext();
+    void walkTo(int tests);
     void observe();
     void replayTo(int target);
     void pause();
     void resume();
     void askHeldQuestion();
+    void showTest();
     std::string statusLine(Phase now) const;
     std::string runLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;

@@ -97,6 +97,8 @@ bool Session::isEnabled(Command command) const {
         return run.pause;
     case Command::StepForward:
         return run.stepForward;
+    case Command::StepInto:
+        return run.stepInto;
     case Command::StepBack:
         return run.stepBack;
     case Command::RunAgain:
@@ -129,7 +131,8 @@ std::string_view Session::whyDisabled(Command command) const {
     if (command == Command::RunAgain)
         return lesson.hasRun() ? "Run Again acts once the run is paused or finished: press P first."
                                : "Run Again shows a run again once START has begun one.";
-    const bool runCommand = command == Command::PauseOrResume || command == Command::StepForward;
+    const bool runCommand = command == Command::PauseOrResume || command == Command::StepForward ||
+                            command == Command::StepInto;
     if (!runCommand || lesson.hasRun())
         return {};
     if (lesson.startsPausedRun())
@@ -160,6 +163,9 @@ void Session::perform(Command command) {
             break;
         case Command::StepForward:
             lesson.stepForward();
+            break;
+        case Command::StepInto:
+            lesson.stepInto();
             break;
         case Command::StepBack:
             lesson.stepBack();

@@ -83,6 +83,23 @@ StepReport reportStep(const Modhull& points, int16_t point, const std::vector<Wa
     return report;
 }
 
+std::string describe(const WalkTest& test, int16_t point) {
+    const std::string edge =
+        "the edge from " + std::to_string(test.from) + " to " + std::to_string(test.to);
+    const std::string side = test.side < 0 ? " lies outside it" : " lies inside it or on its line";
+    if (test.wrapAround)
+        return "The walk begins with the last edge, " + edge + ": " + pointName(point) + side + '.';
+    std::string said;
+    if (test.newFrom != 0) {
+        const int16_t corner = test.newFrom == point ? test.newTo : test.newFrom;
+        said = "The side changes at " + pointName(corner) + ": a new edge joins " +
+               std::to_string(corner) + " and " + std::to_string(point) + ". ";
+    }
+    said += "The" + edge.substr(3) + ": " + pointName(point) + side +
+            (test.kept ? ", so it stays." : ", so it is seen and goes.");
+    return said;
+}
+
 std::string describe(const StepReport& report) {
     const std::size_t corners = report.hull.size() - report.onSides;
     const std::string hull =

@@ -39,5 +39,9 @@ StepReport reportFirstTriangle(const EdgeList& hull);
 StepReport reportStep(const Modhull& points, int16_t point, const std::vector<WalkTest>& walk,
                       const EdgeList& after);
 
+// One test of a step's walk in plain words, e.g. "The edge from 2 to 5: point 9 lies outside it, so
+// it is seen and goes."
+std::string describe(const WalkTest& test, int16_t point);
+
 // The step in plain words, e.g. "point 9 lies inside the hull; nothing changes."
 std::string describe(const StepReport& report);

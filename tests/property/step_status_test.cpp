@@ -4,7 +4,9 @@
 
 #include "exact_hull.h"
 #include "fake_window.h"
+#include "form/area.h"
 #include "teach/point_list.h"
+#include "teach/raster.h"
 
 #include <gtest/gtest.h>
 
@@ -163,6 +165,74 @@ TEST(StepStatus, TellsEachStepAsAnExactHullSeesIt) {
     }
     for (int seen : kinds)
         EXPECT_GT(seen, 50) << "every kind of step comes up";
+}
+
+std::vector<uint8_t> picture(const std::vector<DrawCall>& calls) {
+    return rasterize(calls, area::WidthPixels, area::HeightPixels, area::TwipsPerPixel, 1,
+                     RecordingSurface::Background)
+        .rgba();
+}
+
+// Stepping into each step of random runs, test by test: each test draws the straight run's
+// drawing cut there, is told with its count, and Step Back inside a step shows the test before.
+TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
+    std::mt19937 random(25);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int set = 0; set < 100; ++set) {
+        FakeWindow into, straight;
+        for (FakeWindow* w : {&into, &straight})
+            w->form.Form_Load();
+        const int n = between(4, 20);
+        for (int i = 0; i < n; ++i) {
+            const float x = static_cast<float>(between(0, 6) * 300);
+            const float y = static_cast<float>(between(0, 6) * 300);
+            for (FakeWindow* w : {&into, &straight})
+                w->form.Pichull_MouseDown(1, 0, x, y);
+        }
+        if (!into.Cmdstart.enabled)
+            continue;
+        into.lesson.startPaused(true);
+        into.lesson.start();
+        straight.lesson.start();
+        while (straight.Tmrdelay.enabled) {
+            const int edges = into.form.Hullcount;
+            straight.lesson.tick();
+            const std::vector<DrawCall> whole = straight.drawing.calls();
+            std::vector<std::vector<DrawCall>> cut;
+            for (int test = 1; test <= edges + 1; ++test) {
+                into.lesson.stepInto();
+                const std::vector<DrawCall>& drawn = into.drawing.calls();
+                ASSERT_LE(drawn.size(), whole.size()) << "set " << set;
+                ASSERT_TRUE(std::equal(drawn.begin(), drawn.end(), whole.begin()))
+                    << "set " << set << " test " << test;
+                if (test <= edges) {
+                    ASSERT_TRUE(into.form.isWalking());
+                    ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
+                                                    std::to_string(edges + 1) + ": "),
+                              std::string::npos)
+                        << into.view.status;
+                }
+                cut.push_back(drawn);
+            }
+            ASSERT_FALSE(into.form.isWalking()) << "the last test ends the step";
+            ASSERT_EQ(into.drawing.calls(), whole) << "set " << set;
+            if (!straight.Tmrdelay.enabled) {
+                // Back into the last step, to its last test but one, and on to its end again.
+                into.lesson.stepBack();
+                for (int test = 1; test < edges; ++test)
+                    into.lesson.stepInto();
+                into.lesson.stepBack();
+                // Drawn afresh, the dots come in the run's numbering: the pictures are compared.
+                ASSERT_EQ(picture(into.drawing.calls()),
+                          picture(cut[static_cast<std::size_t>(edges - 3)]))
+                    << "set " << set;
+                into.lesson.stepForward();
+                ASSERT_EQ(picture(into.drawing.calls()), picture(whole)) << "set " << set;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -211,8 +211,8 @@ await scenario('one lesson in both faces: the same status, marks and commands at
   const script = [...clicks.map(([x, y]) => `click ${x * PerPixel} ${y * PerPixel}`),
                   'undo-last-point', `click ${500 * PerPixel} ${250 * PerPixel}`, 'start-paused',
                   'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
-                  'step-back', 'step-forward', 'step-forward', 'read-the-hull', 'show-point-list',
-                  'show-each-step'];
+                  'step-back', 'step-into', 'step-into', 'step-back', 'step-into', 'step-forward',
+                  'step-forward', 'read-the-hull', 'show-point-list', 'show-each-step'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
     .toString().trim().split('\n').map((line) => JSON.parse(line));
   const ids = desktop[0].commands.map((c) => c.id);
