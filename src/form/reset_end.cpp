@@ -2,6 +2,7 @@
 #include "form/fmhull.h"
 
 void Fmhull::Cmdreset_Click() {
+    Tested = 0;
     ui.Pichull.setEnabled(true);
     mod.Pointcount = 0;
     ui.Lblcount.setCaption(countCaption(0));

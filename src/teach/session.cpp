@@ -308,7 +308,9 @@ void Session::openLinked(std::string_view text) {
 }
 
 std::vector<PointRow> Session::pointRows() const {
-    return pointList(points, form, lesson.hasRun() ? lesson.step() + 3 : 0);
+    // Inside a step, the point being inserted is not in the hull yet.
+    const int inserted = lesson.hasRun() ? lesson.step() + 3 : 0;
+    return pointList(points, form, form.isWalking() ? inserted - 1 : inserted);
 }
 
 std::string Session::pointsText() const {

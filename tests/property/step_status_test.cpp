@@ -209,6 +209,8 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                     << "set " << set << " test " << test;
                 if (test <= edges) {
                     ASSERT_TRUE(into.form.isWalking());
+                    ASSERT_EQ(into.session.pointRows()[into.form.Curpoint - 1].standing,
+                              "not yet inserted");
                     ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
                                                     std::to_string(edges + 1) + ": "),
                               std::string::npos)
@@ -230,6 +232,12 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                     << "set " << set;
                 into.lesson.stepForward();
                 ASSERT_EQ(picture(into.drawing.calls()), picture(whole)) << "set " << set;
+                // RESET inside a step gives the run up, walk and all.
+                into.lesson.stepBack();
+                into.lesson.stepInto();
+                into.lesson.reset();
+                ASSERT_FALSE(into.form.isWalking());
+                ASSERT_EQ(into.view.status, "") << "set " << set;
             }
         }
     }
