@@ -101,10 +101,8 @@ void Lesson::follow(const std::function<void()>& act) {
 // it is made.
 void Lesson::followStep() {
     follow([this] {
-        if (!form.isWalking()) {
-            walk.clear();
-            form.beginStep();
-        }
+        if (!form.isWalking())
+            walkTo(0);
         while (testNext()) {
         }
         form.endStep();
