@@ -35,6 +35,10 @@ void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
             painter.setPen(dashes);
             painter.drawLine(QPointF(shape.x, shape.y), QPointF(shape.toX, shape.toY));
             break;
+        case MarkShape::Line:
+            painter.setPen(QPen(color, marks::Pen));
+            painter.drawLine(QPointF(shape.x, shape.y), QPointF(shape.toX, shape.toY));
+            break;
         case MarkShape::Square:
             painter.setPen(QPen(color, marks::Pen));
             painter.drawRect(QRectF(shape.x, shape.y, shape.size, shape.size));

@@ -115,6 +115,15 @@ void appendMarks(std::string& svg, const Overlay& marks, double twipsPerPixel) {
                      {"stroke-width", pen},
                      {"stroke-dasharray", number(marks::DashOn) + ' ' + number(marks::DashOff)}});
             break;
+        case MarkShape::Line:
+            element(svg, "line",
+                    {{"x1", number(shape.x)},
+                     {"y1", number(shape.y)},
+                     {"x2", number(shape.toX)},
+                     {"y2", number(shape.toY)},
+                     {"stroke", colour},
+                     {"stroke-width", pen}});
+            break;
         case MarkShape::Square:
             element(svg, "rect",
                     {{"x", number(shape.x)},

@@ -53,7 +53,7 @@ std::string keyboardAndMouseHelp(Face face) {
                   "projector, --zoom 3.5 on a 4K screen.";
 }
 
-std::array<MarkMeaning, 4> marksLegend() {
+std::array<MarkMeaning, 5> marksLegend() {
     return {{{marks::Inserted, "Orange ring", "the point this step inserts."},
              {marks::Obsolete, "Red dashes",
               "the edges the new point sees from outside; they "
@@ -61,7 +61,8 @@ std::array<MarkMeaning, 4> marksLegend() {
              {marks::Corner, "Dark blue squares", "the points on the hull as it stands."},
              {marks::Number, "Numbers",
               "with View > Show Point Numbers, each point's number, "
-              "as the sentences and saved files use it."}}};
+              "as the sentences and saved files use it."},
+             {marks::Tested, "Green line", "with Run > Step Into, the edge just tested."}}};
 }
 
 std::string algorithmIdea() {

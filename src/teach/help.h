@@ -19,7 +19,7 @@ struct MarkMeaning {
     std::string_view mark;
     std::string_view meaning;
 };
-std::array<MarkMeaning, 4> marksLegend();
+std::array<MarkMeaning, 5> marksLegend();
 std::string algorithmIdea();
 
 // How a point file is written, as the manual page tells it.

@@ -305,14 +305,18 @@ void Lesson::show() {
     stepToSay = stepToSay && silent;
 }
 
-// Inside a step: the test just made, in the status line and to a screen reader, and the point
-// being inserted ringed.
+// Inside a step: the test just made, in the status line and to a screen reader, the point being
+// inserted ringed and the edge just tested marked.
 void Lesson::showTest() {
     const std::string test = describe(walk.back(), form.Curpoint);
     view.showStatus(runLine(Phase::Paused) + ", test " + std::to_string(walk.size()) + " of " +
                     std::to_string(form.Hullcount + 1) + ": " + test);
     Overlay overlay;
-    overlay.inserted = Overlay::Spot{points.Xcoord(form.Curpoint), points.Ycoord(form.Curpoint)};
+    auto spot = [this](int16_t point) {
+        return Overlay::Spot{points.Xcoord(point), points.Ycoord(point)};
+    };
+    overlay.inserted = spot(form.Curpoint);
+    overlay.tested = Overlay::Segment{spot(walk.back().from), spot(walk.back().to)};
     if (numbers)
         overlay.numbers = numberMarks();
     view.showOverlay(overlay);

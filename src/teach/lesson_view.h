@@ -7,12 +7,13 @@
 #include <vector>
 
 // The marks' colours, 0xBBGGRR: the obsolete edges red, the hull's corners dark blue, the
-// inserted point orange, the points' numbers black.
+// inserted point orange, the points' numbers black, the edge under test inside a step green.
 namespace marks {
 inline constexpr Color Obsolete = 0x0000DC;
 inline constexpr Color Corner = 0x8C0000;
 inline constexpr Color Inserted = 0x0080FF;
 inline constexpr Color Number = 0x000000;
+inline constexpr Color Tested = 0x00A000;
 
 // Their shapes, in pixels of the drawing area at its own size; a picture drawn larger scales them.
 inline constexpr int Pen = 2;
@@ -45,6 +46,8 @@ struct Overlay {
     std::optional<Spot> inserted;
     // The edges the step made obsolete.
     std::vector<Segment> obsolete;
+    // Inside a step, the edge just tested.
+    std::optional<Segment> tested;
     // A point's number beside it: up and right of the dot unless it would cover another number,
     // a dot or the edge of the area there.
     struct Number {

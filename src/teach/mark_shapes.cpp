@@ -27,6 +27,13 @@ std::vector<MarkShape> markShapes(const Overlay& overlay, double twipsPerPixel) 
                           .y = centre(edge.from.y),
                           .toX = centre(edge.to.x),
                           .toY = centre(edge.to.y)});
+    if (overlay.tested)
+        shapes.push_back({.kind = MarkShape::Line,
+                          .color = marks::Tested,
+                          .x = centre(overlay.tested->from.x),
+                          .y = centre(overlay.tested->from.y),
+                          .toX = centre(overlay.tested->to.x),
+                          .toY = centre(overlay.tested->to.y)});
     for (const Overlay::Spot& corner : overlay.corners)
         shapes.push_back({.kind = MarkShape::Square,
                           .color = marks::Corner,

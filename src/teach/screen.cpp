@@ -21,7 +21,7 @@ void writeCommand(JsonWriter& json, const CommandShown& shown) {
 
 // Each mark as [kind, colour, x, y, toX, toY, size, text, endsAtX], in pixels of the drawing.
 void writeMark(JsonWriter& json, const MarkShape& shape) {
-    static constexpr const char* Kinds[] = {"dashes", "square", "ring", "label"};
+    static constexpr const char* Kinds[] = {"dashes", "square", "ring", "label", "line"};
     json.beginArray().value(Kinds[shape.kind]).value(hexColour(shape.color));
     for (double value : {shape.x, shape.y, shape.toX, shape.toY, shape.size})
         json.value(value);

@@ -211,6 +211,11 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                     ASSERT_TRUE(into.form.isWalking());
                     ASSERT_EQ(into.session.pointRows()[into.form.Curpoint - 1].standing,
                               "not yet inserted");
+                    const WalkTest made = into.form.lastTest();
+                    const Overlay::Segment tested{
+                        {into.mod.Xcoord(made.from), into.mod.Ycoord(made.from)},
+                        {into.mod.Xcoord(made.to), into.mod.Ycoord(made.to)}};
+                    ASSERT_EQ(into.view.overlay.tested, tested) << "the edge under test marked";
                     ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
                                                     std::to_string(edges + 1) + ": "),
                               std::string::npos)
