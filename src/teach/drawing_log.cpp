@@ -105,24 +105,19 @@ void appendMarks(std::string& svg, const Overlay& marks, double twipsPerPixel) {
         const std::string colour = hexColour(shape.color);
         switch (shape.kind) {
         case MarkShape::Dashes:
-            element(svg, "line",
-                    {{"x1", number(shape.x)},
-                     {"y1", number(shape.y)},
-                     {"x2", number(shape.toX)},
-                     {"y2", number(shape.toY)},
-                     {"fill", "none"},
-                     {"stroke", colour},
-                     {"stroke-width", pen},
-                     {"stroke-dasharray", number(marks::DashOn) + ' ' + number(marks::DashOff)}});
-            break;
         case MarkShape::Line:
-            element(svg, "line",
-                    {{"x1", number(shape.x)},
-                     {"y1", number(shape.y)},
-                     {"x2", number(shape.toX)},
-                     {"y2", number(shape.toY)},
-                     {"stroke", colour},
-                     {"stroke-width", pen}});
+            element(
+                svg, "line",
+                {{"x1", number(shape.x)},
+                 {"y1", number(shape.y)},
+                 {"x2", number(shape.toX)},
+                 {"y2", number(shape.toY)},
+                 {"fill", "none"},
+                 {"stroke", colour},
+                 {"stroke-width", pen},
+                 {"stroke-dasharray", shape.kind == MarkShape::Line
+                                          ? std::string("none")
+                                          : number(marks::DashOn) + ' ' + number(marks::DashOff)}});
             break;
         case MarkShape::Square:
             element(svg, "rect",
