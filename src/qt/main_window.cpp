@@ -42,7 +42,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
            display),
       tools(*this, core, drawingArea),
       commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }),
-      panels(client, besideText, [this] { command(Command::ShowPointList); }) {
+      panels(client, besideText, [this] { closePanels(); }) {
     QAccessible::installFactory(accessibleRole);
     setCentralWidget(&client);
     buildLayout();
@@ -213,6 +213,14 @@ void MainWindow::command(Command chosen) {
     if (chosen == Command::ShowPointList && core.listsThePoints())
         return panels.focusPointList();
     focusAfterRun();
+}
+
+// Closing the tool window turns off the panels it holds.
+void MainWindow::closePanels() {
+    if (core.listsThePoints())
+        command(Command::ShowPointList);
+    if (core.showsTheCode())
+        command(Command::ShowTheCode);
 }
 
 // While a run goes on or is paused the focus stays where it is. Once it is over and the question

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow {
     void wireEvents();
     void command(Command command);
     void focusAfterRun();
+    void closePanels();
     void showHelp();
     void showMarks();
     void showAbout();

@@ -13,7 +13,6 @@ SidePanels::ToolWindow::ToolWindow(QWidget* owner, const QList<QAction*>& keys,
     : QWidget(owner, Qt::Tool), layout(this), closed(std::move(closed)) {
     layout.setContentsMargins(0, 0, 0, 0);
     addActions(keys);
-    setWindowTitle(QStringLiteral("Point List"));
     // Shown while the student steps from the drawing: the focus stays there.
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
@@ -25,21 +24,22 @@ void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
 
 SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
     : client(client), sentence(sentence), closed(std::move(closed)), holder(&client),
-      holderLayout(&holder), list(&holder) {
+      holderLayout(&holder), list(&holder), code(&holder) {
     holderLayout.setContentsMargins(0, 0, 0, 0);
-    holderLayout.addWidget(&list);
+    holderLayout.addWidget(&list, 1);
+    holderLayout.addWidget(&code);
     holder.hide();
     pace.setSingleShot(true);
     pace.setInterval(100);
     QObject::connect(&pace, &QTimer::timeout, &pace, [this] {
         if (pending)
-            showRows(*std::exchange(pending, nullptr));
+            showPanels(*std::exchange(pending, nullptr));
     });
 }
 
 void SidePanels::place(const Session& session) {
     const int width = beside::widthIn(client.width());
-    const bool listed = session.listsThePoints();
+    const bool listed = session.listsThePoints() || session.showsTheCode();
     const bool told = width > 0 && session.tellsEachStep();
     // With panels under it, the sentence takes the lines it needs, up to a third of the height.
     const int sentenceHeight =
@@ -52,11 +52,13 @@ void SidePanels::place(const Session& session) {
             toolWindow->hide();
         return;
     }
+    list.setVisible(session.listsThePoints());
+    code.setVisible(session.showsTheCode());
     // Only a run going on is paced; a step stepped, or the last one, is listed at once.
     if (pace.isActive() && session.isRunning())
         pending = &session;
     else
-        showRows(session);
+        showPanels(session);
     if (width > 0) {
         if (holder.parentWidget() != &client) {
             holder.setParent(&client);
@@ -68,6 +70,9 @@ void SidePanels::place(const Session& session) {
     } else {
         if (!toolWindow)
             toolWindow = std::make_unique<ToolWindow>(client.window(), keys, closed);
+        toolWindow->setWindowTitle(!session.showsTheCode()   ? QStringLiteral("Point List")
+                                   : !session.listsThePoints() ? QStringLiteral("Code")
+                                                               : QStringLiteral("Point List and Code"));
         const bool moved = holder.parentWidget() != toolWindow.get();
         toolWindow->hold(holder);
         holder.show();
@@ -88,8 +93,11 @@ void SidePanels::placeToolWindow() {
                        height - frame);
 }
 
-void SidePanels::showRows(const Session& session) {
-    list.showRows(session.pointRows());
+void SidePanels::showPanels(const Session& session) {
+    if (session.listsThePoints())
+        list.showRows(session.pointRows());
+    if (session.showsTheCode())
+        code.showCode(session.code());
     pace.start();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/code_panel.h"
 #include "qt/point_list_panel.h"
 
 #include <QTimer>
@@ -13,7 +14,7 @@ class QLabel;
 class Session;
 
 // The room right of the controls: the step's sentence in large type, and under it the panels
-// that follow the run (the point list). Where the window is too narrow, the panels go to a small
+// that follow the run (the point list, the code). Where the window is too narrow, the panels go to a small
 // tool window over the instructions column, never over the drawing.
 class SidePanels {
   public:
@@ -45,7 +46,7 @@ class SidePanels {
         std::function<void()> closed;
     };
 
-    void showRows(const Session& session);
+    void showPanels(const Session& session);
     void placeToolWindow();
 
     QWidget& client;
@@ -58,6 +59,7 @@ class SidePanels {
     QWidget holder;
     QVBoxLayout holderLayout;
     PointListPanel list;
+    CodePanel code;
     // A fast run changes the list every millisecond: it is shown anew at most ten times a second.
     QTimer pace;
     const Session* pending = nullptr;

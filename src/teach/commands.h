@@ -23,6 +23,7 @@ enum class Command {
     ShowEachStep,
     ShowPointNumbers,
     ShowPointList,
+    ShowTheCode,
     KeyboardAndMouse,
     WhatTheMarksMean,
     About,
@@ -45,7 +46,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 20> Commands{{
+inline constexpr std::array<CommandEntry, 21> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -68,6 +69,8 @@ inline constexpr std::array<CommandEntry, 20> Commands{{
     {Command::ShowPointNumbers, "show-point-numbers", "&View", "Show Point Numbers",  {"N"}, true},
     // Every point, where it lies and where it stands in the run, as a table to read row by row.
     {Command::ShowPointList,    "show-point-list",    "&View", "Point List",          {"L"}, true},
+    // The insertion step as code, its running line lit, and the walk's state in words.
+    {Command::ShowTheCode,      "show-the-code",      "&View", "Show the Code",       {"C"}, true},
     {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},
     {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}},
     {Command::About,            "about",              "&Help", "About Convex Hull",   {}},

@@ -45,6 +45,7 @@ RunActions Lesson::actions() const {
 void Lesson::start() {
     timer.release();
     report.reset();
+    stepTests.clear();
     const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
     watch.holdBack(startsPaused);
     // The first triangle is told once the run stands as it will: paused, and renumbered.
@@ -119,9 +120,14 @@ bool Lesson::testNext() {
 // From the end of the step before, the walk's first tests, drawn as they are made.
 void Lesson::walkTo(int tests) {
     walk.clear();
-    form.beginStep();
+    beginStep();
     for (int made = 0; made < tests; ++made)
         testNext();
+}
+
+void Lesson::beginStep() {
+    stepTests.push_back(form.Hullcount + 1);
+    form.beginStep();
 }
 
 void Lesson::stepInto() {
@@ -268,15 +274,18 @@ void Lesson::replayTo(int target) {
     drawingArea.setForeColor(Magenta);
     for (int i = 1; i <= points.Pointcount; ++i)
         drawingArea.dot(points.Xcoord(i), points.Ycoord(i));
+    stepTests.clear();
     if (target == 0)
         follow([this] { form.Cmdstart_Click(); });
     else
         form.Cmdstart_Click();
     for (int k = 1; k <= target; ++k) {
-        if (k == target)
+        if (k == target) {
             followStep();
-        else
+        } else {
+            stepTests.push_back(form.Hullcount + 1);
             form.Tmrdelay_Timer();
+        }
     }
 }
 
@@ -323,6 +332,23 @@ void Lesson::showTest() {
     if (stepToSay && !silent)
         view.announce(test, true);
     stepToSay = false;
+}
+
+WalkState Lesson::walkState() const {
+    if (!hasRun())
+        return {};
+    const bool inside = form.isWalking();
+    long runTests = 0;
+    for (int tests : stepTests)
+        runTests += tests;
+    if (inside)
+        runTests -= stepTests.back() - static_cast<long>(walk.size());
+    return {.step = step(),
+            .point = form.Curpoint,
+            .inside = inside,
+            .tests = walk,
+            .stepTests = stepTests.empty() ? 0 : stepTests.back(),
+            .runTests = runTests};
 }
 
 void Lesson::readTheHull() {

@@ -4,6 +4,7 @@
 #include "form/fmhull.h"
 #include "teach/lesson_view.h"
 #include "teach/message_watch.h"
+#include "teach/step_code.h"
 #include "teach/step_report.h"
 #include "teach/timer_hold.h"
 
@@ -67,6 +68,8 @@ class Lesson {
     void show();
     // Says the hull as it stands, in order, in the status line and to a screen reader.
     void readTheHull();
+    // Where the step shown stands in its walk, and what the run's walks have cost.
+    WalkState walkState() const;
 
     RunActions actions() const;
     // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,
@@ -89,6 +92,7 @@ class Lesson {
     void followStep();
     bool testNext();
     void walkTo(int tests);
+    void beginStep();
     void observe();
     void replayTo(int target);
     void pause();
@@ -119,6 +123,8 @@ class Lesson {
     bool silent = false;
     // The tests of the step followed last.
     std::vector<WalkTest> walk;
+    // The tests of each step of the run begun so far: one more than the hull's edges before it.
+    std::vector<int> stepTests;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;
     std::vector<Overlay::Number> numberPlaces;

@@ -67,6 +67,18 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     } else {
         json.null();
     }
+    json.key("code");
+    if (screen.code) {
+        json.beginObject().key("lit").beginArray();
+        for (int line : screen.code->lit)
+            json.value(line);
+        json.endArray().key("words").beginArray();
+        for (const std::string& words : screen.code->words)
+            json.value(words);
+        json.endArray().endObject();
+    } else {
+        json.null();
+    }
     json.key("dialog");
     if (screen.question)
         writeQuestion(json, *screen.question);

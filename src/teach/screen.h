@@ -3,6 +3,7 @@
 #include "teach/commands.h"
 #include "teach/mark_shapes.h"
 #include "teach/point_list.h"
+#include "teach/step_code.h"
 
 #include <optional>
 #include <string>
@@ -39,6 +40,8 @@ struct ShownScreen {
     std::vector<CommandShown> commands = {};
     // The rows of View > Point List, when it is on.
     std::optional<std::vector<PointRow>> pointList = {};
+    // The insertion step's code as View > Show the Code shows it, when it is on.
+    std::optional<CodeShown> code = {};
     std::optional<QuestionShown> question = {};
     bool ended = false;
 };

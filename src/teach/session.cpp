@@ -110,6 +110,7 @@ bool Session::isEnabled(Command command) const {
     case Command::ShowEachStep:
     case Command::ShowPointNumbers:
     case Command::ShowPointList:
+    case Command::ShowTheCode:
     case Command::KeyboardAndMouse:
     case Command::WhatTheMarksMean:
     case Command::About:
@@ -122,7 +123,8 @@ bool Session::isChecked(Command command) const {
     return (command == Command::StartPaused && lesson.startsPausedRun()) ||
            (command == Command::ShowEachStep && lesson.showsEachStep()) ||
            (command == Command::ShowPointNumbers && lesson.showsPointNumbers()) ||
-           (command == Command::ShowPointList && listsPoints);
+           (command == Command::ShowPointList && listsPoints) ||
+           (command == Command::ShowTheCode && showsCode);
 }
 
 std::string_view Session::whyDisabled(Command command) const {
@@ -187,6 +189,9 @@ void Session::perform(Command command) {
             break;
         case Command::ShowPointList:
             listsPoints = !listsPoints;
+            break;
+        case Command::ShowTheCode:
+            showsCode = !showsCode;
             break;
         case Command::OpenPoints:
         case Command::SavePointsAs:
@@ -353,6 +358,8 @@ ShownScreen Session::screen() const {
                        .ended = watch.hasEnded()};
     if (listsPoints)
         screen.pointList = pointRows();
+    if (showsCode)
+        screen.code = code();
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
         screen.question = QuestionShown{asked.title, asked.prompt, asked.style};

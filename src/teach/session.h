@@ -75,6 +75,9 @@ class Session {
     // Whether View > Point List is on, and the rows it shows as the run stands.
     bool listsThePoints() const { return listsPoints; }
     std::vector<PointRow> pointRows() const;
+    // Whether View > Show the Code is on, and the code as the step shown stands.
+    bool showsTheCode() const { return showsCode; }
+    CodeShown code() const { return codeOf(lesson.walkState()); }
     // The points, the step and the views as a link's fragment.
     std::string link() const;
     // The points as a point file holds them.
@@ -115,4 +118,5 @@ class Session {
     Button& resetButton;
     std::function<void()> refreshed;
     bool listsPoints = false;
+    bool showsCode = false;
 };

@@ -10,6 +10,7 @@
 #include "teach/numbers.h"
 #include "teach/point_file.h"
 #include "teach/point_input.h"
+#include "teach/step_code.h"
 
 #include <emscripten.h>
 
@@ -217,6 +218,9 @@ std::string layoutJson() {
             .key("ending")
             .value(kind.ending)
             .endObject();
+    json.endArray().key("stepCode").beginArray();
+    for (std::string_view line : StepCode)
+        json.value(line);
     json.endArray().key("usualExport").value(UsualExportKind).key("randomShapes").beginArray();
     for (std::string_view name : RandomShapeNames)
         json.value(name);

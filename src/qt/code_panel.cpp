@@ -1,0 +1,35 @@
+#include "qt/code_panel.h"
+
+#include "qt/units.h"
+
+#include <algorithm>
+
+CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("code"));
+    setAccessibleName(QStringLiteral("Code"));
+    setTextFormat(Qt::RichText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setMargin(4);
+}
+
+void CodePanel::showCode(const CodeShown& code) {
+    // A lit line is marked by an arrow as well as its colour, for those who cannot tell colours.
+    QString html = QStringLiteral("<div style='font-family: monospace'>");
+    for (std::size_t line = 0; line < StepCode.size(); ++line) {
+        const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
+        const QString text = toQString(StepCode[line]).toHtmlEscaped();
+        html += lit ? QStringLiteral("<p style='margin:0; white-space:pre-wrap; "
+                                     "background-color:#ffff80'><b>→ %1</b></p>")
+                          .arg(text)
+                    : QStringLiteral("<p style='margin:0; white-space:pre-wrap'>  %1</p>").arg(text);
+    }
+    html += QStringLiteral("</div>");
+    for (const std::string& words : code.words)
+        html += QStringLiteral("<p style='margin:4px 0 0 0'>%1</p>")
+                    .arg(toQString(words).toHtmlEscaped());
+    if (html != text())
+        setText(html);
+}

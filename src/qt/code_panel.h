@@ -1,0 +1,14 @@
+#pragma once
+
+#include "teach/step_code.h"
+
+#include <QLabel>
+
+// The insertion step as code, the lines the last test ran marked and lit, and under it the walk's
+// state in words.
+class CodePanel : public QLabel {
+  public:
+    explicit CodePanel(QWidget* parent);
+
+    void showCode(const CodeShown& code);
+};
