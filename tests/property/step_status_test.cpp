@@ -196,6 +196,12 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
         into.lesson.startPaused(true);
         into.lesson.start();
         straight.lesson.start();
+        // The run's tests, counted here press by press, as the code panel must count them.
+        long pressed = 0;
+        auto toldRunTests = [&] {
+            const std::string told = into.session.code().words.back();
+            return told.substr(told.rfind(", ") + 2);
+        };
         while (straight.Tmrdelay.enabled) {
             const int edges = into.form.Hullcount;
             straight.lesson.tick();
@@ -203,6 +209,8 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
             std::vector<std::vector<DrawCall>> cut;
             for (int test = 1; test <= edges + 1; ++test) {
                 into.lesson.stepInto();
+                ++pressed;
+                ASSERT_EQ(toldRunTests(), std::to_string(pressed) + " in the run.");
                 const std::vector<DrawCall>& drawn = into.drawing.calls();
                 ASSERT_LE(drawn.size(), whole.size()) << "set " << set;
                 ASSERT_TRUE(std::equal(drawn.begin(), drawn.end(), whole.begin()))
@@ -216,6 +224,14 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                         {into.mod.Xcoord(made.from), into.mod.Ycoord(made.from)},
                         {into.mod.Xcoord(made.to), into.mod.Ycoord(made.to)}};
                     ASSERT_EQ(into.view.overlay.tested, tested) << "the edge under test marked";
+                    // The code lights the test, the new edge where the side changes, and the
+                    // edge kept or erased; the first test only the last edge's side.
+                    const std::vector<int> lit = into.session.code().lit;
+                    const std::vector<int> ran =
+                        test == 1         ? std::vector<int>{1}
+                        : made.newFrom != 0 ? std::vector<int>{4, 6, made.kept ? 8 : 10}
+                                            : std::vector<int>{4, made.kept ? 8 : 10};
+                    ASSERT_EQ(lit, ran) << "set " << set << " test " << test;
                     ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
                                                     std::to_string(edges + 1) + ": "),
                               std::string::npos)
@@ -224,6 +240,7 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                 cut.push_back(drawn);
             }
             ASSERT_FALSE(into.form.isWalking()) << "the last test ends the step";
+            ASSERT_EQ(into.session.code().lit, std::vector<int>{11});
             ASSERT_EQ(into.drawing.calls(), whole) << "set " << set;
             if (!straight.Tmrdelay.enabled) {
                 // Back into the last step, to its last test but one, and on to its end again.
@@ -231,6 +248,8 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                 for (int test = 1; test < edges; ++test)
                     into.lesson.stepInto();
                 into.lesson.stepBack();
+                ASSERT_EQ(toldRunTests(),
+                          std::to_string(pressed - 3) + " in the run.") << "replayed, counted";
                 // Drawn afresh, the dots come in the run's numbering: the pictures are compared.
                 ASSERT_EQ(picture(into.drawing.calls()),
                           picture(cut[static_cast<std::size_t>(edges - 3)]))

@@ -206,11 +206,11 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.deepEqual(page.errors, []);
 });
 
-await scenario('one lesson in both faces: the same status, marks and commands at each step', async () => {
+await scenario('one lesson in both faces: the same status, marks, code and commands at each step', async () => {
   const page = await open({ viewport: { width: 1280, height: 720 } });
   const script = [...clicks.map(([x, y]) => `click ${x * PerPixel} ${y * PerPixel}`),
                   'undo-last-point', `click ${500 * PerPixel} ${250 * PerPixel}`, 'start-paused',
-                  'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
+                  'show-the-code', 'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
                   'step-back', 'step-into', 'step-into', 'step-back', 'step-into', 'step-forward',
                   'step-forward', 'read-the-hull', 'show-point-list', 'show-each-step'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
@@ -225,10 +225,13 @@ await scenario('one lesson in both faces: the same status, marks and commands at
       status: document.getElementById('status').textContent,
       enabled: table.filter((id) => !document.querySelector(`[data-command="${id}"]`).disabled),
       marks: JSON.parse(Module.cwrap('hull_state', 'string', [])()).marks,
+      code: document.getElementById('code').hidden ? null : {
+        lit: Array.from(document.querySelectorAll('#code li')).flatMap((li, line) => li.classList.contains('lit') ? [line] : []),
+        words: Array.from(document.querySelectorAll('#codewords p'), (p) => p.textContent) },
     }), ids);
     assert.deepEqual(shown, { status: desktop[i].status,
                               enabled: desktop[i].commands.filter((c) => c.enabled).map((c) => c.id),
-                              marks: desktop[i].marks }, `after ${action}`);
+                              marks: desktop[i].marks, code: desktop[i].code }, `after ${action}`);
   }
   assert.ok(desktop.at(-3).marks.some(([kind]) => kind === 'ring'), 'a step with its marks compared');
   assert.deepEqual(page.errors, []);
