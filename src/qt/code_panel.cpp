@@ -6,15 +6,19 @@
 
 CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("code"));
-    setAccessibleName(QStringLiteral("Code"));
     setTextFormat(Qt::RichText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setMargin(4);
+    // Small enough that the code and the walk's state fit under the sentence whole.
+    QFont small = font();
+    small.setPointSize(9);
+    setFont(small);
 }
 
+// No accessible name: a screen reader reads a label's text only where the label has none.
 void CodePanel::showCode(const CodeShown& code) {
     // A lit line is marked by an arrow as well as its colour, for those who cannot tell colours.
     QString html = QStringLiteral("<div style='font-family: monospace'>");

@@ -29,6 +29,7 @@ class SidePanels {
     void takeKeysOf(const QList<QAction*>& actions) { keys = actions; }
 
     PointListPanel& pointList() { return list; }
+    CodePanel& codePanel() { return code; }
     // The tool window, once a narrow window has needed it.
     QWidget* window() { return toolWindow.get(); }
 

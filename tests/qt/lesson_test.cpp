@@ -266,6 +266,35 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     const QRect listShown(list.mapTo(&a.window.clientArea(), QPoint(0, 0)), list.size());
     EXPECT_GT(countIn(shownOnScreen(a.window.clientArea(), listShown), QColor(0, 0, 0)), 200)
         << "the list on the screen";
+    // C shows the code under the list, its lines lit as the walk runs them, read out as text.
+    key(Qt::Key_C);
+    const QLabel& code = a.window.sidePanels().codePanel();
+    auto codeRead = [&] {
+        return QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&code))
+            ->text(QAccessible::Name);
+    };
+    // Lit pixels in the code's upper half, where the walk's tests are, and in its lower half.
+    auto litShown = [&](int half) {
+        const QRect shown(code.mapTo(&a.window.clientArea(), QPoint(0, half * code.height() / 2)),
+                          QSize(code.width(), code.height() / 2));
+        return countIn(shownOnScreen(a.window.clientArea(), shown), QColor(255, 255, 128));
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return code.isVisible(); }));
+    EXPECT_GE(code.y(), list.geometry().bottom());
+    EXPECT_TRUE(codeRead().contains(u"→   the kept edges and the new ones make the hull"))
+        << codeRead().toStdString();
+    EXPECT_TRUE(codeRead().contains(u"Orientation tests: 5 in this step, 9 in the run."));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return litShown(1) > 1000; })) << "the last line lit";
+    EXPECT_EQ(litShown(0), 0);
+    key(Qt::Key_I);
+    key(Qt::Key_I);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return codeRead().contains(u"→       keep (a, b)"); }))
+        << codeRead().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return litShown(0) > 1000; })) << "the test lit";
+    key(Qt::Key_Comma);
+    key(Qt::Key_Comma);
+    key(Qt::Key_C);
+    EXPECT_FALSE(code.isVisible());
     // A slide of this step: the marks drawn afresh at twice the size, the lines grown with it.
     LectureTools& tools = a.window.lectureTools();
     const QImage slide = tools.pictureAt({.scale = 2, .marks = true, .thickLines = true});
