@@ -1,5 +1,6 @@
 #include "qt/lecture_tools.h"
 
+#include "qt/cost_panel.h"
 #include "qt/picture_box.h"
 #include "qt/picture_painter.h"
 #include "qt/units.h"
@@ -82,6 +83,30 @@ void LectureTools::writePicture(const QString& path, const PictureOptions& optio
         report("Cannot export the picture to", path, "it cannot be written.");
 }
 
+QImage LectureTools::costPicture(int scale) const {
+    QImage picture(PlotWidth * scale, PlotHeight * scale, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.scale(scale, scale);
+    paintPlot(painter, plotOf(session.costs(), PlotWidth, PlotHeight));
+    return picture;
+}
+
+void LectureTools::exportCost(const QString& path, int scale) {
+    session.handle([&] {
+        bool written = false;
+        if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+            QFile file(path);
+            written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                      file.write(QByteArray::fromStdString(
+                          svgOf(plotOf(session.costs(), PlotWidth, PlotHeight)))) >= 0;
+        } else {
+            written = costPicture(scale).save(path, "PNG");
+        }
+        if (!written)
+            report("Cannot export the cost of the run to", path, "it cannot be written.");
+    });
+}
+
 void LectureTools::chooseFileToOpen() {
     const QString path = QFileDialog::getOpenFileName(
         &window, QStringLiteral("Open Points"), QString(),
@@ -109,9 +134,11 @@ bool LectureTools::chooseExportOptions(int& kind, PictureOptions& options) {
     kinds.setCurrentIndex(UsualExportKind);
     QCheckBox marks(QStringLiteral("With the step's &marks and the point numbers, as shown"));
     QCheckBox thick(QStringLiteral("&Thick lines for slides"));
+    // Only a larger picture has lines to grow; the plot has neither marks nor thick lines.
     auto allowThick = [&] {
         const ExportKind& chosen = ExportKinds[static_cast<std::size_t>(kinds.currentIndex())];
-        thick.setEnabled(chosen.scale > 1);
+        thick.setEnabled(chosen.scale > 1 && !chosen.cost);
+        marks.setEnabled(!chosen.cost);
     };
     QObject::connect(&kinds, &QComboBox::currentIndexChanged, &dialog, allowThick);
     allowThick();
@@ -140,7 +167,8 @@ void LectureTools::chooseExport() {
     const ExportKind& chosen = ExportKinds[static_cast<std::size_t>(kind)];
     const QString ending = toQString(chosen.ending);
     QString path = QFileDialog::getSaveFileName(
-        &window, QStringLiteral("Export Picture"), QStringLiteral("hull") + ending,
+        &window, QStringLiteral("Export Picture"),
+        (chosen.cost ? QStringLiteral("cost") : QStringLiteral("hull")) + ending,
         QStringLiteral("%1 (*%2)").arg(toQString(chosen.name), ending));
     if (path.isEmpty())
         return;
@@ -148,7 +176,10 @@ void LectureTools::chooseExport() {
     if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
         path += ending;
-    exportPicture(path, options);
+    if (chosen.cost)
+        exportCost(path, chosen.scale);
+    else
+        exportPicture(path, options);
 }
 
 namespace {

@@ -23,6 +23,10 @@ class LectureTools {
     // A PNG picture drawn as the options say, or an SVG drawing for a name ending .svg.
     void exportPicture(const QString& path, const PictureOptions& options);
     QImage pictureAt(const PictureOptions& options) const;
+    // The plot of View > Cost of the Run: a PNG picture `scale` times its size, or an SVG drawing
+    // for a name ending .svg.
+    void exportCost(const QString& path, int scale);
+    QImage costPicture(int scale) const;
 
     void chooseFileToOpen();
     void chooseFileToSave();

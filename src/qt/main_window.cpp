@@ -221,6 +221,8 @@ void MainWindow::closePanels() {
         command(Command::ShowPointList);
     if (core.showsTheCode())
         command(Command::ShowTheCode);
+    if (core.showsTheCost())
+        command(Command::ShowCostOfRun);
 }
 
 // While a run goes on or is paused the focus stays where it is. Once it is over and the question

@@ -24,10 +24,11 @@ void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
 
 SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
     : client(client), sentence(sentence), closed(std::move(closed)), holder(&client),
-      holderLayout(&holder), list(&holder), code(&holder) {
+      holderLayout(&holder), list(&holder), code(&holder), cost(&holder) {
     holderLayout.setContentsMargins(0, 0, 0, 0);
     holderLayout.addWidget(&list, 1);
     holderLayout.addWidget(&code);
+    holderLayout.addWidget(&cost);
     holder.hide();
     pace.setSingleShot(true);
     pace.setInterval(100);
@@ -39,7 +40,8 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
 
 void SidePanels::place(const Session& session) {
     const int width = beside::widthIn(client.width());
-    const bool listed = session.listsThePoints() || session.showsTheCode();
+    const bool listed =
+        session.listsThePoints() || session.showsTheCode() || session.showsTheCost();
     const bool told = width > 0 && session.tellsEachStep();
     // With panels under it, the sentence takes the lines it needs, up to a third of the height.
     const int sentenceHeight =
@@ -54,6 +56,7 @@ void SidePanels::place(const Session& session) {
     }
     list.setVisible(session.listsThePoints());
     code.setVisible(session.showsTheCode());
+    cost.setVisible(session.showsTheCost());
     // Only a run going on is paced; a step stepped, or the last one, is listed at once.
     if (pace.isActive() && session.isRunning())
         pending = &session;
@@ -70,9 +73,7 @@ void SidePanels::place(const Session& session) {
     } else {
         if (!toolWindow)
             toolWindow = std::make_unique<ToolWindow>(client.window(), keys, closed);
-        toolWindow->setWindowTitle(!session.showsTheCode()   ? QStringLiteral("Point List")
-                                   : !session.listsThePoints() ? QStringLiteral("Code")
-                                                               : QStringLiteral("Point List and Code"));
+        toolWindow->setWindowTitle(QStringLiteral("Panels"));
         const bool moved = holder.parentWidget() != toolWindow.get();
         toolWindow->hold(holder);
         holder.show();
@@ -98,6 +99,8 @@ void SidePanels::showPanels(const Session& session) {
         list.showRows(session.pointRows());
     if (session.showsTheCode())
         code.showCode(session.code());
+    if (session.showsTheCost())
+        cost.showCosts(session.costs());
     pace.start();
 }
 

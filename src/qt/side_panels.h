@@ -1,6 +1,7 @@
 #pragma once
 
 #include "qt/code_panel.h"
+#include "qt/cost_panel.h"
 #include "qt/point_list_panel.h"
 
 #include <QTimer>
@@ -14,7 +15,7 @@ class QLabel;
 class Session;
 
 // The room right of the controls: the step's sentence in large type, and under it the panels
-// that follow the run (the point list, the code). Where the window is too narrow, the panels go to a small
+// that follow the run (the point list, the code, the cost). Where the window is too narrow, the panels go to a small
 // tool window over the instructions column, never over the drawing.
 class SidePanels {
   public:
@@ -30,6 +31,7 @@ class SidePanels {
 
     PointListPanel& pointList() { return list; }
     CodePanel& codePanel() { return code; }
+    CostPanel& costPanel() { return cost; }
     // The tool window, once a narrow window has needed it.
     QWidget* window() { return toolWindow.get(); }
 
@@ -61,6 +63,7 @@ class SidePanels {
     QVBoxLayout holderLayout;
     PointListPanel list;
     CodePanel code;
+    CostPanel cost;
     // A fast run changes the list every millisecond: it is shown anew at most ten times a second.
     QTimer pace;
     const Session* pending = nullptr;

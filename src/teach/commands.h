@@ -24,6 +24,7 @@ enum class Command {
     ShowPointNumbers,
     ShowPointList,
     ShowTheCode,
+    ShowCostOfRun,
     KeyboardAndMouse,
     WhatTheMarksMean,
     About,
@@ -46,7 +47,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 21> Commands{{
+inline constexpr std::array<CommandEntry, 22> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -71,6 +72,8 @@ inline constexpr std::array<CommandEntry, 21> Commands{{
     {Command::ShowPointList,    "show-point-list",    "&View", "Point List",          {"L"}, true},
     // The insertion step as code, its running line lit, and the walk's state in words.
     {Command::ShowTheCode,      "show-the-code",      "&View", "Show the Code",       {"C"}, true},
+    // The run's orientation tests against random sets of its size: why a circle costs most.
+    {Command::ShowCostOfRun,    "cost-of-the-run",    "&View", "Cost of the Run",     {"K"}, true},
     {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},
     {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}},
     {Command::About,            "about",              "&Help", "About Convex Hull",   {}},

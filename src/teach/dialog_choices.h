@@ -10,13 +10,17 @@ struct ExportKind {
     // Times the window's size; a drawing has no size of its own.
     int scale;
     std::string_view ending;
+    // The plot of View > Cost of the Run rather than the drawing.
+    bool cost = false;
 };
 
-inline constexpr std::array<ExportKind, 4> ExportKinds{{
+inline constexpr std::array<ExportKind, 6> ExportKinds{{
     {"PNG picture, the window's size", 1, ".png"},
     {"PNG picture, twice the size", 2, ".png"},
     {"PNG picture, four times the size", 4, ".png"},
     {"SVG drawing", 1, ".svg"},
+    {"Cost of the Run, PNG picture", 2, ".png", true},
+    {"Cost of the Run, SVG drawing", 1, ".svg", true},
 }};
 // Twice the size, what a slide most often wants.
 inline constexpr int UsualExportKind = 1;

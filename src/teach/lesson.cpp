@@ -337,18 +337,24 @@ void Lesson::showTest() {
 WalkState Lesson::walkState() const {
     if (!hasRun())
         return {};
-    const bool inside = form.isWalking();
-    long runTests = 0;
-    for (int tests : stepTests)
-        runTests += tests;
-    if (inside)
-        runTests -= stepTests.back() - static_cast<long>(walk.size());
     return {.step = step(),
             .point = form.Curpoint,
-            .inside = inside,
+            .inside = form.isWalking(),
             .tests = walk,
             .stepTests = stepTests.empty() ? 0 : stepTests.back(),
-            .runTests = runTests};
+            .runTests = runCost().back()};
+}
+
+// Inside a step, its tests so far.
+CostCurve Lesson::runCost() const {
+    if (!hasRun())
+        return {};
+    CostCurve cost{0};
+    for (int tests : stepTests)
+        cost.push_back(cost.back() + tests);
+    if (form.isWalking())
+        cost.back() -= stepTests.back() - static_cast<long>(walk.size());
+    return cost;
 }
 
 void Lesson::readTheHull() {

@@ -4,6 +4,7 @@
 #include "form/fmhull.h"
 #include "teach/lesson_view.h"
 #include "teach/message_watch.h"
+#include "teach/run_cost.h"
 #include "teach/step_code.h"
 #include "teach/step_report.h"
 #include "teach/timer_hold.h"
@@ -70,6 +71,8 @@ class Lesson {
     void readTheHull();
     // Where the step shown stands in its walk, and what the run's walks have cost.
     WalkState walkState() const;
+    // The run's tests so far, step by step.
+    CostCurve runCost() const;
 
     RunActions actions() const;
     // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,

@@ -79,6 +79,15 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     } else {
         json.null();
     }
+    json.key("cost");
+    if (screen.cost) {
+        json.beginObject().key("points").value(screen.cost->points).key("run").beginArray();
+        for (long tests : screen.cost->run)
+            json.value(static_cast<double>(tests));
+        json.endArray().key("words").value(screen.cost->words).endObject();
+    } else {
+        json.null();
+    }
     json.key("dialog");
     if (screen.question)
         writeQuestion(json, *screen.question);

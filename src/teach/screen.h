@@ -3,6 +3,7 @@
 #include "teach/commands.h"
 #include "teach/mark_shapes.h"
 #include "teach/point_list.h"
+#include "teach/run_cost.h"
 #include "teach/step_code.h"
 
 #include <optional>
@@ -21,6 +22,13 @@ struct CommandShown {
     bool checked = false;
     // Why it cannot act yet, where that needs saying.
     std::string_view why;
+};
+
+struct CostShown {
+    int points = 0;
+    CostCurve run;
+    // The totals, for those who cannot see the plot.
+    std::string words;
 };
 
 // A message box waiting for its answer.
@@ -42,6 +50,9 @@ struct ShownScreen {
     std::optional<std::vector<PointRow>> pointList = {};
     // The insertion step's code as View > Show the Code shows it, when it is on.
     std::optional<CodeShown> code = {};
+    // View > Cost of the Run, when it is on: the size of the sets, and the run's cost so far,
+    // whose plot a face draws when they change.
+    std::optional<CostShown> cost = {};
     std::optional<QuestionShown> question = {};
     bool ended = false;
 };

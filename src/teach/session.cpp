@@ -111,6 +111,7 @@ bool Session::isEnabled(Command command) const {
     case Command::ShowPointNumbers:
     case Command::ShowPointList:
     case Command::ShowTheCode:
+    case Command::ShowCostOfRun:
     case Command::KeyboardAndMouse:
     case Command::WhatTheMarksMean:
     case Command::About:
@@ -124,7 +125,8 @@ bool Session::isChecked(Command command) const {
            (command == Command::ShowEachStep && lesson.showsEachStep()) ||
            (command == Command::ShowPointNumbers && lesson.showsPointNumbers()) ||
            (command == Command::ShowPointList && listsPoints) ||
-           (command == Command::ShowTheCode && showsCode);
+           (command == Command::ShowTheCode && showsCode) ||
+           (command == Command::ShowCostOfRun && showsCost);
 }
 
 std::string_view Session::whyDisabled(Command command) const {
@@ -192,6 +194,9 @@ void Session::perform(Command command) {
             break;
         case Command::ShowTheCode:
             showsCode = !showsCode;
+            break;
+        case Command::ShowCostOfRun:
+            showsCost = !showsCost;
             break;
         case Command::OpenPoints:
         case Command::SavePointsAs:
@@ -318,6 +323,15 @@ std::vector<PointRow> Session::pointRows() const {
     return pointList(points, form, form.isWalking() ? inserted - 1 : inserted);
 }
 
+CostCurves Session::costs() const {
+    // The random sets cost a few milliseconds: they are counted again only for a new size.
+    if (compared.points != points.Pointcount)
+        compared = comparedCosts(points.Pointcount);
+    CostCurves curves = compared;
+    curves.run = lesson.runCost();
+    return curves;
+}
+
 std::string Session::pointsText() const {
     return formatPoints(points);
 }
@@ -360,6 +374,8 @@ ShownScreen Session::screen() const {
         screen.pointList = pointRows();
     if (showsCode)
         screen.code = code();
+    if (showsCost)
+        screen.cost = CostShown{points.Pointcount, lesson.runCost(), costInWords(costs())};
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
         screen.question = QuestionShown{asked.title, asked.prompt, asked.style};

@@ -10,6 +10,7 @@
 #include "teach/point_file.h"
 #include "teach/point_input.h"
 #include "teach/point_list.h"
+#include "teach/run_cost.h"
 #include "teach/screen.h"
 #include "teach/shown_view.h"
 #include "teach/timer_hold.h"
@@ -78,6 +79,9 @@ class Session {
     // Whether View > Show the Code is on, and the code as the step shown stands.
     bool showsTheCode() const { return showsCode; }
     CodeShown code() const { return codeOf(lesson.walkState()); }
+    // Whether View > Cost of the Run is on, and the run's costs beside those of random sets.
+    bool showsTheCost() const { return showsCost; }
+    CostCurves costs() const;
     // The points, the step and the views as a link's fragment.
     std::string link() const;
     // The points as a point file holds them.
@@ -119,4 +123,6 @@ class Session {
     std::function<void()> refreshed;
     bool listsPoints = false;
     bool showsCode = false;
+    bool showsCost = false;
+    mutable CostCurves compared;
 };

@@ -2,6 +2,7 @@
 
 #include "form/layout.h"
 #include "teach/beside.h"
+#include "teach/cost_plot.h"
 #include "teach/dialog_choices.h"
 #include "teach/drawing_log.h"
 #include "teach/help.h"
@@ -73,6 +74,10 @@ std::string WebPage::pointsText() const {
 std::string WebPage::svg(bool withMarks) const {
     return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels, area::TwipsPerPixel,
                  WebSurface::BackColor, withMarks ? session.marks() : Overlay{});
+}
+
+std::string WebPage::costSvg() const {
+    return svgOf(plotOf(session.costs(), PlotWidth, PlotHeight));
 }
 
 const Raster& WebPage::picture(int scale, bool thickLines) {
@@ -217,6 +222,8 @@ std::string layoutJson() {
             .value(kind.scale)
             .key("ending")
             .value(kind.ending)
+            .key("cost")
+            .value(kind.cost)
             .endObject();
     json.endArray().key("stepCode").beginArray();
     for (std::string_view line : StepCode)
