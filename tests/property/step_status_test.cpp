@@ -7,6 +7,7 @@
 #include "form/area.h"
 #include "teach/point_list.h"
 #include "teach/raster.h"
+#include "teach/run_cost.h"
 
 #include <gtest/gtest.h>
 
@@ -241,6 +242,13 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
             }
             ASSERT_FALSE(into.form.isWalking()) << "the last test ends the step";
             ASSERT_EQ(into.session.code().lit, std::vector<int>{11});
+            if (!straight.Tmrdelay.enabled) {
+                // The run's cost step by step, as a window of its own counts it.
+                std::vector<Overlay::Spot> spots;
+                for (int16_t i = 1; i <= into.mod.Pointcount; ++i)
+                    spots.push_back({into.mod.Xcoord(i), into.mod.Ycoord(i)});
+                ASSERT_EQ(into.session.costs().run, costOfRun(spots)) << "set " << set;
+            }
             ASSERT_EQ(into.drawing.calls(), whole) << "set " << set;
             if (!straight.Tmrdelay.enabled) {
                 // Back into the last step, to its last test but one, and on to its end again.
@@ -264,6 +272,20 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                 ASSERT_EQ(into.view.status, "") << "set " << set;
             }
         }
+    }
+}
+
+// A circle's points are all corners, so that each step tests every edge: from 20 points on it
+// costs more than a disk or a spread, about n²/2 tests, and the same each time.
+TEST(CostOfTheRun, ACircleCostsMostAboutHalfTheSquare) {
+    for (int n : {20, 60, 200, 500}) {
+        const CostCurves costs = comparedCosts(n);
+        ASSERT_EQ(costs.circle.size(), static_cast<std::size_t>(n - 2)) << n;
+        const double circle = static_cast<double>(costs.circle.back());
+        EXPECT_GT(circle, static_cast<double>(costs.disk.back())) << n;
+        EXPECT_GT(circle, static_cast<double>(costs.uniform.back())) << n;
+        EXPECT_NEAR(circle / (n * n / 2.0), 1.0, 0.15) << n;
+        EXPECT_EQ(comparedCosts(n).uniform, costs.uniform) << "the same sets each time";
     }
 }
 

@@ -5,6 +5,7 @@
 #include "screen_grab.h"
 #include "session_probe.h"
 #include "shown_window.h"
+#include "teach/cost_plot.h"
 #include "teach/raster.h"
 
 #include <QAccessible>
@@ -313,6 +314,25 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     EXPECT_TRUE(marked.contains("<circle cx=\"450.5\" cy=\"200.5\" r=\"8\"") &&
                 marked.contains("stroke-dasharray"))
         << marked.toStdString();
+    // K plots the run's cost against random sets of its size, on the screen, told in words.
+    key(Qt::Key_K);
+    const QWidget& cost = a.window.sidePanels().costPanel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cost.isVisible() && cost.height() > 100; }));
+    EXPECT_EQ(cost.accessibleDescription().toStdString(),
+              "This run: 9 orientation tests for 5 points so far. For 6 points on a circle: 15; "
+              "in a disk: 13; spread over the area: 14.");
+    const QRect costShown(cost.mapTo(&a.window.clientArea(), QPoint(0, 0)), cost.size());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return countIn(shownOnScreen(a.window.clientArea(), costShown), QColor(0, 0, 0)) > 300;
+    })) << "the run's thick line and the axes";
+    const QString costSvg = directory.filePath(QStringLiteral("cost.svg"));
+    tools.exportCost(costSvg, 1);
+    QFile costDrawing(costSvg);
+    ASSERT_TRUE(costDrawing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(costDrawing.readAll().count("<polyline"), 4 + 4 + 4 + 4 + 1)
+        << "four curves and their keys, marks at 0, 2, 4, 6 points and 0, 5, 10, 15 tests, the axes";
+    EXPECT_EQ(tools.costPicture(2).size(), QSize(2 * PlotWidth, 2 * PlotHeight));
+    key(Qt::Key_K);
 
     key(Qt::Key_Comma);
     EXPECT_TRUE(

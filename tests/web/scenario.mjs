@@ -206,11 +206,11 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.deepEqual(page.errors, []);
 });
 
-await scenario('one lesson in both faces: the same status, marks, code and commands at each step', async () => {
+await scenario('one lesson in both faces: the same status, marks, code, cost and commands at each step', async () => {
   const page = await open({ viewport: { width: 1280, height: 720 } });
   const script = [...clicks.map(([x, y]) => `click ${x * PerPixel} ${y * PerPixel}`),
                   'undo-last-point', `click ${500 * PerPixel} ${250 * PerPixel}`, 'start-paused',
-                  'show-the-code', 'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
+                  'show-the-code', 'cost-of-the-run', 'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
                   'step-back', 'step-into', 'step-into', 'step-back', 'step-into', 'step-forward',
                   'step-forward', 'read-the-hull', 'show-point-list', 'show-each-step'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
@@ -228,10 +228,12 @@ await scenario('one lesson in both faces: the same status, marks, code and comma
       code: document.getElementById('code').hidden ? null : {
         lit: Array.from(document.querySelectorAll('#code li')).flatMap((li, line) => li.classList.contains('lit') ? [line] : []),
         words: Array.from(document.querySelectorAll('#codewords p'), (p) => p.textContent) },
+      cost: document.getElementById('cost').hidden ? null : document.getElementById('costwords').textContent,
     }), ids);
     assert.deepEqual(shown, { status: desktop[i].status,
                               enabled: desktop[i].commands.filter((c) => c.enabled).map((c) => c.id),
-                              marks: desktop[i].marks, code: desktop[i].code }, `after ${action}`);
+                              marks: desktop[i].marks, code: desktop[i].code,
+                              cost: desktop[i].cost && desktop[i].cost.words }, `after ${action}`);
   }
   assert.ok(desktop.at(-3).marks.some(([kind]) => kind === 'ring'), 'a step with its marks compared');
   assert.deepEqual(page.errors, []);
