@@ -1,5 +1,6 @@
 // Step Back at the last step of a 500-point run in convex position, the longest replay there is,
-// against one forward step at the same place, each through the real window up to the repainted
+// against one forward step at the same place, and one Step Into in the last step, the longest walk
+// there is, with its marks and code shown; each through the real window up to the repainted
 // surface.
 
 #include "step_back_bench.h"
@@ -68,4 +69,11 @@ void benchStepBack() {
         [&] { session.perform(Command::StepForward); });
     report("step_back_ms", back / 1000);
     report("step_back_ratio", back / forward);
+
+    session.perform(Command::StepBack);
+    session.perform(Command::ShowEachStep);
+    session.perform(Command::ShowTheCode);
+    const double into =
+        medianOnScreen(window, [] {}, [&] { session.perform(Command::StepInto); });
+    report("step_into_ms", into / 1000);
 }

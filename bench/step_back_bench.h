@@ -1,4 +1,4 @@
 #pragma once
 
-// Prints step_back_ms and step_back_ratio.
+// Prints step_back_ms, step_back_ratio and step_into_ms.
 void benchStepBack();

@@ -71,7 +71,7 @@ const bare = join(mkdtempSync(join(tmpdir(), 'bench-')), 'bare.html');
 writeFileSync(bare, '<!doctype html><html><body><canvas width="525" height="469"></canvas><script>' +
   'document.querySelector("canvas").getContext("2d").fillRect(0, 0, 525, 469);</script></body></html>');
 
-const paints = [], barePaints = [], runs = [], backs = [];
+const paints = [], barePaints = [], runs = [], backs = [], intos = [];
 for (let i = 0; i < 7; ++i) {
   const plain = await open(bare);
   barePaints.push(await firstPaint(plain));
@@ -93,6 +93,19 @@ for (let i = 0; i < 7; ++i) {
     [...document.querySelectorAll('#menus button')].find((b) => b.textContent === 'Step Back').click();
     return performance.now() - started;
   }));
+  // One test at a time inside the step before the last, its marks and code shown.
+  await page.keyboard.press('Control+e');
+  await page.keyboard.press('c');
+  intos.push(await page.evaluate(() => {
+    const into = [...document.querySelectorAll('#menus button')].find((b) => b.textContent === 'Step Into');
+    const times = [];
+    for (let test = 0; test < 21; ++test) {
+      const started = performance.now();
+      into.click();
+      times.push(performance.now() - started);
+    }
+    return times.sort((a, b) => a - b)[10];
+  }));
   await page.close();
 }
 report('web_first_paint_ms', median(paints));
@@ -100,4 +113,5 @@ report('web_first_paint_ratio', median(paints) / median(barePaints));
 report('web_pacing_run_ms', median(runs));
 report('web_pacing_ratio', median(runs) / 500);
 report('web_step_back_ms', median(backs));
+report('web_step_into_ms', median(intos));
 await browser.close();
