@@ -208,10 +208,14 @@ void Session::perform(Command command) {
         case Command::About:
             break;
         }
-        // A check mark cannot be heard: a screen reader says what the key turned on or off.
+        // A check mark cannot be heard: a screen reader says what the key turned on or off, and
+        // a plot its totals.
         const CommandEntry& entry = entryOf(command);
+        const bool plotted = command == Command::ShowCostOfRun && showsCost;
         if (entry.checkable)
-            shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off"), true);
+            shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off") +
+                               (plotted ? ". " + costInWords(costs()) : ""),
+                           true);
     });
 }
 

@@ -56,12 +56,14 @@ press Tab 'START push button'
 press space 'step 0 of 4'
 press period 'step 1 of 4'
 press comma 'step 0 of 4'
+press i 'The walk begins with the last edge'
 press period 'step 1 of 4'
 press period 'step 2 of 4'
 press period 'step 3 of 4'
 press period 'Done! Reset and start again?'
 press Escape 'Speed, milliseconds a step'
 press h 'The hull'
+press k 'Cost of the Run on. This run: 20 orientation tests for 7 points so far.'
 kill %1
 
 status=0
@@ -86,5 +88,7 @@ secondsOf() { grep -a -m1 -F -- "SPEECH OUTPUT: '$1" "$log" | awk -F'[:. ]' '{ p
 check "$(awk -v a="$(secondsOf 'notification Step 4 of 4')" -v b="$(secondsOf 'Done! Reset')" 'BEGIN { print (b - a >= 1.2) }')" 1 \
     "1.5 s between the last sentence and the question"
 check "$(said | grep -c -F 'notification The hull: points 1, 2, 7, 6 and 4, counter-clockwise from point 1.')" 1 "the hull read in order"
+check "$(said | grep -c '^notification The walk begins with the last edge')" 1 "a test stepped into, without its counts"
+check "$(said | grep -c -F 'For 7 points on a circle: 22;')" 1 "the cost of the run, with its plot"
 [ $status = 0 ] && echo "1 passed, 0 failed" || { said; echo "0 passed, 1 failed"; }
 exit $status

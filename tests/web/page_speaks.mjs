@@ -63,10 +63,12 @@ await press('Tab', 'START');
 await press('space', 'step 0 of 4');
 await press('period', 'step 1 of 4');
 await press('comma', 'step 0 of 4');
+await press('i', 'The walk begins with the last edge');
 for (const step of [1, 2, 3]) await press('period', `step ${step} of 4`);
 await press('period', 'Done! Reset and start again?');
 await press('Escape', 'Speed');
 await press('h', 'The hull');
+await press('k', 'Cost of the Run on. This run: 20 orientation tests for 7 points so far.');
 await browser.close();
 
 check(said().filter((line) => line.startsWith('point 7, lower right')).length, 1,
@@ -82,6 +84,9 @@ check(lineOf('Step 4 of 4') < lineOf('Done! Reset and start again?'), true,
       'the last step before the question');
 check(times('The hull: points 1, 2, 7, 6 and 4, counter-clockwise from point 1.'), 1,
       'the hull read in order');
+check(said().filter((line) => line.startsWith('The walk begins with the last edge')).length, 1,
+      'a test stepped into, said without its counts');
+check(times('For 7 points on a circle: 22;'), 1, 'the cost of the run said with its plot');
 if (failures.length) console.log(said().join('\n'));
 for (const failure of failures) console.log(`FAILED: ${failure}`);
 console.log(failures.length ? '0 passed, 1 failed' : '1 passed, 0 failed');
