@@ -58,7 +58,7 @@ QImage LectureTools::pictureAt(const PictureOptions& options) const {
         // The surface's image carries its device pixel ratio; a picture drawn afresh is scaled.
         if (picture.devicePixelRatio() == 1)
             painter.scale(options.scale, options.scale);
-        paintMarks(painter, surface.marks(), twipsPerPixel(surface), surface.font().family());
+        paintMarks(painter, surface.marks(), surface.font().family());
     }
     return picture;
 }
@@ -75,7 +75,8 @@ void LectureTools::writePicture(const QString& path, const PictureOptions& optio
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                   file.write(QByteArray::fromStdString(svgOf(
                       session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
-                      PictureBox::BackColor, options.marks ? surface.marks() : Overlay{}))) >= 0;
+                      PictureBox::BackColor,
+                      options.marks ? surface.marks() : std::vector<MarkShape>{}))) >= 0;
     } else {
         written = pictureAt(options).save(path, "PNG");
     }

@@ -14,8 +14,12 @@ LessonDisplay::LessonDisplay(QStatusBar& statusLine, QLabel& besideText, Picture
     QObject::connect(&statusPace, &QTimer::timeout, &statusPace, [this] { showPendingStatus(); });
 }
 
-void LessonDisplay::showStatus(const std::string& text) {
-    pendingStatus = QString::fromStdString(text);
+void LessonDisplay::show(const ShownScreen& screen) {
+    surface.setMarks(screen.marks);
+    const QString status = QString::fromStdString(screen.status);
+    if (status == pendingStatus)
+        return;
+    pendingStatus = status;
     if (!statusPace.isActive())
         showPendingStatus();
 }
@@ -32,6 +36,3 @@ void LessonDisplay::announce(const std::string& text, bool atOnce) {
     notice.say(text, atOnce);
 }
 
-void LessonDisplay::showOverlay(const Overlay& overlay) {
-    surface.setOverlay(overlay);
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "teach/lesson_view.h"
+#include "teach/screen.h"
 
 #include <QString>
 #include <QTimer>
@@ -10,15 +11,15 @@ class SpokenNotice;
 class QLabel;
 class QStatusBar;
 
-// How the window shows a lesson: the status line, the same sentence in large type beside the
-// drawing where the window has room, and the marks over the drawing surface.
+// How the window shows a lesson as the session describes it: the status line, the same sentence in
+// large type beside the drawing where the window has room, and the marks over the drawing
+// surface; and what it says to a screen reader.
 class LessonDisplay : public LessonView {
   public:
     LessonDisplay(QStatusBar& statusLine, QLabel& besideText, PictureBox& surface,
                   SpokenNotice& notice);
 
-    void showStatus(const std::string& text) override;
-    void showOverlay(const Overlay& overlay) override;
+    void show(const ShownScreen& screen);
     void announce(const std::string& text, bool atOnce) override;
 
   private:

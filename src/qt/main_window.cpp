@@ -52,7 +52,9 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
                                                        statusBar()->sizeHint().height());
     wireEvents();
     core.afterEachEvent([this] {
-        commandMenus.refresh(core.commands());
+        const ShownScreen shown = core.screen(twipsPerPixel(drawingArea));
+        commandMenus.refresh(shown.commands);
+        display.show(shown);
         panels.place(core);
     });
     commandMenus.refresh(core.commands());

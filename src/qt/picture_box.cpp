@@ -71,10 +71,10 @@ void PictureBox::repaintPixels(const QRectF& touched) {
     update(touched.toAlignedRect().translated(contentsRect().topLeft()));
 }
 
-void PictureBox::setOverlay(const Overlay& marks) {
-    if (marks == overlay)
+void PictureBox::setMarks(const std::vector<MarkShape>& shapes) {
+    if (shapes == shown)
         return;
-    overlay = marks;
+    shown = shapes;
     update(contentsRect());
 }
 
@@ -92,7 +92,7 @@ void PictureBox::paintOverlay(QPainter& painter) const {
     painter.save();
     painter.setClipRect(contentsRect());
     painter.translate(contentsRect().topLeft());
-    paintMarks(painter, overlay, twipsPerPixel(*this), font().family());
+    paintMarks(painter, shown, font().family());
     painter.restore();
 }
 

@@ -2,7 +2,7 @@
 
 #include "form/layout.h"
 #include "form/services.h"
-#include "teach/lesson_view.h"
+#include "teach/mark_shapes.h"
 
 #include <QFrame>
 #include <QImage>
@@ -24,8 +24,9 @@ class PictureBox : public QFrame, public Surface {
     // The picture drawn so far, one pixel of it per device pixel of the inner area.
     QImage& image();
     // Marks shown over the picture, never drawn into it.
-    void setOverlay(const Overlay& marks);
-    const Overlay& marks() const { return overlay; }
+    // The step's marks over the picture, placed in its pixels.
+    void setMarks(const std::vector<MarkShape>& shapes);
+    const std::vector<MarkShape>& marks() const { return shown; }
 
     void setForeColor(Color color) override;
     Color backColor() const override { return BackColor; }
@@ -50,5 +51,5 @@ class PictureBox : public QFrame, public Surface {
     QColor foreColor;
     int drawWidth = 1;
     MouseDown mouseDown;
-    Overlay overlay;
+    std::vector<MarkShape> shown;
 };

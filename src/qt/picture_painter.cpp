@@ -15,8 +15,7 @@ QRectF dotSquare(const QPointF& centre, int width) {
             static_cast<qreal>(width), static_cast<qreal>(width)};
 }
 
-void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
-                const QString& family) {
+void paintMarks(QPainter& painter, const std::vector<MarkShape>& shapes, const QString& family) {
     painter.save();
     QPen dashes(Qt::black, marks::Pen);
     // Flat ends: square ones would fill the gaps.
@@ -27,7 +26,7 @@ void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
     bold.setPixelSize(marks::NumberPixels);
     bold.setBold(true);
     painter.setFont(bold);
-    for (const MarkShape& shape : markShapes(overlay, twipsPerPixel)) {
+    for (const MarkShape& shape : shapes) {
         const QColor color = toQColor(shape.color);
         switch (shape.kind) {
         case MarkShape::Dashes:

@@ -16,5 +16,4 @@ QRectF dotSquare(const QPointF& centre, int width);
 // The marks of a step over the picture: the obsolete edges in dashed red, the inserted point in an
 // orange ring, the hull's corners in dark blue squares, and the points' numbers in bold type of
 // the given family. An export drawn larger scales the painter.
-void paintMarks(QPainter& painter, const Overlay& overlay, double twipsPerPixel,
-                const QString& family);
+void paintMarks(QPainter& painter, const std::vector<MarkShape>& shapes, const QString& family);

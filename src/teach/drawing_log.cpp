@@ -99,9 +99,9 @@ void element(std::string& svg, const char* name, std::initializer_list<Attribute
     svg += ">\n";
 }
 
-void appendMarks(std::string& svg, const Overlay& marks, double twipsPerPixel) {
+void appendMarks(std::string& svg, const std::vector<MarkShape>& marks) {
     const std::string pen = number(marks::Pen);
-    for (const MarkShape& shape : markShapes(marks, twipsPerPixel)) {
+    for (const MarkShape& shape : marks) {
         const std::string colour = hexColour(shape.color);
         switch (shape.kind) {
         case MarkShape::Dashes:
@@ -157,7 +157,7 @@ void appendMarks(std::string& svg, const Overlay& marks, double twipsPerPixel) {
 } // namespace
 
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
-                  Color background, const Overlay& marks) {
+                  Color background, const std::vector<MarkShape>& marks) {
     auto centre = [twipsPerPixel](float twips) {
         return number(std::floor(twips / twipsPerPixel) + 0.5);
     };
@@ -189,6 +189,6 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
                      {"stroke", "none"}});
         }
     }
-    appendMarks(svg, marks, twipsPerPixel);
+    appendMarks(svg, marks);
     return svg + "</svg>\n";
 }

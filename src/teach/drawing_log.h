@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/services.h"
-#include "teach/lesson_view.h"
+#include "teach/mark_shapes.h"
 
 #include <string>
 #include <vector>
@@ -71,4 +71,4 @@ std::string hexColour(Color color);
 // background colour is left out with its eraser. The marks, if any, go over it as the window
 // shows them.
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
-                  Color background, const Overlay& marks = {});
+                  Color background, const std::vector<MarkShape>& marks = {});

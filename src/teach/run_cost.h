@@ -15,7 +15,7 @@ CostCurve costOfRun(const std::vector<Overlay::Spot>& spots);
 // The current run beside random sets of the same size, from a fixed seed: spread over the area,
 // in a disk, and on a circle, where every point is a corner and each step tests them all.
 struct CostCurves {
-    CostCurve run, uniform, disk, circle;
+    CostCurve run = {}, uniform = {}, disk = {}, circle = {};
     // The size of the sets.
     int points = 0;
 };

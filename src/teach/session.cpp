@@ -367,11 +367,11 @@ std::vector<CommandShown> Session::commands() const {
     return shownNow;
 }
 
-ShownScreen Session::screen() const {
+ShownScreen Session::screen(double twipsPerPixel) const {
     ShownScreen screen{.status = shown.status,
                        .step = shownStep(),
                        .tellsEachStep = lesson.tellsEachStep(),
-                       .marks = markShapes(shown.marks, area::TwipsPerPixel),
+                       .marks = markShapes(shown.marks, twipsPerPixel),
                        .commands = commands(),
                        .ended = watch.hasEnded()};
     if (listsPoints)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "form/area.h"
 #include "form/fmhull.h"
 #include "teach/commands.h"
 #include "teach/drawing_log.h"
@@ -97,8 +98,9 @@ class Session {
     bool hasEnded() const { return watch.hasEnded(); }
     // Every command of the table as the menus show it now.
     std::vector<CommandShown> commands() const;
-    // All that both faces show beside the picture and their own controls.
-    ShownScreen screen() const;
+    // All that both faces show beside the picture and their own controls, the marks placed in
+    // the pixels of a drawing area of that many twips to a pixel.
+    ShownScreen screen(double twipsPerPixel = area::TwipsPerPixel) const;
     // The step's marks as the drawing shows them.
     const Overlay& marks() const { return shown.marks; }
 

@@ -444,7 +444,7 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
                                "counter-clockwise on the screen. Paused at step 0 of 2."))
         << "no tick at the fast end either";
     EXPECT_TRUE(a.window.findChild<QWidget*>("Cmdreset")->isEnabled());
-    const Overlay& marks = a.window.surface().marks();
+    const Overlay& marks = a.window.session().marks();
     ASSERT_EQ(marks.numbers.size(), 5u);
     EXPECT_EQ(marks.numbers[1].at, (Overlay::Spot{1500, 4500})) << "the third click is point 2";
     // A digit's strokes, up and right of the dot; smoothed type is black in its middle only.
