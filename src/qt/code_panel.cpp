@@ -26,8 +26,8 @@ void CodePanel::showCode(const CodeShown& code) {
         const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
         const QString text = toQString(StepCode[line]).toHtmlEscaped();
         html += lit ? QStringLiteral("<p style='margin:0; white-space:pre-wrap; "
-                                     "background-color:#ffff80'><b>→ %1</b></p>")
-                          .arg(text)
+                                     "background-color:%1'><b>→ %2</b></p>")
+                          .arg(toQColor(LitLine).name(), text)
                     : QStringLiteral("<p style='margin:0; white-space:pre-wrap'>  %1</p>").arg(text);
     }
     html += QStringLiteral("</div>");

@@ -26,6 +26,9 @@ inline constexpr std::array<std::string_view, 12> StepCode{
 };
 // clang-format on
 
+// The background of a lit line, 0xBBGGRR: a pale yellow.
+inline constexpr Color LitLine = 0x80FFFF;
+
 // Where a run's insertion step stands.
 struct WalkState {
     // -1 before a run, 0 at the first triangle, k once point k + 3 is in or being inserted.

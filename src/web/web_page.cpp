@@ -228,7 +228,8 @@ std::string layoutJson() {
     json.endArray().key("stepCode").beginArray();
     for (std::string_view line : StepCode)
         json.value(line);
-    json.endArray().key("usualExport").value(UsualExportKind).key("randomShapes").beginArray();
+    json.endArray().key("litLine").value(hexColour(LitLine));
+    json.key("usualExport").value(UsualExportKind).key("randomShapes").beginArray();
     for (std::string_view name : RandomShapeNames)
         json.value(name);
     json.endArray().key("controls").beginArray();
