@@ -2,6 +2,8 @@
 
 #include "qt/units.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
@@ -16,6 +18,16 @@ CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
     QFont small = font();
     small.setPointSize(9);
     setFont(small);
+}
+
+int CodePanel::naturalWidth() const {
+    QFont code(QStringLiteral("monospace"), font().pointSize());
+    code.setStyleHint(QFont::Monospace);
+    int widest = 0;
+    for (std::string_view line : StepCode)
+        widest = std::max(widest, QFontMetrics(code).horizontalAdvance(
+                                      QStringLiteral("→ ") + toQString(line)));
+    return widest + 2 * margin() + 2 * frameWidth() + 8;
 }
 
 // No accessible name: a screen reader reads a label's text only where the label has none.

@@ -11,4 +11,6 @@ class CodePanel : public QLabel {
     explicit CodePanel(QWidget* parent);
 
     void showCode(const CodeShown& code);
+    // The width that shows every line of the code unwrapped.
+    int naturalWidth() const;
 };

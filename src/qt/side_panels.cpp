@@ -84,13 +84,14 @@ void SidePanels::place(const Session& session) {
 }
 
 // Its frame over the instructions column, from the top of the drawing to its bottom, as wide as
-// the list's columns need.
+// the list's columns and the code's lines need.
 void SidePanels::placeToolWindow() {
     const int height = pixelsOf(layout::Pichull.height, client);
     const int frame = toolWindow->frameGeometry().height() - toolWindow->height();
     toolWindow->move(client.mapToGlobal(
         QPoint(pixelsOf(layout::Lbltext.left, client), pixelsOf(layout::Pichull.top, client))));
-    toolWindow->resize(std::max(pixelsOf(layout::Lbltext.width, client), list.naturalWidth()),
+    toolWindow->resize(std::max({pixelsOf(layout::Lbltext.width, client), list.naturalWidth(),
+                                 code.isVisible() ? code.naturalWidth() : 0}),
                        height - frame);
 }
 
