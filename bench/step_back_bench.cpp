@@ -73,7 +73,7 @@ void benchStepBack() {
     session.perform(Command::StepBack);
     session.perform(Command::ShowEachStep);
     session.perform(Command::ShowTheCode);
-    const double into =
-        medianOnScreen(window, [] {}, [&] { session.perform(Command::StepInto); });
+    const double into = medianOnScreen(
+        window, [] {}, [&] { session.perform(Command::StepInto); });
     report("step_into_ms", into / 1000);
 }

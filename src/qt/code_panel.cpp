@@ -25,8 +25,8 @@ int CodePanel::naturalWidth() const {
     code.setStyleHint(QFont::Monospace);
     int widest = 0;
     for (std::string_view line : StepCode)
-        widest = std::max(widest, QFontMetrics(code).horizontalAdvance(
-                                      QStringLiteral("→ ") + toQString(line)));
+        widest = std::max(
+            widest, QFontMetrics(code).horizontalAdvance(QStringLiteral("→ ") + toQString(line)));
     return widest + 2 * margin() + 2 * frameWidth() + 8;
 }
 
@@ -37,10 +37,11 @@ void CodePanel::showCode(const CodeShown& code) {
     for (std::size_t line = 0; line < StepCode.size(); ++line) {
         const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
         const QString text = toQString(StepCode[line]).toHtmlEscaped();
-        html += lit ? QStringLiteral("<p style='margin:0; white-space:pre-wrap; "
-                                     "background-color:%1'><b>→ %2</b></p>")
-                          .arg(toQColor(LitLine).name(), text)
-                    : QStringLiteral("<p style='margin:0; white-space:pre-wrap'>  %1</p>").arg(text);
+        html +=
+            lit ? QStringLiteral("<p style='margin:0; white-space:pre-wrap; "
+                                 "background-color:%1'><b>→ %2</b></p>")
+                      .arg(toQColor(LitLine).name(), text)
+                : QStringLiteral("<p style='margin:0; white-space:pre-wrap'>  %1</p>").arg(text);
     }
     html += QStringLiteral("</div>");
     for (const std::string& words : code.words)

@@ -73,10 +73,10 @@ void LectureTools::writePicture(const QString& path, const PictureOptions& optio
         const QSize size = surface.contentsRect().size();
         QFile file(path);
         written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(QByteArray::fromStdString(svgOf(
-                      session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
-                      PictureBox::BackColor,
-                      options.marks ? surface.marks() : std::vector<MarkShape>{}))) >= 0;
+                  file.write(QByteArray::fromStdString(
+                      svgOf(session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
+                            PictureBox::BackColor,
+                            options.marks ? surface.marks() : std::vector<MarkShape>{}))) >= 0;
     } else {
         written = pictureAt(options).save(path, "PNG");
     }

@@ -35,4 +35,3 @@ void LessonDisplay::showPendingStatus() {
 void LessonDisplay::announce(const std::string& text, bool atOnce) {
     notice.say(text, atOnce);
 }
-

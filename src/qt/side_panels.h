@@ -15,8 +15,8 @@ class QLabel;
 class Session;
 
 // The room right of the controls: the step's sentence in large type, and under it the panels
-// that follow the run (the point list, the code, the cost). Where the window is too narrow, the panels go to a small
-// tool window over the instructions column, never over the drawing.
+// that follow the run (the point list, the code, the cost). Where the window is too narrow, the
+// panels go to a small tool window over the instructions column, never over the drawing.
 class SidePanels {
   public:
     // `closed` is called when the user closes the tool window, to turn its panels off.

@@ -75,7 +75,8 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
         plot.shapes.push_back({PlotShape::Lines, Grey, {{left - 4, up}, {left, up}}});
         say(left - 6, up + 4, text(static_cast<double>(y)), PlotShape::End);
     }
-    plot.shapes.push_back({PlotShape::Lines, Black, {{left, top}, {left, bottom}, {right, bottom}}});
+    plot.shapes.push_back(
+        {PlotShape::Lines, Black, {{left, top}, {left, bottom}, {right, bottom}}});
     say((left + right) / 2, height - 6.0, "points inserted", PlotShape::Middle);
     say(left - 6, top - 12, "orientation tests", PlotShape::Start);
     // Each curve from the first triangle, its three points, on; named in a key at the top left.
@@ -86,10 +87,14 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
             continue;
         PlotShape line{PlotShape::Lines, style.color, {}, style.width, style.dashes};
         for (std::size_t step = 0; step < curve.size(); ++step)
-            line.points.push_back(at(static_cast<double>(step + 3), static_cast<double>(curve[step])));
+            line.points.push_back(
+                at(static_cast<double>(step + 3), static_cast<double>(curve[step])));
         plot.shapes.push_back(std::move(line));
-        plot.shapes.push_back({PlotShape::Lines, style.color, {{left + 8, keyLine - 4}, {left + 32, keyLine - 4}},
-                               style.width, style.dashes});
+        plot.shapes.push_back({PlotShape::Lines,
+                               style.color,
+                               {{left + 8, keyLine - 4}, {left + 32, keyLine - 4}},
+                               style.width,
+                               style.dashes});
         say(left + 38, keyLine, style.name, PlotShape::Start, style.color);
         keyLine += PlotTextPixels + 4;
     }
@@ -100,15 +105,15 @@ std::string svgOf(const CostPlot& plot) {
     static constexpr const char* Anchors[] = {"start", "middle", "end"};
     std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + text(plot.width) +
                       "\" height=\"" + text(plot.height) + "\" viewBox=\"0 0 " + text(plot.width) +
-                      ' ' + text(plot.height) + "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" +
+                      ' ' + text(plot.height) +
+                      "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" +
                       text(PlotTextPixels) + "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" +
                       hexColour(PlotBackground) + "\"/>\n";
     for (const PlotShape& shape : plot.shapes) {
         if (shape.kind == PlotShape::Text) {
             svg += "<text x=\"" + text(shape.points[0].first) + "\" y=\"" +
                    text(shape.points[0].second) + "\" fill=\"" + hexColour(shape.color) +
-                   "\" text-anchor=\"" + Anchors[shape.anchor] + "\">" + shape.text +
-                   "</text>\n";
+                   "\" text-anchor=\"" + Anchors[shape.anchor] + "\">" + shape.text + "</text>\n";
             continue;
         }
         svg += "<polyline fill=\"none\" stroke=\"" + hexColour(shape.color) + "\" stroke-width=\"" +

@@ -55,16 +55,16 @@ CostCurve costOfRun(const std::vector<Overlay::Spot>& spots) {
 }
 
 std::string costInWords(const CostCurves& curves) {
-    const std::string run =
-        curves.run.empty()
-            ? "No run yet."
-            : "This run: " + std::to_string(curves.run.back()) + " orientation tests for " +
-                  std::to_string(curves.run.size() + 2) + " points so far.";
+    const std::string run = curves.run.empty()
+                                ? "No run yet."
+                                : "This run: " + std::to_string(curves.run.back()) +
+                                      " orientation tests for " +
+                                      std::to_string(curves.run.size() + 2) + " points so far.";
     auto total = [](const CostCurve& curve) {
         return curve.empty() ? std::string("no run") : std::to_string(curve.back());
     };
-    return run + " For " + std::to_string(curves.points) + " points on a circle: " +
-           total(curves.circle) + "; in a disk: " + total(curves.disk) +
+    return run + " For " + std::to_string(curves.points) +
+           " points on a circle: " + total(curves.circle) + "; in a disk: " + total(curves.disk) +
            "; spread over the area: " + total(curves.uniform) + '.';
 }
 

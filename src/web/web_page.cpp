@@ -73,7 +73,8 @@ std::string WebPage::pointsText() const {
 
 std::string WebPage::svg(bool withMarks) const {
     return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels, area::TwipsPerPixel,
-                 WebSurface::BackColor, withMarks ? session.screen().marks : std::vector<MarkShape>{});
+                 WebSurface::BackColor,
+                 withMarks ? session.screen().marks : std::vector<MarkShape>{});
 }
 
 std::string WebPage::costSvg() const {

@@ -228,10 +228,10 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                     // The code lights the test, the new edge where the side changes, and the
                     // edge kept or erased; the first test only the last edge's side.
                     const std::vector<int> lit = into.session.code().lit;
-                    const std::vector<int> ran =
-                        test == 1         ? std::vector<int>{1}
-                        : made.newFrom != 0 ? std::vector<int>{4, 6, made.kept ? 8 : 10}
-                                            : std::vector<int>{4, made.kept ? 8 : 10};
+                    const std::vector<int> ran = test == 1 ? std::vector<int>{1}
+                                                 : made.newFrom != 0
+                                                     ? std::vector<int>{4, 6, made.kept ? 8 : 10}
+                                                     : std::vector<int>{4, made.kept ? 8 : 10};
                     ASSERT_EQ(lit, ran) << "set " << set << " test " << test;
                     ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
                                                     std::to_string(edges + 1) + ": "),
@@ -256,8 +256,8 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                 for (int test = 1; test < edges; ++test)
                     into.lesson.stepInto();
                 into.lesson.stepBack();
-                ASSERT_EQ(toldRunTests(),
-                          std::to_string(pressed - 3) + " in the run.") << "replayed, counted";
+                ASSERT_EQ(toldRunTests(), std::to_string(pressed - 3) + " in the run.")
+                    << "replayed, counted";
                 // Drawn afresh, the dots come in the run's numbering: the pictures are compared.
                 ASSERT_EQ(picture(into.drawing.calls()),
                           picture(cut[static_cast<std::size_t>(edges - 3)]))

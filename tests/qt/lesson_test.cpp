@@ -330,7 +330,8 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     QFile costDrawing(costSvg);
     ASSERT_TRUE(costDrawing.open(QIODevice::ReadOnly));
     EXPECT_EQ(costDrawing.readAll().count("<polyline"), 4 + 4 + 4 + 4 + 1)
-        << "four curves and their keys, marks at 0, 2, 4, 6 points and 0, 5, 10, 15 tests, the axes";
+        << "four curves and their keys, marks at 0, 2, 4, 6 points and 0, 5, 10, 15 tests, the "
+           "axes";
     EXPECT_EQ(tools.costPicture(2).size(), QSize(2 * PlotWidth, 2 * PlotHeight));
     key(Qt::Key_K);
 
