@@ -110,6 +110,7 @@ std::string svgOf(const CostPlot& plot) {
                       text(PlotTextPixels) + "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" +
                       hexColour(PlotBackground) + "\"/>\n";
     for (const PlotShape& shape : plot.shapes) {
+        // The plot's texts are its own names and numbers: nothing in them needs escaping.
         if (shape.kind == PlotShape::Text) {
             svg += "<text x=\"" + text(shape.points[0].first) + "\" y=\"" +
                    text(shape.points[0].second) + "\" fill=\"" + hexColour(shape.color) +

@@ -345,7 +345,7 @@ WalkState Lesson::walkState() const {
             .runTests = runCost().back()};
 }
 
-// Inside a step, its tests so far.
+// Inside a step, the last total counts the step's tests made so far.
 CostCurve Lesson::runCost() const {
     if (!hasRun())
         return {};

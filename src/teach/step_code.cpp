@@ -2,7 +2,13 @@
 
 namespace {
 
+// The lines a test runs that do something, by their place in the code.
 enum Line { Wrap = 1, Test = 4, NewEdge = 6, Keep = 8, Erase = 10, Hull = 11 };
+static_assert(StepCode[Wrap].ends_with("of the last edge") &&
+              StepCode[Test].ends_with("of the edge (a, b)") &&
+              StepCode[NewEdge].ends_with("joins a and p") &&
+              StepCode[Keep].ends_with("keep (a, b)") && StepCode[Erase].ends_with("p sees it") &&
+              StepCode[Hull].ends_with("make the hull"));
 
 std::string edgeName(const WalkTest& test) {
     return "the edge from " + std::to_string(test.from) + " to " + std::to_string(test.to);
