@@ -4,19 +4,19 @@
 
 bool Program::start(const CommandLine& line) {
     Main(screen, services, [this, &line] {
-        fmhull = std::make_unique<MainWindow>(points, services);
-        fmhull->load();
+        mainWindow = std::make_unique<MainWindow>(points, services);
+        mainWindow->load();
         if (line.speed)
-            fmhull->setSpeed(*line.speed);
+            mainWindow->setSpeed(*line.speed);
         if (line.startPaused)
-            fmhull->session().perform(Command::StartPaused);
+            mainWindow->session().perform(Command::StartPaused);
         if (line.showEachStep)
-            fmhull->session().perform(Command::ShowEachStep);
+            mainWindow->session().perform(Command::ShowEachStep);
         if (line.showPointNumbers)
-            fmhull->session().perform(Command::ShowPointNumbers);
-        fmhull->showMaximized();
+            mainWindow->session().perform(Command::ShowPointNumbers);
+        mainWindow->showMaximized();
     });
-    if (fmhull && !line.file.isEmpty())
-        fmhull->openPoints(line.file);
-    return fmhull && !services.hasEnded();
+    if (mainWindow && !line.file.isEmpty())
+        mainWindow->openPoints(line.file);
+    return mainWindow && !services.hasEnded();
 }

@@ -16,7 +16,7 @@ class Program {
     bool start(const CommandLine& line = {});
 
     // The window, once start() has opened it.
-    MainWindow* window() { return fmhull.get(); }
+    MainWindow* window() { return mainWindow.get(); }
     QtDesktop& desktop() { return services; }
     const Modhull& pointSet() const { return points; }
 
@@ -24,5 +24,5 @@ class Program {
     QtDesktop services;
     QtScreen screen;
     Modhull points;
-    std::unique_ptr<MainWindow> fmhull;
+    std::unique_ptr<MainWindow> mainWindow;
 };
