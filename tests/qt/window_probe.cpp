@@ -47,8 +47,10 @@ void printLayout(Program& program) {
     std::printf("click %g %g\n", program.pointSet().Xcoord(1), program.pointSet().Ycoord(1));
     const QImage& image = window.surface().image();
     std::printf("image %d %d\n", image.width(), image.height());
-    for (const auto* label : window.findChildren<CaptionLabel*>()) {
-        if (label == &window.sentenceBeside())
+    // CaptionLabel has no meta-object of its own: findChildren would give every QLabel.
+    for (const QLabel* child : window.findChildren<QLabel*>()) {
+        const auto* label = dynamic_cast<const CaptionLabel*>(child);
+        if (!label || child == &window.sentenceBeside())
             continue;
         const bool fits = QRectF(label->contentsRect()).contains(label->textRect());
         std::printf("text %s %s\n", qPrintable(label->objectName()), fits ? "fits" : "cut off");
