@@ -5,6 +5,7 @@
 #include "exact_hull.h"
 #include "fake_window.h"
 #include "form/area.h"
+#include "teach/cost_plot.h"
 #include "teach/point_list.h"
 #include "teach/raster.h"
 #include "teach/run_cost.h"
@@ -286,6 +287,81 @@ TEST(CostOfTheRun, ACircleCostsMostAboutHalfTheSquare) {
         EXPECT_GT(circle, static_cast<double>(costs.uniform.back())) << n;
         EXPECT_NEAR(circle / (n * n / 2.0), 1.0, 0.15) << n;
         EXPECT_EQ(comparedCosts(n).uniform, costs.uniform) << "the same sets each time";
+    }
+}
+
+// A square's fourth corner, inserted test by test: the code tells each test, the side before it,
+// the new edges as the walk finds them and the count, as the walk round the triangle makes them.
+TEST(StepInto, TheCodeTellsEachTestOfTheWalk) {
+    FakeWindow w;
+    w.session.load();
+    // Counter-clockwise on the screen, so that START keeps the numbering; point 4 sees only the
+    // edge from 3 to 1.
+    for (auto [x, y] : {std::pair{1500.0f, 1500.0f}, {1500, 4500}, {4500, 4500}, {4500, 1500}})
+        w.session.click(1, 0, x, y);
+    w.session.perform(Command::StartPaused);
+    w.session.pressStart();
+    EXPECT_EQ(w.session.code().words.back(), "Orientation tests: none yet.");
+    const std::vector<std::pair<std::vector<int>, std::vector<std::string>>> told{
+        {{1},
+         {"Testing the last edge first, from 3 to 1.",
+          "Side: point 4 is outside the edge from 3 to 1.", "Before: nothing yet.",
+          "New edges so far: none.", "Orientation tests: 1 of 4 in this step, 1 in the run."}},
+        {{4, 6, 8},
+         {"Testing edge 1, from 1 to 2.",
+          "Side: point 4 is inside the edge from 1 to 2 or on its line.",
+          "Before: point 4 is outside the edge from 3 to 1.", "New edges so far: 4 to 1.",
+          "Orientation tests: 2 of 4 in this step, 2 in the run."}},
+        {{4, 8},
+         {"Testing edge 2, from 2 to 3.",
+          "Side: point 4 is inside the edge from 2 to 3 or on its line.",
+          "Before: point 4 is inside the edge from 1 to 2 or on its line.",
+          "New edges so far: 4 to 1.", "Orientation tests: 3 of 4 in this step, 3 in the run."}},
+        {{11},
+         {"Point 4 is inserted: the walk has ended.", "New edges: 4 to 1, 3 to 4.",
+          "Orientation tests: 4 in this step, 4 in the run."}},
+    };
+    for (const auto& [lit, words] : told) {
+        w.session.perform(Command::StepInto);
+        const CodeShown code = w.session.code();
+        EXPECT_EQ(code.lit, lit);
+        EXPECT_EQ(code.words, words);
+    }
+}
+
+// The plot keeps every stroke and text inside itself at any size and for any number of points,
+// its axes reach the largest total, and a whole run's curve ends at the right edge.
+TEST(CostOfTheRun, ThePlotFitsItsSize) {
+    for (int n : {3, 4, 7, 20, 137, 500}) {
+        CostCurves costs = comparedCosts(n);
+        costs.run = costs.circle;
+        for (auto [width, height] : {std::pair{240, 160}, {480, 320}, {1000, 600}}) {
+            const CostPlot plot = plotOf(costs, width, height);
+            long topMark = -1;
+            for (const PlotShape& shape : plot.shapes) {
+                for (auto [x, y] : shape.points) {
+                    ASSERT_TRUE(0 <= x && x <= width && 0 <= y && y <= height)
+                        << n << " points at " << width << " x " << height << ": " << x << ", " << y;
+                }
+                // The marks up the tests' axis are right-aligned numbers.
+                if (shape.kind == PlotShape::Text && shape.anchor == PlotShape::End) {
+                    const long mark = std::stol(shape.text);
+                    EXPECT_GT(mark, topMark) << "marks in order";
+                    topMark = mark;
+                }
+            }
+            EXPECT_GE(topMark, costs.circle.back()) << n;
+            // The axes run up the left and along the bottom; the run, thick, ends where they do.
+            auto lines = [&](double width, std::size_t corners) {
+                return *std::ranges::find_if(plot.shapes, [&](const PlotShape& shape) {
+                    return shape.kind == PlotShape::Lines && shape.width == width &&
+                           shape.points.size() == corners;
+                });
+            };
+            const PlotShape axes = lines(1, 3), run = lines(3, costs.run.size());
+            if (n > 3)
+                EXPECT_DOUBLE_EQ(run.points.back().first, axes.points.back().first) << n;
+        }
     }
 }
 
