@@ -169,7 +169,7 @@ void LectureTools::chooseExport() {
     const QString ending = toQString(chosen.ending);
     QString path = QFileDialog::getSaveFileName(
         &window, QStringLiteral("Export Picture"),
-        (chosen.cost ? QStringLiteral("cost") : QStringLiteral("hull")) + ending,
+        (chosen.cost ? QStringLiteral("cost-of-the-run") : QStringLiteral("hull")) + ending,
         QStringLiteral("%1 (*%2)").arg(toQString(chosen.name), ending));
     if (path.isEmpty())
         return;

@@ -78,21 +78,27 @@ void SidePanels::place(const Session& session) {
         toolWindow->hold(holder);
         holder.show();
         toolWindow->show();
+        // Placed when it comes, and widened where a panel turned on needs more room.
         if (moved)
             placeToolWindow();
+        else if (toolWindow->width() < panelsWidth())
+            toolWindow->resize(panelsWidth(), toolWindow->height());
     }
 }
 
 // Its frame over the instructions column, from the top of the drawing to its bottom, as wide as
-// the list's columns and the code's lines need.
+// its panels need.
 void SidePanels::placeToolWindow() {
     const int height = pixelsOf(layout::Pichull.height, client);
     const int frame = toolWindow->frameGeometry().height() - toolWindow->height();
     toolWindow->move(client.mapToGlobal(
         QPoint(pixelsOf(layout::Lbltext.left, client), pixelsOf(layout::Pichull.top, client))));
-    toolWindow->resize(std::max({pixelsOf(layout::Lbltext.width, client), list.naturalWidth(),
-                                 code.isVisible() ? code.naturalWidth() : 0}),
-                       height - frame);
+    toolWindow->resize(panelsWidth(), height - frame);
+}
+
+int SidePanels::panelsWidth() const {
+    return std::max({pixelsOf(layout::Lbltext.width, client), list.naturalWidth(),
+                     code.isVisibleTo(&holder) ? code.naturalWidth() : 0});
 }
 
 void SidePanels::showPanels(const Session& session) {

@@ -51,6 +51,9 @@ class SidePanels {
 
     void showPanels(const Session& session);
     void placeToolWindow();
+    // As wide as the list's columns and the code's lines need, and no narrower than the
+    // instructions column.
+    int panelsWidth() const;
 
     QWidget& client;
     QLabel& sentence;

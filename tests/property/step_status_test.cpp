@@ -353,10 +353,11 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
             EXPECT_GE(topMark, costs.circle.back()) << n;
             // The axes run up the left and along the bottom; the run, thick, ends where they do.
             auto lines = [&](double width, std::size_t corners) {
-                return *std::ranges::find_if(plot.shapes, [&](const PlotShape& shape) {
-                    return shape.kind == PlotShape::Lines && shape.width == width &&
-                           shape.points.size() == corners;
-                });
+                return *std::find_if(
+                    plot.shapes.begin(), plot.shapes.end(), [&](const PlotShape& shape) {
+                        return shape.kind == PlotShape::Lines && shape.width == width &&
+                               shape.points.size() == corners;
+                    });
             };
             const PlotShape axes = lines(1, 3), run = lines(3, costs.run.size());
             if (n > 3)

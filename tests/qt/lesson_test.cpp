@@ -215,6 +215,12 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     const QWidget& surface = *a.window.findChild<QWidget*>("Pichull");
     EXPECT_GT(toolWindow.frameGeometry().left(),
               surface.mapToGlobal(surface.rect().topRight()).x());
+    // The code turned on there widens it to the code's lines.
+    key(Qt::Key_C);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return toolWindow.width() >= a.window.sidePanels().codePanel().naturalWidth();
+    })) << toolWindow.width();
+    key(Qt::Key_C);
     a.window.showNormal();
     a.window.resize(1280, a.window.height());
     ASSERT_TRUE(QTest::qWaitFor([&] { return beside.isVisible(); }));

@@ -76,7 +76,8 @@ const colour = (data, x, y) => data.slice((y * Width + x) * 4, (y * Width + x) *
 const Blue = '0,0,255', Magenta = '255,0,255';
 async function download(page, trigger) {
   const [file] = await Promise.all([page.waitForEvent('download'), trigger()]);
-  return { name: file.suggestedFilename(), text: readFileSync(await file.path(), 'utf8') };
+  const bytes = readFileSync(await file.path());
+  return { name: file.suggestedFilename(), text: bytes.toString('utf8'), bytes };
 }
 
 // The corners of the exact hull, in integers: a chain that turns one way only.
@@ -268,6 +269,20 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
     await page.click('#export button[value=ok]');
   });
   assert.equal(slide.name, 'hull-step-5-2x.png');
+  // The cost of the run as the core plots it: a drawing with its curves named, and a picture twice
+  // its size.
+  const exportCost = (label) => download(page, async () => {
+    await page.click('text=Export Picture…');
+    await page.selectOption('#export-kind', { label });
+    await page.click('#export button[value=ok]');
+  });
+  const costDrawing = await exportCost('Cost of the Run, SVG drawing');
+  assert.equal(costDrawing.name, 'cost-of-the-run-step-5.svg');
+  for (const name of ['this run', 'on a circle', 'in a disk', 'spread over the area', 'points inserted'])
+    assert.ok(costDrawing.text.includes(`>${name}</text>`), name);
+  const costPicture = await exportCost('Cost of the Run, PNG picture');
+  assert.equal(costPicture.name, 'cost-of-the-run-step-5-2x.png');
+  assert.deepEqual([costPicture.bytes.readUInt32BE(16), costPicture.bytes.readUInt32BE(20)], [960, 640]);
 
   await page.keyboard.press('Control+r');              // Run Again, enabled after a run
   await question(page);
