@@ -84,8 +84,8 @@ EMSCRIPTEN_KEEPALIVE const char* hull_points_text() {
 EMSCRIPTEN_KEEPALIVE const char* hull_svg(int withMarks) {
     return returned(page().svg(withMarks != 0));
 }
-EMSCRIPTEN_KEEPALIVE const char* hull_cost_svg() {
-    return returned(page().costSvg());
+EMSCRIPTEN_KEEPALIVE const char* hull_cost_svg(int width, int height) {
+    return returned(page().costSvg(width, height));
 }
 EMSCRIPTEN_KEEPALIVE const char* hull_link() {
     return returned(page().link());

@@ -77,8 +77,8 @@ std::string WebPage::svg(bool withMarks) const {
                  withMarks ? session.screen().marks : std::vector<MarkShape>{});
 }
 
-std::string WebPage::costSvg() const {
-    return svgOf(plotOf(session.costs(), PlotWidth, PlotHeight));
+std::string WebPage::costSvg(int width, int height) const {
+    return svgOf(plotOf(session.costs(), width, height));
 }
 
 const Raster& WebPage::picture(int scale, bool thickLines) {
@@ -230,6 +230,8 @@ std::string layoutJson() {
     for (std::string_view line : StepCode)
         json.value(line);
     json.endArray().key("litLine").value(hexColour(LitLine));
+    json.key("plot");
+    writeNumbers(json, {{"width", PlotWidth}, {"height", PlotHeight}});
     json.key("usualExport").value(UsualExportKind).key("randomShapes").beginArray();
     for (std::string_view name : RandomShapeNames)
         json.value(name);

@@ -31,8 +31,8 @@ class WebPage : public LessonView {
     void randomPoints(int count, int shape, unsigned seed);
     std::string pointsText() const;
     std::string svg(bool withMarks) const;
-    // The plot of View > Cost of the Run as an SVG drawing.
-    std::string costSvg() const;
+    // The plot of View > Cost of the Run as an SVG drawing of that size.
+    std::string costSvg(int width, int height) const;
     // The picture drawn afresh `scale` times larger, as RGBA bytes, its lines grown with it when
     // thick.
     const Raster& picture(int scale, bool thickLines);

@@ -459,6 +459,14 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   assert.deepEqual(saved.text.trim().split('\n').slice(1), [
     `${under(tapX, box.x, box.width, Width)} ${under(tapY, box.y, box.height, Height)}`]);
   assert.equal(await phone.locator('#picture').evaluate((c) => getComputedStyle(c).imageRendering), 'pixelated');
+  // The code and the plot under the drawing: within the screen, the plot laid out at its width,
+  // not shrunk to it, so that its type keeps its size.
+  await phone.click('text=Show the Code');
+  await phone.click('text=Cost of the Run');
+  const panels = await legibility(phone);
+  assert.ok(panels.wide <= 360 && panels.right <= 360, `the panels within the screen: ${JSON.stringify(panels)}`);
+  const plot = await phone.locator('#costplot svg').evaluate((svg) => [svg.getBoundingClientRect().width, svg.width.baseVal.value]);
+  assert.ok(plot[0] === plot[1], `the plot drawn ${plot[1]} wide, shown ${plot[0]} wide`);
   assert.deepEqual(phone.errors, []);
 
   // A laptop with a low view: all of it on screen from the start.
