@@ -366,4 +366,29 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
     }
 }
 
+// The plot follows the run as it is stepped and given up, and the sets follow the points' number.
+TEST(CostOfTheRun, FollowsTheRunAndThePoints) {
+    FakeWindow w;
+    w.session.load();
+    auto click = [&](std::initializer_list<std::pair<float, float>> spots) {
+        for (auto [x, y] : spots)
+            w.session.click(1, 0, x, y);
+    };
+    click({{1500, 1500}, {1500, 4500}, {4500, 4500}, {4500, 1500}, {3000, 300}});
+    EXPECT_EQ(w.session.costs().run, CostCurve{}) << "no run yet";
+    EXPECT_EQ(w.session.costs().circle, (CostCurve{0, 4, 9}));
+    w.session.perform(Command::StartPaused);
+    w.session.pressStart();
+    w.session.perform(Command::StepForward);
+    EXPECT_EQ(w.session.costs().run, (CostCurve{0, 4}));
+    w.session.perform(Command::StepInto);
+    EXPECT_EQ(w.session.costs().run, (CostCurve{0, 4, 5})) << "inside a step, its tests so far";
+    w.session.pressReset();
+    click({{1500, 1500}, {1500, 4500}, {4500, 4500}});
+    const CostCurves afterReset = w.session.costs();
+    EXPECT_EQ(afterReset.run, CostCurve{});
+    EXPECT_EQ(afterReset.points, 3);
+    EXPECT_EQ(afterReset.circle, CostCurve{0});
+}
+
 } // namespace
