@@ -159,6 +159,17 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   await page.keyboard.press('p');
   await statusBecomes(page, 'Paused at step 0 of 5');
   await page.keyboard.press('p');
+  // Step Into during the run pauses it inside the next step, at its first test; Resume runs on.
+  await page.keyboard.press('i');
+  await page.waitForFunction(() => /^Paused at step [1-5] of 5, test 1 of \d: The walk begins with the last edge/
+    .test(document.getElementById('status').textContent));
+  assert.equal(await page.textContent('[data-command="pause-or-resume"]'), 'Resume');
+  // Through its tests to the step's end, where the run stays paused.
+  for (let i = 0; i < 12 && (await status(page)).includes(', test '); ++i) await page.keyboard.press('i');
+  await page.waitForTimeout(1200);                     // longer than a step at the slow end
+  assert.match(await status(page), /^Paused at step [1-5] of 5: /, 'the run stays paused');
+  await page.keyboard.press('p');
+  await page.waitForFunction(() => /^Step [1-5] of 5/.test(document.getElementById('status').textContent));
   await page.focus('#Hsbspeed');
   await page.keyboard.press('Home');                   // the fast end: the run finishes
   const asked = await question(page);
