@@ -360,8 +360,9 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
                     });
             };
             const PlotShape axes = lines(1, 3), run = lines(3, costs.run.size());
-            if (n > 3)
+            if (n > 3) {
                 EXPECT_DOUBLE_EQ(run.points.back().first, axes.points.back().first) << n;
+            }
         }
     }
 }
