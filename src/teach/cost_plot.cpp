@@ -1,6 +1,7 @@
 #include "teach/cost_plot.h"
 
 #include "teach/drawing_log.h"
+#include "teach/svg_element.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,27 +110,33 @@ std::string svgOf(const CostPlot& plot) {
                       "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" +
                       text(PlotTextPixels) + "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" +
                       hexColour(PlotBackground) + "\"/>\n";
+    // Values written and joined by spaces; "none" for none.
+    auto joined = [](const auto& values, auto write) {
+        std::string list;
+        for (const auto& value : values)
+            list += (list.empty() ? "" : " ") + write(value);
+        return list.empty() ? std::string("none") : list;
+    };
     for (const PlotShape& shape : plot.shapes) {
         // The plot's texts are its own names and numbers: nothing in them needs escaping.
         if (shape.kind == PlotShape::Text) {
-            svg += "<text x=\"" + text(shape.points[0].first) + "\" y=\"" +
-                   text(shape.points[0].second) + "\" fill=\"" + hexColour(shape.color) +
-                   "\" text-anchor=\"" + Anchors[shape.anchor] + "\">" + shape.text + "</text>\n";
+            appendElement(svg, "text",
+                          {{"x", text(shape.points[0].first)},
+                           {"y", text(shape.points[0].second)},
+                           {"fill", hexColour(shape.color)},
+                           {"text-anchor", Anchors[shape.anchor]}},
+                          shape.text);
             continue;
         }
-        svg += "<polyline fill=\"none\" stroke=\"" + hexColour(shape.color) + "\" stroke-width=\"" +
-               text(shape.width) + '"';
-        if (!shape.dashes.empty()) {
-            svg += " stroke-dasharray=\"";
-            for (double dash : shape.dashes)
-                svg += text(dash) + ' ';
-            svg.back() = '"';
-        }
-        svg += " points=\"";
-        for (const auto& [x, y] : shape.points)
-            svg += text(x) + ',' + text(y) + ' ';
-        svg.back() = '"';
-        svg += "/>\n";
+        appendElement(
+            svg, "polyline",
+            {{"fill", "none"},
+             {"stroke", hexColour(shape.color)},
+             {"stroke-width", text(shape.width)},
+             {"stroke-dasharray", joined(shape.dashes, [](double dash) { return text(dash); })},
+             {"points", joined(shape.points, [](const std::pair<double, double>& at) {
+                  return text(at.first) + ',' + text(at.second);
+              })}});
     }
     return svg + "</svg>\n";
 }

@@ -2,6 +2,7 @@
 
 #include "teach/mark_shapes.h"
 #include "teach/numbers.h"
+#include "teach/svg_element.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,34 +72,6 @@ std::vector<DrawCall> withoutErasedLines(const std::vector<DrawCall>& calls, Col
     return kept;
 }
 
-struct Attribute {
-    const char* name;
-    std::string value;
-};
-
-// Appends an element on a line of its own: empty, or holding the text.
-void element(std::string& svg, const char* name, std::initializer_list<Attribute> attributes,
-             const std::string& text = {}) {
-    svg += '<';
-    svg += name;
-    for (const Attribute& attribute : attributes) {
-        svg += ' ';
-        svg += attribute.name;
-        svg += "=\"";
-        svg += attribute.value;
-        svg += '"';
-    }
-    if (text.empty()) {
-        svg += "/>\n";
-        return;
-    }
-    svg += '>';
-    svg += text;
-    svg += "</";
-    svg += name;
-    svg += ">\n";
-}
-
 void appendMarks(std::string& svg, const std::vector<MarkShape>& marks) {
     const std::string pen = number(marks::Pen);
     for (const MarkShape& shape : marks) {
@@ -106,7 +79,7 @@ void appendMarks(std::string& svg, const std::vector<MarkShape>& marks) {
         switch (shape.kind) {
         case MarkShape::Dashes:
         case MarkShape::Line:
-            element(
+            appendElement(
                 svg, "line",
                 {{"x1", number(shape.x)},
                  {"y1", number(shape.y)},
@@ -120,35 +93,35 @@ void appendMarks(std::string& svg, const std::vector<MarkShape>& marks) {
                                           : number(marks::DashOn) + ' ' + number(marks::DashOff)}});
             break;
         case MarkShape::Square:
-            element(svg, "rect",
-                    {{"x", number(shape.x)},
-                     {"y", number(shape.y)},
-                     {"width", number(shape.size)},
-                     {"height", number(shape.size)},
-                     {"fill", "none"},
-                     {"stroke", colour},
-                     {"stroke-width", pen}});
+            appendElement(svg, "rect",
+                          {{"x", number(shape.x)},
+                           {"y", number(shape.y)},
+                           {"width", number(shape.size)},
+                           {"height", number(shape.size)},
+                           {"fill", "none"},
+                           {"stroke", colour},
+                           {"stroke-width", pen}});
             break;
         case MarkShape::Label:
-            element(svg, "text",
-                    {{"x", number(shape.x)},
-                     {"y", number(shape.y)},
-                     {"text-anchor", shape.endsAtX ? "end" : "start"},
-                     {"font-family", "Liberation Sans, Arial, sans-serif"},
-                     {"font-weight", "bold"},
-                     {"font-size", number(marks::NumberPixels)},
-                     {"fill", colour}},
-                    shape.text);
+            appendElement(svg, "text",
+                          {{"x", number(shape.x)},
+                           {"y", number(shape.y)},
+                           {"text-anchor", shape.endsAtX ? "end" : "start"},
+                           {"font-family", "Liberation Sans, Arial, sans-serif"},
+                           {"font-weight", "bold"},
+                           {"font-size", number(marks::NumberPixels)},
+                           {"fill", colour}},
+                          shape.text);
             break;
         case MarkShape::Ring:
-            element(svg, "circle",
-                    {{"cx", number(shape.x)},
-                     {"cy", number(shape.y)},
-                     {"r", number(shape.size)},
-                     {"fill", "none"},
-                     {"stroke", colour},
-                     {"stroke-width", pen},
-                     {"shape-rendering", "geometricPrecision"}});
+            appendElement(svg, "circle",
+                          {{"cx", number(shape.x)},
+                           {"cy", number(shape.y)},
+                           {"r", number(shape.size)},
+                           {"fill", "none"},
+                           {"stroke", colour},
+                           {"stroke-width", pen},
+                           {"shape-rendering", "geometricPrecision"}});
             break;
         }
     }
@@ -170,23 +143,23 @@ std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, dou
                       hexColour(background) + "\"/>\n";
     for (const DrawCall& call : withoutErasedLines(calls, background)) {
         if (call.kind == DrawCall::Line) {
-            element(svg, "line",
-                    {{"x1", centre(call.x1)},
-                     {"y1", centre(call.y1)},
-                     {"x2", centre(call.x2)},
-                     {"y2", centre(call.y2)},
-                     {"stroke", hexColour(call.color)},
-                     {"stroke-width", number(call.width)},
-                     {"stroke-linecap", "square"}});
+            appendElement(svg, "line",
+                          {{"x1", centre(call.x1)},
+                           {"y1", centre(call.y1)},
+                           {"x2", centre(call.x2)},
+                           {"y2", centre(call.y2)},
+                           {"stroke", hexColour(call.color)},
+                           {"stroke-width", number(call.width)},
+                           {"stroke-linecap", "square"}});
         } else if (call.kind == DrawCall::Dot) {
             const double half = call.width / 2.0;
-            element(svg, "rect",
-                    {{"x", number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half)},
-                     {"y", number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half)},
-                     {"width", number(call.width)},
-                     {"height", number(call.width)},
-                     {"fill", hexColour(call.color)},
-                     {"stroke", "none"}});
+            appendElement(svg, "rect",
+                          {{"x", number(std::floor(call.x1 / twipsPerPixel) + 0.5 - half)},
+                           {"y", number(std::floor(call.y1 / twipsPerPixel) + 0.5 - half)},
+                           {"width", number(call.width)},
+                           {"height", number(call.width)},
+                           {"fill", hexColour(call.color)},
+                           {"stroke", "none"}});
         }
     }
     appendMarks(svg, marks);
