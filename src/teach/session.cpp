@@ -378,8 +378,10 @@ ShownScreen Session::screen(double twipsPerPixel) const {
         screen.pointList = pointRows();
     if (showsCode)
         screen.code = code();
-    if (showsCost)
-        screen.cost = CostShown{points.Pointcount, lesson.runCost(), costInWords(costs())};
+    if (showsCost) {
+        const CostCurves curves = costs();
+        screen.cost = CostShown{points.Pointcount, curves.run, costInWords(curves)};
+    }
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
         screen.question = QuestionShown{asked.title, asked.prompt, asked.style};
