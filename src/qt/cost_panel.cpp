@@ -40,7 +40,9 @@ void paintPlot(QPainter& painter, const CostPlot& plot) {
 CostPanel::CostPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("cost"));
     setAccessibleName(QStringLiteral("Cost of the Run"));
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // It shares what room the code leaves with the point list, and keeps enough to be read.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    setMinimumHeight(120);
 }
 
 void CostPanel::showCosts(const CostCurves& curves) {

@@ -16,8 +16,6 @@ class CostPanel : public QWidget {
     explicit CostPanel(QWidget* parent);
 
     void showCosts(const CostCurves& curves);
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width * 2 / 3; }
     QSize sizeHint() const override { return {360, 240}; }
 
   protected:

@@ -208,9 +208,11 @@ void MainWindow::command(Command chosen) {
     default:
         break;
     }
+    core.perform(chosen);
+    // Never left on RESET, where a stray Space gives the run up: a panel closed while it had the
+    // focus passes it on down the chain, to RESET.
     if (resetButton.hasFocus())
         speedBar.setFocus();
-    core.perform(chosen);
     // A list just opened is read from its first row.
     if (chosen == Command::ShowPointList && core.listsThePoints())
         return panels.focusPointList();

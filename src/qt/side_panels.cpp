@@ -28,7 +28,7 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
     holderLayout.setContentsMargins(0, 0, 0, 0);
     holderLayout.addWidget(&list, 1);
     holderLayout.addWidget(&code);
-    holderLayout.addWidget(&cost);
+    holderLayout.addWidget(&cost, 1);
     holder.hide();
     pace.setSingleShot(true);
     pace.setInterval(100);
