@@ -24,10 +24,17 @@ trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 display=$((50 + RANDOM % 200))
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
 export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Without -noreset the server resets whenever its last client leaves: a probe leaving while
+# openbox still connects would drop openbox, and the program would come up with no window manager
+# and no focus.
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "skipped: Xvfb did not start"; exit 77; }
 openbox >"$work/openbox.log" 2>&1 &
+# The desktops are counted on the screen once openbox manages it.
+for _ in $(seq 100); do xdotool get_num_desktops >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool get_num_desktops >/dev/null 2>&1 || {
+    echo "openbox did not take the screen:"; cat "$work/openbox.log"; echo "0 passed, 1 failed"; exit 1; }
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 export GTK_MODULES=gail:atk-bridge NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # Speech goes nowhere, there being no sound here, but Orca waits for a speech server to take it.
