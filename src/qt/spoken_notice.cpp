@@ -21,7 +21,7 @@ void SpokenNotice::say(const std::string& text, bool atOnce) {
     if (const std::optional<std::string> now = pace.offer(text, atOnce, clock.elapsed()))
         send(*now);
     else
-        due.start(static_cast<int>(std::ceil(pace.dueAt() - clock.elapsed())));
+        due.start(static_cast<int>(std::ceil(pace.untilDue(static_cast<double>(clock.elapsed())))));
 }
 
 void SpokenNotice::send(const std::string& text) {

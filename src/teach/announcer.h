@@ -34,8 +34,10 @@ class Announcer {
         waiting.reset();
         return send(std::move(text), now);
     }
-    // When due() will have something to send; infinity when nothing waits.
-    double dueAt() const { return waiting ? heardAt : std::numeric_limits<double>::infinity(); }
+    // How long until due() will have something to send; infinity when nothing waits.
+    double untilDue(double now) const {
+        return waiting ? std::max(heardAt - now, 0.0) : std::numeric_limits<double>::infinity();
+    }
     // How long a question should wait now, so that the last sentence is heard before it.
     double untilQuestion(double now) const {
         return std::clamp(sentAt + BeforeQuestion - now, 0.0, BeforeQuestion);

@@ -247,7 +247,10 @@ void Lesson::stepBack() {
     if (!actions().stepBack)
         return;
     const int tests = form.isWalking() ? static_cast<int>(walk.size()) - 1 : 0;
+    // The step replayed is said once, where it stops.
+    silent = true;
     replayTo(step() - 1);
+    silent = false;
     pause();
     if (tests > 0)
         walkTo(tests);

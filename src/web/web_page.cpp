@@ -127,10 +127,10 @@ std::string WebPage::state() const {
     json.key("spoken").beginObject().key("text").value(spoken);
     json.key("serial").value(spokenSerial).endObject();
     json.key("sayIn");
-    if (std::isinf(pace.dueAt()))
+    if (const double wait = pace.untilDue(now); std::isinf(wait))
         json.null();
     else
-        json.value(std::max(0.0, pace.dueAt() - now));
+        json.value(wait);
     json.key("askIn").value(pace.untilQuestion(now));
     writeScreen(json, session.screen());
     return json.endObject().text();

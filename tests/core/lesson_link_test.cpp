@@ -21,7 +21,8 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
     EXPECT_EQ(fragment, "v1;p=900,900,6900,1200.5,3000,5000,0.1,7020;s=1;e=1;n=1");
     for (const std::string& text : std::vector<std::string>{
              fragment, '#' + fragment, " file:///home/me/convex-hull.html#" + fragment + "\n",
-          "https://example.org/hull.html#v1%3Bp=900%2C900,6900,1200.5,3000,5000,.1,7020;s=1;e=1;n=1;"}) {
+             "https://example.org/"
+             "hull.html#v1%3Bp=900%2C900,6900,1200.5,3000,5000,.1,7020;s=1;e=1;n=1;"}) {
         const LessonLink read = readLink(text);
         EXPECT_EQ(read.error, "") << text;
         EXPECT_EQ(read.points, lesson.points) << text;
@@ -30,6 +31,7 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
     }
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6").step, -1) << "the points only";
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6;s=0").step, 0);
+    EXPECT_EQ(readLink("v1;p=5,5;s=0").error, "") << "step 0 of too few points, left out later";
     EXPECT_EQ(readLink("v1;p=").points.size(), 0u);
 
     const LessonLink outside = readLink("v1;p=-5,-5,100,100,200,50");
@@ -40,7 +42,8 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
 
 TEST(LessonLink, RefusesAnyOtherTextInWordsAboutALink) {
     EXPECT_EQ(refusal("%"), "it has a % that is not followed by two hexadecimal digits.");
-    EXPECT_EQ(refusal("v1;p=%E0%A4%A"), "it has a % that is not followed by two hexadecimal digits.");
+    EXPECT_EQ(refusal("v1;p=%E0%A4%A"),
+              "it has a % that is not followed by two hexadecimal digits.");
     EXPECT_EQ(refusal(""), "it holds no lesson.");
     EXPECT_EQ(refusal("https://example.org/hull.html#"), "it holds no lesson.");
     EXPECT_EQ(refusal("v2;p=1,2"), "it does not begin with v1, as a lesson does.");
@@ -48,6 +51,7 @@ TEST(LessonLink, RefusesAnyOtherTextInWordsAboutALink) {
     EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6;s=2"), "the step 2 is past the run's last step, 0.");
     EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6,7,8;s=9"), "the step 9 is past the run's last step, 1.");
     EXPECT_EQ(refusal("v1;s=1.5"), "\"1.5\" is not a step.");
+    EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6;s=-2"), "\"-2\" is not a step.");
     EXPECT_EQ(refusal("v1;e=1;e=1"), "it gives e= twice.");
     EXPECT_EQ(refusal("v1;e=yes"), "\"yes\" is neither 0 nor 1.");
     EXPECT_EQ(refusal("v1;x=1"), "\"x=1\" is not part of a lesson.");

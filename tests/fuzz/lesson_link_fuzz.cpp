@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const LessonLink link = readLink(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!link.error.empty())
         return 0;
-    if (link.points.size() > static_cast<std::size_t>(Modhull::Maxpoints) ||
+    if (link.points.size() > static_cast<std::size_t>(Modhull::Maxpoints) || link.step < -1 ||
         link.step > std::max(static_cast<int>(link.points.size()) - 3, 0))
         std::abort();
     for (const Overlay::Spot& point : link.points)

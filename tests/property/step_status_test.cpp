@@ -330,7 +330,8 @@ TEST(StepInto, TheCodeTellsEachTestOfTheWalk) {
 }
 
 // The plot keeps every stroke and text inside itself at any size and for any number of points,
-// its axes reach the largest total, and a whole run's curve ends at the right edge.
+// its axes reach the largest total, a whole run's curve rises to the right edge, and the key
+// names each curve on a line of its own.
 TEST(CostOfTheRun, ThePlotFitsItsSize) {
     for (int n : {3, 4, 7, 20, 137, 500}) {
         CostCurves costs = comparedCosts(n);
@@ -362,7 +363,19 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
             const PlotShape axes = lines(1, 3), run = lines(3, costs.run.size());
             if (n > 3) {
                 EXPECT_DOUBLE_EQ(run.points.back().first, axes.points.back().first) << n;
+                EXPECT_LT(run.points.back().second, run.points.front().second)
+                    << "more tests higher";
             }
+            // The key names the curves one a line, each under the one before.
+            std::vector<double> keyLines;
+            for (const PlotShape& shape : plot.shapes)
+                for (const char* name :
+                     {"on a circle", "in a disk", "spread over the area", "this run"})
+                    if (shape.kind == PlotShape::Text && shape.text == name)
+                        keyLines.push_back(shape.points[0].second);
+            ASSERT_EQ(keyLines.size(), 4u);
+            for (std::size_t k = 1; k < keyLines.size(); ++k)
+                EXPECT_GE(keyLines[k] - keyLines[k - 1], PlotTextPixels) << n;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "screen_grab.h"
 #include "session_probe.h"
 #include "shown_window.h"
+#include "teach/beside.h"
 #include "teach/cost_plot.h"
 #include "teach/raster.h"
 
@@ -235,6 +236,12 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     key(Qt::Key_L);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &list; }))
         << "the list, turned on, is read from its first row";
+    // Without the sentence, the panels take its place, under no empty band.
+    QTest::keyClick(&a.window, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return list.mapTo(&a.window.clientArea(), QPoint(0, 0)).y() == beside::Top;
+    })) << list.mapTo(&a.window.clientArea(), QPoint(0, 0)).y();
+    QTest::keyClick(&a.window, Qt::Key_E, Qt::ControlModifier);
     EXPECT_GT(beside.x(), a.window.findChild<QWidget*>("Lblnote")->geometry().right());
     const QImage besideShown = shownOnScreen(a.window.clientArea(), beside.geometry());
     EXPECT_GT(countIn(besideShown, QColor(0, 0, 0)), 200) << "large type on the screen";

@@ -97,9 +97,19 @@ class RecordingLessonView : public LessonView {
   public:
     void showStatus(const std::string& text) override { status = text; }
     void showOverlay(const Overlay& shown) override { overlay = shown; }
+    void announce(const std::string& text, bool atOnce) override {
+        heard.push_back({text, atOnce});
+    }
+
+    struct Heard {
+        std::string text;
+        bool atOnce;
+    };
 
     std::string status;
     Overlay overlay;
+    // What a screen reader was given to say, in order.
+    std::vector<Heard> heard;
 };
 
 // The window's controls as fakes, put together by the same session as the real window's.
