@@ -1,68 +1,57 @@
 #include "form/fmhull.h"
 
-// Orientation of the current point against edge k, with "on the line" counted as inside.
-float Fmhull::sideValue(int16_t edge) const {
-    const float side = mod.Orient(Edgefrom(edge), Edgeto(edge), Curpoint);
-    return side == 0.0f ? 1.0f : side;
-}
-
 void Fmhull::Extend() {
-    Tested = 0;
-    while (testNextEdge()) {
-    }
+    Newcount = 0;
+    walkToInsert(mod, {Edgefrom, Edgeto, Hullcount}, Curpoint,
+                 [this](const WalkTest& test) { play(test); });
     endStep();
 }
 
-// The first test gives the side of the last edge, the side before edge 1; test j tests edge j.
+// Stepped, the walk is worked out whole at the first test, the wrap-around test of the last edge,
+// which gives the side before edge 1; test j + 1 tests edge j.
 bool Fmhull::testNextEdge() {
     if (Tested == 0) {
+        walk = walkToInsert(mod, {Edgefrom, Edgeto, Hullcount}, Curpoint);
         Newcount = 0;
-        Curside = sideValue(Hullcount);
-        Tested = 1;
-        return true;
     }
-    const int16_t j = Tested;
+    play(madeTest(Tested));
+    increment(Tested);
+    return static_cast<std::size_t>(Tested) < walk.size();
+}
+
+// A new edge where the side changes is drawn before the edge tested is kept or erased.
+void Fmhull::play(const WalkTest& test) {
+    if (test.wrapAround) {
+        Curside = test.side;
+        return;
+    }
     Prevside = Curside;
-    Curside = sideValue(j);
-
-    // The product of two singles is exact in double: its sign is tested there, so that two tiny
-    // side values of opposite sign cannot round to a product of 0.
-    const double product = checkedDouble(static_cast<double>(Prevside) * Curside);
-    if (product < 0) {
+    Curside = test.side;
+    if (test.newFrom != 0) {
         increment(Newcount);
-        if (Prevside < 0) {
-            Newfrom(Newcount) = Curpoint;
-            Newto(Newcount) = Edgefrom(j);
-        } else {
-            Newfrom(Newcount) = Edgefrom(j);
-            Newto(Newcount) = Curpoint;
-        }
+        Newfrom(Newcount) = test.newFrom;
+        Newto(Newcount) = test.newTo;
         ui.Pichull.setForeColor(Blue);
-        drawEdge(Newfrom(Newcount), Newto(Newcount));
+        drawEdge(test.newFrom, test.newTo);
     }
-
-    if (Curside > 0) {
+    if (test.kept) {
         increment(Newcount);
-        Newfrom(Newcount) = Edgefrom(j);
-        Newto(Newcount) = Edgeto(j);
+        Newfrom(Newcount) = test.from;
+        Newto(Newcount) = test.to;
     } else {
         ui.Pichull.setForeColor(ui.Pichull.backColor());
-        drawEdge(Edgefrom(j), Edgeto(j));
+        drawEdge(test.from, test.to);
     }
-    Tested = static_cast<int16_t>(j + 1);
-    return j < Hullcount;
 }
 
 WalkTest Fmhull::lastTest() const {
-    const bool wrapAround = Tested == 1;
-    const int16_t edge = wrapAround ? Hullcount : static_cast<int16_t>(Tested - 1);
-    WalkTest test{edge, Edgefrom(edge), Edgeto(edge), wrapAround, Curside, 0, 0, Curside > 0};
-    if (!wrapAround && static_cast<double>(Prevside) * Curside < 0) {
-        const int16_t added = static_cast<int16_t>(Newcount - (test.kept ? 1 : 0));
-        test.newFrom = Newfrom(added);
-        test.newTo = Newto(added);
-    }
-    return test;
+    return madeTest(static_cast<int16_t>(Tested - 1));
+}
+
+const WalkTest& Fmhull::madeTest(int16_t k) const {
+    if (k < 0 || static_cast<std::size_t>(k) >= walk.size()) [[unlikely]]
+        raise(RuntimeError::Kind::SubscriptOutOfRange);
+    return walk[static_cast<std::size_t>(k)];
 }
 
 void Fmhull::endStep() {

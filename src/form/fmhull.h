@@ -1,31 +1,19 @@
 #pragma once
 
 #include "engine/checked.h"
+#include "engine/insertion_walk.h"
 #include "engine/modhull.h"
 #include "form/services.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The one window's title, also the title of every message box.
 inline const std::string Title = "Convex Hull";
 
 inline constexpr Color Blue = 0xFF0000;
 inline constexpr Color Magenta = 0xFF00FF;
-
-// One orientation test of a step's walk round the hull, as the window's state tells it just after.
-struct WalkTest {
-    // The edge tested and its ends: the last edge first, then edges 1, 2, ... in order.
-    int16_t edge, from, to;
-    // The first test, of the last edge, only gives the side before edge 1: it draws nothing.
-    bool wrapAround;
-    // The point's side of the edge, "on its line" counted as 1: above 0 the point is inside it.
-    float side;
-    // Where the side changes at the edge's start, the new edge drawn to the point; 0 to 0 if not.
-    int16_t newFrom, newTo;
-    // Whether the edge stays; an edge the point sees is erased.
-    bool kept;
-};
 
 // The controls of the window that the program drives.
 struct Controls {
@@ -52,9 +40,9 @@ class Fmhull {
     void Redraw();
 
     // A tick's step as a walk that can stop after any orientation test: beginStep() does what the
-    // tick does before the walk, each testNextEdge() makes one test and draws what it decides and
-    // says whether another follows, and endStep() keeps the new edge list and arms the timer or
-    // ends the run. Tmrdelay_Timer does all of them at once.
+    // tick does before the walk, each testNextEdge() plays the walk's next test, drawing what it
+    // decides, and says whether another follows, and endStep() keeps the new edge list and arms
+    // the timer or ends the run. Tmrdelay_Timer does all of them at once.
     void beginStep();
     bool testNextEdge();
     void endStep();
@@ -95,10 +83,14 @@ class Fmhull {
     int16_t Tested = 0;
 
   private:
+    void play(const WalkTest& test);
+    // Test k of the walk, from 0.
+    const WalkTest& madeTest(int16_t k) const;
     void drawEdge(int16_t from, int16_t to);
-    float sideValue(int16_t edge) const;
     int32_t stepDelay() const;
 
     Modhull& mod;
     Controls ui;
+    // A stepped walk, worked out at its first test.
+    std::vector<WalkTest> walk;
 };
