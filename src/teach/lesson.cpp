@@ -104,17 +104,21 @@ void Lesson::followStep() {
     follow([this] {
         if (!form.isWalking())
             walkTo(0);
-        while (testNext()) {
-        }
+        while (!walkMade())
+            testNext();
         form.endStep();
     });
 }
 
-// Makes the walk's next test and keeps it; says whether another follows.
-bool Lesson::testNext() {
-    const bool more = form.testNextEdge();
+// Makes the walk's next test and keeps it.
+void Lesson::testNext() {
+    form.testNextEdge();
     walk.push_back(form.lastTest());
-    return more;
+}
+
+// Whether the step's walk has made all its tests: the step ends at the next Step Into.
+bool Lesson::walkMade() const {
+    return form.isWalking() && walk.size() == static_cast<std::size_t>(stepTests.back());
 }
 
 // From the end of the step before, the walk's first tests, drawn as they are made.
@@ -136,14 +140,14 @@ void Lesson::stepInto() {
     note.clear();
     if (phase() == Phase::Running)
         pause();
-    if (!form.isWalking())
-        walkTo(0);
-    if (testNext()) {
+    if (walkMade()) {
+        follow([this] { form.endStep(); });
+    } else {
+        if (!form.isWalking())
+            walkTo(0);
+        testNext();
         stepToSay = true;
-        show();
-        return;
     }
-    follow([this] { form.endStep(); });
     show();
 }
 
@@ -318,7 +322,8 @@ void Lesson::show() {
 }
 
 // Inside a step: the test just made, in the status line and to a screen reader, the point being
-// inserted ringed and the edge just tested marked.
+// inserted ringed and the edge just tested marked; with each step shown, the hull's corners as
+// they stand and the edges found obsolete so far.
 void Lesson::showTest() {
     const std::string test = describe(walk.back(), form.Curpoint);
     view.showStatus(runLine(Phase::Paused) + ", test " + std::to_string(walk.size()) + " of " +
@@ -329,6 +334,13 @@ void Lesson::showTest() {
     };
     overlay.inserted = spot(form.Curpoint);
     overlay.tested = Overlay::Segment{spot(walk.back().from), spot(walk.back().to)};
+    if (eachStep) {
+        for (int16_t k = 1; k <= form.Hullcount; ++k)
+            overlay.corners.push_back(spot(form.Edgefrom(k)));
+        for (const WalkTest& made : walk)
+            if (!made.wrapAround && !made.kept)
+                overlay.obsolete.push_back({spot(made.from), spot(made.to)});
+    }
     if (numbers)
         overlay.numbers = numberMarks();
     view.showOverlay(overlay);

@@ -93,7 +93,8 @@ class Lesson {
     // Runs a handler that changes the run, then tells what it did.
     void follow(const std::function<void()>& act);
     void followStep();
-    bool testNext();
+    void testNext();
+    bool walkMade() const;
     void walkTo(int tests);
     void beginStep();
     void observe();

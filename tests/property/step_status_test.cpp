@@ -175,8 +175,9 @@ std::vector<uint8_t> picture(const std::vector<DrawCall>& calls) {
         .rgba();
 }
 
-// Stepping into each step of random runs, test by test: each test draws the straight run's
-// drawing cut there, is told with its count, and Step Back inside a step shows the test before.
+// Stepping into each step of random runs, test by test: each test, the last one too, draws the
+// straight run's drawing cut there, is told with its count and keeps the step's marks, the next
+// press ends the step, and Step Back inside a step shows the test before.
 TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
     std::mt19937 random(25);
     auto between = [&](int low, int high) {
@@ -196,6 +197,7 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
         if (!into.Cmdstart.enabled)
             continue;
         into.lesson.startPaused(true);
+        into.lesson.showEachStep(true);
         into.lesson.start();
         straight.lesson.start();
         // The run's tests, counted here press by press, as the code panel must count them.
@@ -209,6 +211,7 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
             straight.lesson.tick();
             const std::vector<DrawCall> whole = straight.drawing.calls();
             std::vector<std::vector<DrawCall>> cut;
+            const std::vector<Overlay::Spot> corners = into.view.overlay.corners;
             for (int test = 1; test <= edges + 1; ++test) {
                 into.lesson.stepInto();
                 ++pressed;
@@ -217,31 +220,34 @@ TEST(StepInto, EachTestShowsTheStraightRunCutThere) {
                 ASSERT_LE(drawn.size(), whole.size()) << "set " << set;
                 ASSERT_TRUE(std::equal(drawn.begin(), drawn.end(), whole.begin()))
                     << "set " << set << " test " << test;
-                if (test <= edges) {
-                    ASSERT_TRUE(into.form.isWalking());
-                    ASSERT_EQ(into.session.pointRows()[into.form.Curpoint - 1].standing,
-                              "not yet inserted");
-                    const WalkTest made = into.form.lastTest();
-                    const Overlay::Segment tested{
-                        {into.mod.Xcoord(made.from), into.mod.Ycoord(made.from)},
-                        {into.mod.Xcoord(made.to), into.mod.Ycoord(made.to)}};
-                    ASSERT_EQ(into.view.overlay.tested, tested) << "the edge under test marked";
-                    // The code lights the test, the new edge where the side changes, and the
-                    // edge kept or erased; the first test only the last edge's side.
-                    const std::vector<int> lit = into.session.code().lit;
-                    const std::vector<int> ran = test == 1 ? std::vector<int>{1}
-                                                 : made.newFrom != 0
-                                                     ? std::vector<int>{4, 6, made.kept ? 8 : 10}
-                                                     : std::vector<int>{4, made.kept ? 8 : 10};
-                    ASSERT_EQ(lit, ran) << "set " << set << " test " << test;
-                    ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
-                                                    std::to_string(edges + 1) + ": "),
-                              std::string::npos)
-                        << into.view.status;
-                }
+                ASSERT_TRUE(into.form.isWalking());
+                ASSERT_EQ(into.session.pointRows()[into.form.Curpoint - 1].standing,
+                          "not yet inserted");
+                ASSERT_EQ(into.view.overlay.corners, corners) << "the hull as it stands";
+                const WalkTest made = into.form.lastTest();
+                const Overlay::Segment tested{
+                    {into.mod.Xcoord(made.from), into.mod.Ycoord(made.from)},
+                    {into.mod.Xcoord(made.to), into.mod.Ycoord(made.to)}};
+                ASSERT_EQ(into.view.overlay.tested, tested) << "the edge under test marked";
+                // The code lights the test, the new edge where the side changes, and the
+                // edge kept or erased; the first test only the last edge's side.
+                const std::vector<int> lit = into.session.code().lit;
+                const std::vector<int> ran = test == 1 ? std::vector<int>{1}
+                                             : made.newFrom != 0
+                                                 ? std::vector<int>{4, 6, made.kept ? 8 : 10}
+                                                 : std::vector<int>{4, made.kept ? 8 : 10};
+                ASSERT_EQ(lit, ran) << "set " << set << " test " << test;
+                ASSERT_NE(into.view.status.find(", test " + std::to_string(test) + " of " +
+                                                std::to_string(edges + 1) + ": "),
+                          std::string::npos)
+                    << into.view.status;
                 cut.push_back(drawn);
             }
-            ASSERT_FALSE(into.form.isWalking()) << "the last test ends the step";
+            // The edges found obsolete stay marked to the last test, as the step's end marks them.
+            const std::vector<Overlay::Segment> obsolete = into.view.overlay.obsolete;
+            into.lesson.stepInto();
+            ASSERT_FALSE(into.form.isWalking()) << "the press after the last test ends the step";
+            ASSERT_EQ(into.view.overlay.obsolete, obsolete) << "set " << set;
             ASSERT_EQ(into.session.code().lit, std::vector<int>{11});
             if (!straight.Tmrdelay.enabled) {
                 // The run's cost step by step, as a window of its own counts it.
@@ -317,6 +323,11 @@ TEST(StepInto, TheCodeTellsEachTestOfTheWalk) {
           "Side: point 4 is inside the edge from 2 to 3 or on its line.",
           "Before: point 4 is inside the edge from 1 to 2 or on its line.",
           "New edges so far: 4 to 1.", "Orientation tests: 3 of 4 in this step, 3 in the run."}},
+        {{4, 6, 10},
+         {"Testing edge 3, from 3 to 1.", "Side: point 4 is outside the edge from 3 to 1.",
+          "Before: point 4 is inside the edge from 2 to 3 or on its line.",
+          "New edges so far: 4 to 1, 3 to 4.",
+          "Orientation tests: 4 of 4 in this step, 4 in the run."}},
         {{11},
          {"Point 4 is inserted: the walk has ended.", "New edges: 4 to 1, 3 to 4.",
           "Orientation tests: 4 in this step, 4 in the run."}},
