@@ -44,15 +44,38 @@ function check(actual, expected, what) {
   if (actual !== expected) failures.push(`${what}: ${actual}, not ${expected}`);
 }
 
-// A click on the instructions takes the keyboard from the address bar to the page, where the
-// drawing then has the focus, as a student's Tab would give it.
+// Orca now and then takes the page's "busy" after its "loaded" and holds the page as loading for
+// good, passing over what changes in it: a student then reloads the page, as the test does.
+async function loadedWithin(ms) {
+  const loaded = () => {
+    const lines = said();
+    return lines.lastIndexOf('Finished loading Convex Hull.') > lines.lastIndexOf('Loading.  Please wait.');
+  };
+  for (let waited = 0; waited < ms && !loaded(); waited += 100) await sleep(100);
+  return loaded();
+}
+for (let reloads = 0; !await loadedWithin(5000); ++reloads) {
+  if (reloads === 2) {
+    failures.push('Orca held the page as loading after two reloads');
+    break;
+  }
+  console.log('Orca held the page as loading: reloaded it');
+  execFileSync('xdotool', ['key', 'F5']);
+  await page.waitForSelector('#Cmdstart');
+}
+// A click on the instructions takes the keyboard from the address bar to the page. The page may
+// already have put the focus on the drawing before Orca looked, which Orca then takes in silence,
+// staying in browse mode: the focus goes to START and back to the drawing, as a student's Tab and
+// Shift+Tab would take it, so that Orca says the drawing and passes the keys on.
 const heading = await page.locator('#Lblinstr').boundingBox();
 const [left, top] = await page.evaluate(() =>
   [window.screenX + window.outerWidth - window.innerWidth, window.screenY + window.outerHeight - window.innerHeight]);
 execFileSync('xdotool', ['mousemove', String(Math.round(left + heading.x + 10)),
                          String(Math.round(top + heading.y + heading.height / 2)), 'click', '1']);
+await page.focus('#Cmdstart');
 await page.focus('#Pichull');
 for (let i = 0; i < 100 && times('drawing') === 0; ++i) await sleep(100);
+if (times('drawing') === 0) failures.push('the drawing was not heard as it took the focus');
 await press('ctrl+shift+p', 'Start Paused');
 await press('a', 'Add Point');
 type('7000');
