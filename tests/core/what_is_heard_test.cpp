@@ -119,12 +119,13 @@ TEST(WhatIsHeard, AddPointTakesTheWholeAreaAndNamesTheWrongCoordinate) {
     EXPECT_EQ(w.mod.Pointcount, 4);
 }
 
-// Step Into during a run pauses it inside the next step; the screen both faces draw then carries
-// the code's lit lines and the point list's X and Y as the core has them.
+// Step Into during a run pauses it inside the next step, and at that step's end; the screen both
+// faces draw carries the code's lit lines and the point list's X and Y as the core has them.
 TEST(WhatIsHeard, StepIntoDuringARunAndTheScreenTheFacesDraw) {
     FakeWindow w;
     w.session.load();
-    for (auto [x, y] : {std::pair{1500.0f, 1500.0f}, {1500, 4500}, {4500, 4500}, {4500, 1500}})
+    for (auto [x, y] :
+         {std::pair{1500.0f, 1500.0f}, {1500, 4500}, {4500, 4500}, {4500, 1500}, {3000, 300}})
         w.session.click(1, 0, x, y);
     w.session.pressStart();
     ASSERT_TRUE(w.session.isRunning());
@@ -143,6 +144,11 @@ TEST(WhatIsHeard, StepIntoDuringARunAndTheScreenTheFacesDraw) {
     EXPECT_NE(screen.find("\"pointList\":[[1,\"1500\",\"1500\",\"corner\"],[2,\"1500\",\"4500\","),
               std::string::npos)
         << screen;
+    for (int press = 3; press <= 5; ++press)
+        w.session.perform(Command::StepInto);
+    EXPECT_FALSE(w.form.isWalking());
+    EXPECT_TRUE(w.session.isPaused()) << "paused at the step's end until Resume";
+    EXPECT_FALSE(w.Tmrdelay.enabled);
 }
 
 } // namespace
