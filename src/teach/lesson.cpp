@@ -3,6 +3,8 @@
 #include "teach/number_places.h"
 #include "teach/spoken.h"
 
+#include <algorithm>
+
 Lesson::Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
                TimerHold& timer, MessageWatch& watch, LessonView& view)
     : form(form), points(points), drawingArea(drawingArea), resetButton(resetButton), timer(timer),
@@ -194,7 +196,7 @@ void Lesson::tellToo(const std::string& what) {
     tell(note.empty() ? what : note + ' ' + what);
 }
 
-void Lesson::openAt(int target) {
+void Lesson::openAt(int target, int test) {
     const bool startedPaused = startsPaused;
     startsPaused = true;
     start();
@@ -203,8 +205,11 @@ void Lesson::openAt(int target) {
     watch.holdBack(true);
     stepToSay = false;
     silent = true;
-    for (int k = 1; k <= target && actions().stepForward && !watch.holdsOne(); ++k)
+    const int whole = test > 0 ? target - 1 : target;
+    for (int k = 1; k <= whole && actions().stepForward && !watch.holdsOne(); ++k)
         stepForward();
+    if (test > 0 && actions().stepInto)
+        walkTo(std::min(test, form.Hullcount + 1));
     silent = false;
     watch.holdBack(false);
     stepToSay = true;

@@ -62,9 +62,10 @@ class Lesson {
     void say(const std::string& text) { view.announce(text, true); }
     // Says this too, after what is already said.
     void tellToo(const std::string& what);
-    // Starts the run paused and steps it to the given step; at the last one the question waits
-    // for Step Forward or Resume, as in a run started paused.
-    void openAt(int target);
+    // Starts the run paused and steps it to the given step, or into it to the given test (from 1;
+    // past its last test, the last); at the last step the question waits for Step Forward or
+    // Resume, as in a run started paused.
+    void openAt(int target, int test = -1);
     // Shows the run as it stands, after a change that came from outside a step: an answer.
     void show();
     // Says the hull as it stands, in order, in the status line and to a screen reader.

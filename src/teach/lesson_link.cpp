@@ -4,6 +4,7 @@
 #include "teach/numbers.h"
 #include "teach/point_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -48,7 +49,8 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // Calls `each` with every piece of `text` between separators, until it returns an error.
-template <typename Each> std::string forEachPiece(std::string_view text, char separator, Each each) {
+template <typename Each>
+std::string forEachPiece(std::string_view text, char separator, Each each) {
     for (std::size_t start = 0;;) {
         const std::size_t end = text.find(separator, start);
         std::string problem = each(text.substr(start, end - start));
@@ -85,43 +87,82 @@ std::string readPoints(std::string_view list, LessonLink& lesson) {
     return problem;
 }
 
-std::string readStep(std::string_view value, LessonLink& lesson) {
-    const std::optional<double> step = parseDecimal(value);
-    if (!step || *step < 0 || *step > Modhull::Maxpoints || *step != std::floor(*step))
-        return inQuotes(value) + " is not a step.";
-    lesson.step = static_cast<int>(*step);
+// The fields of a link, in the order they are written. Every face reads and writes links through
+// this one table; a field added to it keeps old links opening as they did.
+struct LinkField {
+    char name;
+    enum Kind { Points, Count, Switch } kind;
+    // A count: a whole number from `least` to 500, none (-1) unless given.
+    int LessonLink::*count = nullptr;
+    int least = 0;
+    const char* what = "";
+    bool LessonLink::*on = nullptr;
+};
+
+constexpr LinkField Fields[] = {
+    {'p', LinkField::Points},
+    {'s', LinkField::Count, &LessonLink::step, 0, "a step"},
+    {'t', LinkField::Count, &LessonLink::test, 1, "a test of a step"},
+    {'e', LinkField::Switch, nullptr, 0, "", &LessonLink::eachStep},
+    {'n', LinkField::Switch, nullptr, 0, "", &LessonLink::pointNumbers},
+};
+
+std::string readValue(const LinkField& field, std::string_view value, LessonLink& lesson) {
+    switch (field.kind) {
+    case LinkField::Points:
+        return readPoints(value, lesson);
+    case LinkField::Count: {
+        const std::optional<double> count = parseDecimal(value);
+        if (!count || *count < field.least || *count > Modhull::Maxpoints ||
+            *count != std::floor(*count))
+            return inQuotes(value) + " is not " + field.what + '.';
+        lesson.*field.count = static_cast<int>(*count);
+        return {};
+    }
+    case LinkField::Switch:
+        if (value != "0" && value != "1")
+            return inQuotes(value) + " is neither 0 nor 1.";
+        lesson.*field.on = value == "1";
+        return {};
+    }
     return {};
 }
 
-std::string readSwitch(std::string_view value, bool& on) {
-    if (value != "0" && value != "1")
-        return inQuotes(value) + " is neither 0 nor 1.";
-    on = value == "1";
-    return {};
+void writeValue(const LinkField& field, const LessonLink& lesson, std::string& text) {
+    const std::string name = std::string(";") + field.name + '=';
+    switch (field.kind) {
+    case LinkField::Points:
+        text += name;
+        for (std::size_t i = 0; i < lesson.points.size(); ++i)
+            text.append(i ? "," : "")
+                .append(shortestText(lesson.points[i].x))
+                .append(",")
+                .append(shortestText(lesson.points[i].y));
+        break;
+    case LinkField::Count:
+        if (lesson.*field.count >= field.least)
+            text += name + std::to_string(lesson.*field.count);
+        break;
+    case LinkField::Switch:
+        if (lesson.*field.on)
+            text += name + '1';
+        break;
+    }
 }
 
 std::string readField(std::string_view field, LessonLink& lesson, std::string& seen) {
     if (field.empty())
         return {};
     const std::size_t equals = field.find('=');
-    const std::string_view name = field.substr(0, equals);
-    static constexpr std::string_view Names = "pesn";
-    if (equals != 1 || Names.find(name[0]) == std::string_view::npos)
+    const auto known = std::find_if(std::begin(Fields), std::end(Fields), [&](const LinkField& f) {
+        return equals == 1 && field[0] == f.name;
+    });
+    if (known == std::end(Fields))
         return inQuotes(field) + " is not part of a lesson.";
-    if (seen.find(name[0]) != std::string::npos)
-        return std::string("it gives ").append(name).append("= twice.");
-    seen += name[0];
-    const std::string_view value = field.substr(2);
-    switch (name[0]) {
-    case 'p':
-        return readPoints(value, lesson);
-    case 's':
-        return readStep(value, lesson);
-    case 'e':
-        return readSwitch(value, lesson.eachStep);
-    default:
-        return readSwitch(value, lesson.pointNumbers);
-    }
+    if (seen.find(known->name) != std::string::npos)
+        return std::string("it gives ") + known->name + "= twice.";
+    seen += known->name;
+    return readValue(*known, field.substr(2), lesson);
 }
 
 std::string readFields(std::string_view text, LessonLink& lesson) {
@@ -130,16 +171,18 @@ std::string readFields(std::string_view text, LessonLink& lesson) {
     if (text != "v1" && !text.starts_with("v1;"))
         return "it does not begin with v1, as a lesson does.";
     std::string seen;
-    std::string problem =
-        forEachPiece(text.substr(2), ';', [&](std::string_view field) {
-            return readField(field, lesson, seen);
-        });
+    std::string problem = forEachPiece(text.substr(2), ';', [&](std::string_view field) {
+        return readField(field, lesson, seen);
+    });
     if (!problem.empty())
         return problem;
     const int steps = static_cast<int>(lesson.points.size()) - 3;
     if (lesson.step > std::max(steps, 0))
         return "the step " + std::to_string(lesson.step) + " is past the run's last step, " +
                std::to_string(std::max(steps, 0)) + '.';
+    if (lesson.test >= 0 && lesson.step < 1)
+        return "a test lies inside a step from step 1 on, and the link gives " +
+               (lesson.step < 0 ? std::string("no step.") : std::string("step 0."));
     return {};
 }
 
@@ -163,17 +206,8 @@ LessonLink readLink(std::string_view text) {
 }
 
 std::string writeLink(const LessonLink& lesson) {
-    std::string text = "v1;p=";
-    for (std::size_t i = 0; i < lesson.points.size(); ++i)
-        text.append(i ? "," : "")
-            .append(shortestText(lesson.points[i].x))
-            .append(",")
-            .append(shortestText(lesson.points[i].y));
-    if (lesson.step >= 0)
-        text += ";s=" + std::to_string(lesson.step);
-    if (lesson.eachStep)
-        text += ";e=1";
-    if (lesson.pointNumbers)
-        text += ";n=1";
+    std::string text = "v1";
+    for (const LinkField& field : Fields)
+        writeValue(field, lesson, text);
     return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // A lesson as the part of a page's address after the '#': the points in their numbering, the step
-// a run stands at and the views shown, e.g. v1;p=900,900,6900,1200,3000,5000;s=2;e=1;n=1.
+// a run stands at, the test inside it, and the views shown, e.g.
+// v1;p=900,900,6900,1200,3000,5000;s=2;t=3;e=1;n=1.
 
 #include "teach/lesson_view.h"
 
@@ -15,6 +16,8 @@ struct LessonLink {
     bool fitted = false;
     // The step to open paused at, or none: the points only.
     int step = -1;
+    // Inside that step, the test to stop at, from 1, or none: the step's end.
+    int test = -1;
     bool eachStep = false;
     bool pointNumbers = false;
     // Empty when the link was read; otherwise why not, in words about a link.

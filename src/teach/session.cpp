@@ -312,7 +312,7 @@ void Session::openLinked(std::string_view text) {
     lesson.showPointNumbers(link.pointNumbers);
     const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;
     if (link.step >= 0 && canStart)
-        lesson.openAt(link.step);
+        lesson.openAt(link.step, link.test);
     if (link.fitted)
         lesson.tellToo("The link's points did not all lie in the drawing area: they were scaled "
                        "and moved to fit it.");
@@ -354,6 +354,8 @@ std::string Session::link() const {
     for (int16_t i = 1; i <= points.Pointcount; ++i)
         shown.points.push_back({points.Xcoord(i), points.Ycoord(i)});
     shown.step = shownStep();
+    if (const WalkState walk = lesson.walkState(); walk.inside)
+        shown.test = static_cast<int>(walk.tests.size());
     shown.eachStep = lesson.showsEachStep();
     shown.pointNumbers = lesson.showsPointNumbers();
     return writeLink(shown);

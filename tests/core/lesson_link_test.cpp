@@ -15,21 +15,24 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
     LessonLink lesson;
     lesson.points = {{900, 900}, {6900, 1200.5f}, {3000, 5000}, {0.1f, 7020}};
     lesson.step = 1;
+    lesson.test = 3;
     lesson.eachStep = true;
     lesson.pointNumbers = true;
     const std::string fragment = writeLink(lesson);
-    EXPECT_EQ(fragment, "v1;p=900,900,6900,1200.5,3000,5000,0.1,7020;s=1;e=1;n=1");
+    EXPECT_EQ(fragment, "v1;p=900,900,6900,1200.5,3000,5000,0.1,7020;s=1;t=3;e=1;n=1");
     for (const std::string& text : std::vector<std::string>{
              fragment, '#' + fragment, " file:///home/me/convex-hull.html#" + fragment + "\n",
              "https://example.org/"
-             "hull.html#v1%3Bp=900%2C900,6900,1200.5,3000,5000,.1,7020;s=1;e=1;n=1;"}) {
+             "hull.html#v1%3Bt=3;p=900%2C900,6900,1200.5,3000,5000,.1,7020;s=1;e=1;n=1;"}) {
         const LessonLink read = readLink(text);
         EXPECT_EQ(read.error, "") << text;
         EXPECT_EQ(read.points, lesson.points) << text;
         EXPECT_EQ(read.step, 1);
+        EXPECT_EQ(read.test, 3);
         EXPECT_TRUE(read.eachStep && read.pointNumbers && !read.fitted);
     }
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6").step, -1) << "the points only";
+    EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6,7,8;s=1").test, -1) << "the step's end";
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6;s=0").step, 0);
     EXPECT_EQ(readLink("v1;p=5,5;s=0").error, "") << "step 0 of too few points, left out later";
     EXPECT_EQ(readLink("v1;p=").points.size(), 0u);
@@ -52,6 +55,11 @@ TEST(LessonLink, RefusesAnyOtherTextInWordsAboutALink) {
     EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6,7,8;s=9"), "the step 9 is past the run's last step, 1.");
     EXPECT_EQ(refusal("v1;s=1.5"), "\"1.5\" is not a step.");
     EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6;s=-2"), "\"-2\" is not a step.");
+    EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6,7,8;s=1;t=0"), "\"0\" is not a test of a step.");
+    EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6,7,8;t=2"),
+              "a test lies inside a step from step 1 on, and the link gives no step.");
+    EXPECT_EQ(refusal("v1;p=1,2,3,4,5,6,7,8;s=0;t=2"),
+              "a test lies inside a step from step 1 on, and the link gives step 0.");
     EXPECT_EQ(refusal("v1;e=1;e=1"), "it gives e= twice.");
     EXPECT_EQ(refusal("v1;e=yes"), "\"yes\" is neither 0 nor 1.");
     EXPECT_EQ(refusal("v1;x=1"), "\"x=1\" is not part of a lesson.");
@@ -103,6 +111,17 @@ TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
     w.session.perform(Command::StepForward);
     EXPECT_EQ(w.desktop.shown.size(), 2u);
     w.desktop.answer(AnswerYes);
+
+    // Inside a step at its second test, and past its last test at the last.
+    w.session.openLink(square + ";s=2;t=2");
+    EXPECT_EQ(w.lesson.step(), 2);
+    EXPECT_EQ(w.lesson.walkState().tests.size(), 2u);
+    EXPECT_EQ(w.view.status.substr(0, 29), "Paused at step 2 of 2, test 2");
+    EXPECT_EQ(w.session.link().substr(w.session.link().size() - 8), ";s=2;t=2");
+    w.session.pressReset();
+    w.session.openLink(square + ";s=1;t=9");
+    EXPECT_EQ(w.lesson.walkState().tests.size(), 4u) << "the triangle's 3 edges and the wrap";
+    w.session.pressReset();
 
     w.session.openLink("v1;p=0,0,100,100,200,200;s=0");
     EXPECT_FALSE(w.lesson.hasRun());

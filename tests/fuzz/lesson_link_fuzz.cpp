@@ -1,6 +1,6 @@
 // Any text given to the lesson link reader: it is read or refused, a link it reads holds at most
-// 500 points in the drawing area and a step the run has, and written and read again it gives the
-// same points, step and views.
+// 500 points in the drawing area, a step the run has and a test only inside a step, and written and
+// read again it gives the same points, step and views.
 
 #include "engine/modhull.h"
 #include "form/area.h"
@@ -15,14 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (!link.error.empty())
         return 0;
     if (link.points.size() > static_cast<std::size_t>(Modhull::Maxpoints) || link.step < -1 ||
-        link.step > std::max(static_cast<int>(link.points.size()) - 3, 0))
+        link.step > std::max(static_cast<int>(link.points.size()) - 3, 0) ||
+        (link.test >= 0 && link.step < 1))
         std::abort();
     for (const Overlay::Spot& point : link.points)
         if (!area::contains(point.x, point.y))
             std::abort();
     const LessonLink again = readLink(writeLink(link));
     if (!again.error.empty() || again.fitted || again.points != link.points ||
-        again.step != link.step || again.eachStep != link.eachStep ||
+        again.step != link.step || again.test != link.test || again.eachStep != link.eachStep ||
         again.pointNumbers != link.pointNumbers)
         std::abort();
     return 0;
