@@ -1,8 +1,8 @@
 // Writes the manual page's own sections for help2man to include: the keys and the mouse, the
 // menus and the point file format, from the texts the program shows, so that they cannot drift.
 
-#include "teach/commands.h"
-#include "teach/help.h"
+#include "teach/session/commands.h"
+#include "teach/session/help.h"
 
 #include <iostream>
 #include <sstream>

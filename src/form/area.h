@@ -17,6 +17,12 @@ inline constexpr float MaxX = (WidthPixels - 1) * TwipsPerPixel;
 inline constexpr float MaxY = (HeightPixels - 1) * TwipsPerPixel;
 static_assert(MaxX == 7860 && MaxY == 7020);
 
+// A place in the area, in twips.
+struct Spot {
+    float x, y;
+    bool operator==(const Spot&) const = default;
+};
+
 // Written as "inside" so that a position that is not a number is refused as well.
 inline bool contains(float x, float y) {
     return x >= 0 && x <= MaxX && y >= 0 && y <= MaxY;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/step_code.h"
+#include "teach/words/step_code.h"
 
 #include <QLabel>
 

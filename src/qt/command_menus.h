@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/screen.h"
+#include "teach/session/screen.h"
 
 #include <QAction>
 

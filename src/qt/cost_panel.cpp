@@ -1,6 +1,7 @@
 #include "qt/cost_panel.h"
 
 #include "qt/units.h"
+#include "teach/run/run_cost.h"
 
 #include <QPainter>
 

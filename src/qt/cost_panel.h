@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/cost_plot.h"
+#include "teach/pictures/cost_plot.h"
 
 #include <QWidget>
 

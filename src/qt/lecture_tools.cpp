@@ -4,10 +4,10 @@
 #include "qt/picture_box.h"
 #include "qt/picture_painter.h"
 #include "qt/units.h"
-#include "teach/dialog_choices.h"
-#include "teach/point_file.h"
-#include "teach/raster.h"
-#include "teach/session.h"
+#include "teach/files/point_file.h"
+#include "teach/pictures/raster.h"
+#include "teach/session/dialog_choices.h"
+#include "teach/session/session.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/raster.h"
+#include "teach/pictures/raster.h"
 
 #include <QImage>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "teach/lesson_view.h"
-#include "teach/screen.h"
+#include "teach/run/lesson_view.h"
+#include "teach/session/screen.h"
 
 #include <QString>
 #include <QTimer>

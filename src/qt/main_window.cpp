@@ -1,8 +1,8 @@
 #include "qt/main_window.h"
 
 #include "qt/units.h"
-#include "teach/beside.h"
-#include "teach/help.h"
+#include "teach/pictures/beside.h"
+#include "teach/session/help.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>

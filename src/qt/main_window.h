@@ -13,7 +13,7 @@
 #include "qt/speed_bar.h"
 #include "qt/spoken_notice.h"
 #include "qt/step_timer.h"
-#include "teach/session.h"
+#include "teach/session/session.h"
 
 #include <QMainWindow>
 

@@ -2,7 +2,7 @@
 
 #include "form/layout.h"
 #include "form/services.h"
-#include "teach/mark_shapes.h"
+#include "teach/pictures/mark_shapes.h"
 
 #include <QFrame>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include <QLineF>
 #include <QPainter>
 
-#include "teach/mark_shapes.h"
+#include "teach/pictures/mark_shapes.h"
 
 // How the drawing surface draws. Positions are logical pixels of the surface.
 

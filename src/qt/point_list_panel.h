@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/point_list.h"
+#include "teach/run/point_list.h"
 
 #include <QTableWidget>
 

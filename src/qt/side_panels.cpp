@@ -2,8 +2,8 @@
 
 #include "form/layout.h"
 #include "qt/units.h"
-#include "teach/beside.h"
-#include "teach/session.h"
+#include "teach/pictures/beside.h"
+#include "teach/session/session.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/announcer.h"
+#include "teach/words/announcer.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

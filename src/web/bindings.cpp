@@ -1,7 +1,7 @@
 // What the page's script calls: plain C functions on the one page. A text returned stays valid
 // until the next call that returns one; the script copies it at once.
 
-#include "teach/help.h"
+#include "teach/session/help.h"
 #include "web/web_page.h"
 
 #include <emscripten/emscripten.h>

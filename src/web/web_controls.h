@@ -6,8 +6,8 @@
 #include "form/area.h"
 #include "form/layout.h"
 #include "form/services.h"
-#include "teach/drawing_log.h"
-#include "teach/raster.h"
+#include "teach/pictures/drawing_log.h"
+#include "teach/pictures/raster.h"
 
 #include <string>
 

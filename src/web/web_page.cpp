@@ -1,17 +1,17 @@
 #include "web/web_page.h"
 
 #include "form/layout.h"
-#include "teach/beside.h"
-#include "teach/cost_plot.h"
-#include "teach/dialog_choices.h"
-#include "teach/drawing_log.h"
-#include "teach/help.h"
-#include "teach/json_writer.h"
-#include "teach/mark_shapes.h"
-#include "teach/numbers.h"
-#include "teach/point_file.h"
-#include "teach/point_input.h"
-#include "teach/step_code.h"
+#include "teach/files/json_writer.h"
+#include "teach/files/numbers.h"
+#include "teach/files/point_file.h"
+#include "teach/pictures/beside.h"
+#include "teach/pictures/cost_plot.h"
+#include "teach/pictures/drawing_log.h"
+#include "teach/pictures/mark_shapes.h"
+#include "teach/run/point_input.h"
+#include "teach/session/dialog_choices.h"
+#include "teach/session/help.h"
+#include "teach/words/step_code.h"
 
 #include <emscripten.h>
 

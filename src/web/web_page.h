@@ -2,9 +2,9 @@
 
 #include "engine/modhull.h"
 #include "form/kept_controls.h"
-#include "teach/announcer.h"
-#include "teach/lesson_view.h"
-#include "teach/session.h"
+#include "teach/run/lesson_view.h"
+#include "teach/session/session.h"
+#include "teach/words/announcer.h"
 #include "web/web_controls.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "fake_window.h"
 
 #include "form/area.h"
-#include "teach/lesson_link.h"
+#include "teach/files/lesson_link.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "fake_window.h"
 #include "form/area.h"
-#include "teach/number_places.h"
+#include "teach/pictures/number_places.h"
 
 #include <gtest/gtest.h>
 

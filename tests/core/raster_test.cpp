@@ -1,5 +1,5 @@
-#include "teach/drawing_log.h"
-#include "teach/raster.h"
+#include "teach/pictures/drawing_log.h"
+#include "teach/pictures/raster.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +71,8 @@ TEST(Rasterize, TheSvgPutsEachNumberOnItsSide) {
     Overlay marks;
     marks.numbers = {{{150, 150}, false, false}, {{150, 150}, true, true}};
     const std::string svg = svgOf({}, 20, 20, 15, Background, markShapes(marks, 15));
-    EXPECT_NE(svg.find("<text x=\"14.5\" y=\"6.5\" text-anchor=\"start\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<text x=\"14.5\" y=\"6.5\" text-anchor=\"start\""), std::string::npos)
+        << svg;
     EXPECT_NE(svg.find("<text x=\"6.5\" y=\"22.5\" text-anchor=\"end\""), std::string::npos) << svg;
 }
 

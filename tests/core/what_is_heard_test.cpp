@@ -3,9 +3,9 @@
 // than speech; and what the screen description and the typed point give the faces.
 
 #include "fake_window.h"
-#include "teach/announcer.h"
-#include "teach/json_writer.h"
-#include "teach/screen.h"
+#include "teach/files/json_writer.h"
+#include "teach/session/screen.h"
+#include "teach/words/announcer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "engine/modhull.h"
 #include "form/area.h"
-#include "teach/lesson_link.h"
+#include "teach/files/lesson_link.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         link.step > std::max(static_cast<int>(link.points.size()) - 3, 0) ||
         (link.test >= 0 && link.step < 1))
         std::abort();
-    for (const Overlay::Spot& point : link.points)
+    for (const area::Spot& point : link.points)
         if (!area::contains(point.x, point.y))
             std::abort();
     const LessonLink again = readLink(writeLink(link));

@@ -3,7 +3,7 @@
 
 #include "engine/modhull.h"
 #include "form/area.h"
-#include "teach/point_file.h"
+#include "teach/files/point_file.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (file.points.empty() || file.points.size() > static_cast<std::size_t>(Modhull::Maxpoints))
         std::abort();
     Modhull points;
-    for (const Overlay::Spot& point : file.points) {
+    for (const area::Spot& point : file.points) {
         if (!area::contains(point.x, point.y))
             std::abort();
         ++points.Pointcount;

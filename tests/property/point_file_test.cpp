@@ -1,8 +1,8 @@
 // Point sets saved and read back: the same points in the same numbering give the same run.
 
 #include "fake_window.h"
-#include "teach/numbers.h"
-#include "teach/point_file.h"
+#include "teach/files/numbers.h"
+#include "teach/files/point_file.h"
 
 #include <gtest/gtest.h>
 

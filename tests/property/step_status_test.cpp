@@ -5,10 +5,10 @@
 #include "exact_hull.h"
 #include "fake_window.h"
 #include "form/area.h"
-#include "teach/cost_plot.h"
-#include "teach/point_list.h"
-#include "teach/raster.h"
-#include "teach/run_cost.h"
+#include "teach/pictures/cost_plot.h"
+#include "teach/pictures/raster.h"
+#include "teach/run/point_list.h"
+#include "teach/run/run_cost.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "screen_grab.h"
 #include "session_probe.h"
 #include "shown_window.h"
-#include "teach/beside.h"
-#include "teach/cost_plot.h"
-#include "teach/raster.h"
+#include "teach/pictures/beside.h"
+#include "teach/pictures/cost_plot.h"
+#include "teach/pictures/raster.h"
 
 #include <QAccessible>
 #include <QLabel>

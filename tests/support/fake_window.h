@@ -6,7 +6,7 @@
 #include "form/kept_controls.h"
 #include "form/layout.h"
 #include "session_probe.h"
-#include "teach/session.h"
+#include "teach/session/session.h"
 
 #include <deque>
 #include <functional>

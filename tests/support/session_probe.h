@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teach/session.h"
+#include "teach/session/session.h"
 
 // The session's parts, for tests that drive or inspect the window and the lesson directly.
 class SessionProbe {

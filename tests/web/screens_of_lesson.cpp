@@ -2,7 +2,7 @@
 // "start", or a command's id. After each it writes the screen both faces show, as one line of JSON.
 
 #include "fake_window.h"
-#include "teach/json_writer.h"
+#include "teach/files/json_writer.h"
 
 #include <iostream>
 #include <sstream>

@@ -1,0 +1,142 @@
+#include "teach/pictures/cost_plot.h"
+
+#include "teach/pictures/drawing_log.h"
+#include "teach/pictures/svg_element.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr Color Black = 0x000000, Grey = 0x808080;
+
+// A curve's name, colour and dashes: told apart by their dashes as well as their colours.
+struct CurveStyle {
+    const CostCurve CostCurves::*curve;
+    const char* name;
+    Color color;
+    double width;
+    std::vector<double> dashes;
+};
+
+const std::vector<CurveStyle>& curveStyles() {
+    static const std::vector<CurveStyle> styles{
+        {&CostCurves::circle, "on a circle", 0x0000C0, 1.5, {}},
+        {&CostCurves::disk, "in a disk", 0x008000, 1.5, {6, 3}},
+        {&CostCurves::uniform, "spread over the area", 0xC00000, 1.5, {2, 3}},
+        {&CostCurves::run, "this run", Black, 3, {}},
+    };
+    return styles;
+}
+
+// A round step for about five marks along an axis up to `top`: 1, 2 or 5 times a power of ten.
+long markStep(long top) {
+    long step = 1;
+    for (long power = 1;; power *= 10)
+        for (long times : {1, 2, 5})
+            if (top <= 5 * (step = times * power))
+                return step;
+}
+
+std::string text(double value) {
+    char written[32];
+    std::snprintf(written, sizeof written, "%.6g", value);
+    return written;
+}
+
+} // namespace
+
+CostPlot plotOf(const CostCurves& curves, int width, int height) {
+    CostPlot plot{width, height, {}};
+    const double left = 56, right = width - 12.0, top = 28, bottom = height - 36.0;
+    const long pointsTop = std::max(curves.points, 4);
+    long testsTop = 1;
+    for (const CurveStyle& style : curveStyles())
+        for (long tests : curves.*style.curve)
+            testsTop = std::max(testsTop, tests);
+    const long xStep = markStep(pointsTop), yStep = markStep(testsTop);
+    const double xEnd = static_cast<double>(pointsTop);
+    const double yEnd = static_cast<double>((testsTop + yStep - 1) / yStep * yStep);
+    auto at = [&](double points, double tests) {
+        return std::pair{left + (right - left) * points / xEnd,
+                         bottom - (bottom - top) * tests / yEnd};
+    };
+    auto say = [&](double x, double y, std::string words, PlotShape::Anchor anchor,
+                   Color color = Black) {
+        plot.shapes.push_back({PlotShape::Text, color, {{x, y}}, 1, {}, std::move(words), anchor});
+    };
+    for (long x = 0; x <= xEnd; x += xStep) {
+        const double across = at(static_cast<double>(x), 0).first;
+        plot.shapes.push_back({PlotShape::Lines, Grey, {{across, bottom}, {across, bottom + 4}}});
+        say(across, bottom + 16, text(static_cast<double>(x)), PlotShape::Middle);
+    }
+    for (long y = 0; y <= yEnd; y += yStep) {
+        const double up = at(0, static_cast<double>(y)).second;
+        plot.shapes.push_back({PlotShape::Lines, Grey, {{left - 4, up}, {left, up}}});
+        say(left - 6, up + 4, text(static_cast<double>(y)), PlotShape::End);
+    }
+    plot.shapes.push_back(
+        {PlotShape::Lines, Black, {{left, top}, {left, bottom}, {right, bottom}}});
+    say((left + right) / 2, height - 6.0, "points inserted", PlotShape::Middle);
+    say(left - 6, top - 12, "orientation tests", PlotShape::Start);
+    // Each curve from the first triangle, its three points, on; named in a key at the top left.
+    double keyLine = top + 14;
+    for (const CurveStyle& style : curveStyles()) {
+        const CostCurve& curve = curves.*style.curve;
+        if (curve.empty())
+            continue;
+        PlotShape line{PlotShape::Lines, style.color, {}, style.width, style.dashes};
+        for (std::size_t step = 0; step < curve.size(); ++step)
+            line.points.push_back(
+                at(static_cast<double>(step + 3), static_cast<double>(curve[step])));
+        plot.shapes.push_back(std::move(line));
+        plot.shapes.push_back({PlotShape::Lines,
+                               style.color,
+                               {{left + 8, keyLine - 4}, {left + 32, keyLine - 4}},
+                               style.width,
+                               style.dashes});
+        say(left + 38, keyLine, style.name, PlotShape::Start, style.color);
+        keyLine += PlotTextPixels + 4;
+    }
+    return plot;
+}
+
+std::string svgOf(const CostPlot& plot) {
+    static constexpr const char* Anchors[] = {"start", "middle", "end"};
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + text(plot.width) +
+                      "\" height=\"" + text(plot.height) + "\" viewBox=\"0 0 " + text(plot.width) +
+                      ' ' + text(plot.height) +
+                      "\" font-family=\"Liberation Sans, Arial, sans-serif\" font-size=\"" +
+                      text(PlotTextPixels) + "\">\n<rect width=\"100%\" height=\"100%\" fill=\"" +
+                      hexColour(PlotBackground) + "\"/>\n";
+    // Values written and joined by spaces; "none" for none.
+    auto joined = [](const auto& values, auto write) {
+        std::string list;
+        for (const auto& value : values)
+            list += (list.empty() ? "" : " ") + write(value);
+        return list.empty() ? std::string("none") : list;
+    };
+    for (const PlotShape& shape : plot.shapes) {
+        // The plot's texts are its own names and numbers: nothing in them needs escaping.
+        if (shape.kind == PlotShape::Text) {
+            appendElement(svg, "text",
+                          {{"x", text(shape.points[0].first)},
+                           {"y", text(shape.points[0].second)},
+                           {"fill", hexColour(shape.color)},
+                           {"text-anchor", Anchors[shape.anchor]}},
+                          shape.text);
+            continue;
+        }
+        appendElement(
+            svg, "polyline",
+            {{"fill", "none"},
+             {"stroke", hexColour(shape.color)},
+             {"stroke-width", text(shape.width)},
+             {"stroke-dasharray", joined(shape.dashes, [](double dash) { return text(dash); })},
+             {"points", joined(shape.points, [](const std::pair<double, double>& at) {
+                  return text(at.first) + ',' + text(at.second);
+              })}});
+    }
+    return svg + "</svg>\n";
+}

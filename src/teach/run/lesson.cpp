@@ -1,0 +1,422 @@
+#include "teach/run/lesson.h"
+
+#include "teach/pictures/number_places.h"
+#include "teach/words/spoken.h"
+
+#include <algorithm>
+
+Lesson::Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
+               TimerHold& timer, MessageWatch& watch, LessonView& view)
+    : form(form), points(points), drawingArea(drawingArea), resetButton(resetButton), timer(timer),
+      watch(watch), view(view) {}
+
+// The window keeps its phase in its controls; a held timer that the run still wants is a pause,
+// and so is the question of a run of three points started paused, kept back until asked for.
+Lesson::Phase Lesson::phase() const {
+    if (drawingArea.isEnabled())
+        return Phase::Input;
+    // Inside a step the run is always paused; so is a run whose question waits.
+    if (form.isWalking() || watch.holdsOne())
+        return Phase::Paused;
+    if (!timer.isEnabled())
+        return Phase::Finished;
+    return timer.isHeld() ? Phase::Paused : Phase::Running;
+}
+
+// Step 0 is the first triangle; step k inserts point k + 3.
+int Lesson::step() const {
+    return points.Pointcount == 3 ? 0 : form.Curpoint - 3;
+}
+
+int Lesson::steps() const {
+    return points.Pointcount - 3;
+}
+
+RunActions Lesson::actions() const {
+    const Phase now = phase();
+    const bool going = now == Phase::Running || now == Phase::Paused;
+    const bool finished = now == Phase::Finished;
+    return {.pause = going,
+            .paused = now == Phase::Paused,
+            .stepForward = going,
+            .stepInto = going && !watch.holdsOne(),
+            .stepBack = going ? step() > 0 : finished && steps() > 0,
+            .runAgain = now == Phase::Paused || finished};
+}
+
+void Lesson::start() {
+    timer.release();
+    report.reset();
+    stepTests.clear();
+    const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
+    watch.holdBack(startsPaused);
+    // The first triangle is told once the run stands as it will: paused, and renumbered.
+    silent = true;
+    follow([this] { form.Cmdstart_Click(); });
+    silent = false;
+    watch.holdBack(false);
+    if (startsPaused && hasRun())
+        pause();
+    // The first triangle runs counter-clockwise: START may have swapped points 2 and 3.
+    const bool swapped = points.Xcoord(3) == x2 && points.Ycoord(3) == y2 &&
+                         (points.Xcoord(2) != x2 || points.Ycoord(2) != y2);
+    tell(swapped && hasRun() ? "Points 2 and 3 swapped places so that the first triangle runs "
+                               "counter-clockwise on the screen."
+                             : "");
+}
+
+void Lesson::tick() {
+    sayAtOnce = false;
+    followStep();
+    show();
+    sayAtOnce = true;
+}
+
+void Lesson::reset() {
+    note.clear();
+    watch.dropHeld();
+    form.Cmdreset_Click();
+    // A paused run is given up: its next tick must never come.
+    timer.setEnabled(false);
+    timer.release();
+    show();
+}
+
+// The step that ends the run is heard before the question.
+void Lesson::beforeMessage() {
+    sayAtOnce = true;
+    silent = false;
+    observe();
+}
+
+// Runs what starts a run or inserts a point, then tells the step once it is done.
+void Lesson::follow(const std::function<void()>& act) {
+    note.clear();
+    observing = true;
+    act();
+    observe();
+    // A run that ended while held leaves no hold behind.
+    if (!timer.isEnabled())
+        timer.release();
+}
+
+// A tick's step, or the rest of a step stepped into, test by test, so that its walk is read as
+// it is made.
+void Lesson::followStep() {
+    follow([this] {
+        if (!form.isWalking())
+            walkTo(0);
+        while (!walkMade())
+            testNext();
+        form.endStep();
+    });
+}
+
+// Makes the walk's next test and keeps it.
+void Lesson::testNext() {
+    form.testNextEdge();
+    walk.push_back(form.lastTest());
+}
+
+// Whether the step's walk has made all its tests: the step ends at the next Step Into.
+bool Lesson::walkMade() const {
+    return form.isWalking() && walk.size() == static_cast<std::size_t>(stepTests.back());
+}
+
+// From the end of the step before, the walk's first tests, drawn as they are made.
+void Lesson::walkTo(int tests) {
+    walk.clear();
+    beginStep();
+    for (int made = 0; made < tests; ++made)
+        testNext();
+}
+
+void Lesson::beginStep() {
+    stepTests.push_back(form.Hullcount + 1);
+    form.beginStep();
+}
+
+void Lesson::stepInto() {
+    if (!actions().stepInto)
+        return;
+    note.clear();
+    if (phase() == Phase::Running)
+        pause();
+    if (walkMade()) {
+        follow([this] { form.endStep(); });
+    } else {
+        if (!form.isWalking())
+            walkTo(0);
+        testNext();
+        stepToSay = true;
+    }
+    show();
+}
+
+void Lesson::observe() {
+    if (!observing)
+        return;
+    observing = false;
+    const EdgeList after = edgesOf(form);
+    report =
+        step() == 0 ? reportFirstTriangle(after) : reportStep(points, form.Curpoint, walk, after);
+    stepToSay = true;
+    show();
+}
+
+void Lesson::pause() {
+    timer.hold();
+    // While paused, RESET gives the run up as it would after the question.
+    resetButton.setEnabled(true);
+}
+
+void Lesson::resume() {
+    if (watch.holdsOne()) {
+        askHeldQuestion();
+        return;
+    }
+    resetButton.setEnabled(false);
+    form.Hsbspeed_Change();
+    timer.release();
+}
+
+// Carries on where the run would have asked its question; the question left RESET enabled.
+void Lesson::askHeldQuestion() {
+    note.clear();
+    timer.release();
+    watch.askHeld();
+}
+
+void Lesson::tell(std::string what) {
+    note = std::move(what);
+    show();
+}
+
+void Lesson::tellToo(const std::string& what) {
+    tell(note.empty() ? what : note + ' ' + what);
+}
+
+void Lesson::openAt(int target, int test) {
+    const bool startedPaused = startsPaused;
+    startsPaused = true;
+    start();
+    startsPaused = startedPaused;
+    const std::string renumbered = note;
+    watch.holdBack(true);
+    stepToSay = false;
+    silent = true;
+    const int whole = test > 0 ? target - 1 : target;
+    for (int k = 1; k <= whole && actions().stepForward && !watch.holdsOne(); ++k)
+        stepForward();
+    if (test > 0 && actions().stepInto)
+        walkTo(std::min(test, form.Hullcount + 1));
+    silent = false;
+    watch.holdBack(false);
+    stepToSay = true;
+    tell(renumbered);
+}
+
+void Lesson::showPointNumbers(bool on) {
+    numbers = on;
+    show();
+}
+
+void Lesson::pauseOrResume() {
+    if (!actions().pause)
+        return;
+    note.clear();
+    if (phase() == Phase::Running) {
+        pause();
+    } else {
+        // A step stepped into is finished first; the run may end with it.
+        if (form.isWalking())
+            followStep();
+        if (phase() == Phase::Paused)
+            resume();
+    }
+    show();
+}
+
+void Lesson::stepForward() {
+    if (!actions().stepForward)
+        return;
+    if (watch.holdsOne()) {
+        askHeldQuestion();
+        show();
+        return;
+    }
+    if (phase() == Phase::Running)
+        pause();
+    followStep();
+    show();
+}
+
+// Inside a step, one test back, or from its first test to the end of the step before.
+void Lesson::stepBack() {
+    if (!actions().stepBack)
+        return;
+    const int tests = form.isWalking() ? static_cast<int>(walk.size()) - 1 : 0;
+    // The step replayed is said once, where it stops.
+    silent = true;
+    replayTo(step() - 1);
+    silent = false;
+    pause();
+    if (tests > 0)
+        walkTo(tests);
+    stepToSay = true;
+    show();
+}
+
+void Lesson::runAgain() {
+    if (!actions().runAgain)
+        return;
+    watch.dropHeld();
+    replayTo(0);
+    if (phase() == Phase::Paused)
+        resume();
+    show();
+}
+
+// The picture, the hull and the step as a straight run leaves them after the given step: the
+// points as they were clicked, START, then one tick per step, all while the timer is held.
+void Lesson::replayTo(int target) {
+    timer.hold();
+    drawingArea.clear();
+    drawingArea.setDrawWidth(3);
+    drawingArea.setForeColor(Magenta);
+    for (int i = 1; i <= points.Pointcount; ++i)
+        drawingArea.dot(points.Xcoord(i), points.Ycoord(i));
+    stepTests.clear();
+    if (target == 0)
+        follow([this] { form.Cmdstart_Click(); });
+    else
+        form.Cmdstart_Click();
+    for (int k = 1; k <= target; ++k) {
+        if (k == target) {
+            followStep();
+        } else {
+            stepTests.push_back(form.Hullcount + 1);
+            form.Tmrdelay_Timer();
+        }
+    }
+}
+
+void Lesson::showEachStep(bool on) {
+    eachStep = on;
+    show();
+}
+
+void Lesson::show() {
+    if (form.isWalking())
+        return showTest();
+    const Phase now = phase();
+    const bool running = now != Phase::Input && report;
+    Overlay overlay = running && eachStep ? overlayOf(*report) : Overlay{};
+    if (numbers)
+        overlay.numbers = numberMarks();
+    const std::string status = running ? statusLine(now) : std::string();
+    view.showStatus(note.empty() ? status : status.empty() ? note : note + ' ' + status);
+    view.showOverlay(overlay);
+    // Each step in full, whether or not it is shown: the marks are for the eyes, the words for
+    // everyone.
+    if (stepToSay && running && !silent) {
+        const std::string said = runLine(now) + ": " + spokenStep(points, *report);
+        view.announce(note.empty() ? said : note + ' ' + said, sayAtOnce);
+    }
+    stepToSay = stepToSay && silent;
+}
+
+// Inside a step: the test just made, in the status line and to a screen reader, the point being
+// inserted ringed and the edge just tested marked; with each step shown, the hull's corners as
+// they stand and the edges found obsolete so far.
+void Lesson::showTest() {
+    const std::string test = describe(walk.back(), form.Curpoint);
+    view.showStatus(runLine(Phase::Paused) + ", test " + std::to_string(walk.size()) + " of " +
+                    std::to_string(form.Hullcount + 1) + ": " + test);
+    Overlay overlay;
+    auto spot = [this](int16_t point) {
+        return Overlay::Spot{points.Xcoord(point), points.Ycoord(point)};
+    };
+    overlay.inserted = spot(form.Curpoint);
+    overlay.tested = Overlay::Segment{spot(walk.back().from), spot(walk.back().to)};
+    if (eachStep) {
+        for (int16_t k = 1; k <= form.Hullcount; ++k)
+            overlay.corners.push_back(spot(form.Edgefrom(k)));
+        for (const WalkTest& made : walk)
+            if (!made.wrapAround && !made.kept)
+                overlay.obsolete.push_back({spot(made.from), spot(made.to)});
+    }
+    if (numbers)
+        overlay.numbers = numberMarks();
+    view.showOverlay(overlay);
+    if (stepToSay && !silent)
+        view.announce(test, true);
+    stepToSay = false;
+}
+
+WalkState Lesson::walkState() const {
+    if (!hasRun())
+        return {};
+    return {.step = step(),
+            .point = form.Curpoint,
+            .inside = form.isWalking(),
+            .tests = walk,
+            .stepTests = stepTests.empty() ? 0 : stepTests.back(),
+            .runTests = runCost().back()};
+}
+
+// Inside a step, the last total counts the step's tests made so far.
+CostCurve Lesson::runCost() const {
+    if (!hasRun())
+        return {};
+    CostCurve cost{0};
+    for (int tests : stepTests)
+        cost.push_back(cost.back() + tests);
+    if (form.isWalking())
+        cost.back() -= stepTests.back() - static_cast<long>(walk.size());
+    return cost;
+}
+
+void Lesson::readTheHull() {
+    const std::string hull = hullInWords(hasRun() ? edgesOf(form) : EdgeList{});
+    view.showStatus(hull);
+    view.announce(hull, true);
+}
+
+// Placing the numbers looks at every pair of points: it is done again only when they change.
+const std::vector<Overlay::Number>& Lesson::numberMarks() {
+    std::vector<Overlay::Spot> spots;
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        spots.push_back({points.Xcoord(i), points.Ycoord(i)});
+    if (spots != numbered) {
+        numbered = std::move(spots);
+        numberPlaces = placeNumbers(numbered);
+    }
+    return numberPlaces;
+}
+
+std::string Lesson::runLine(Phase now) const {
+    return (now == Phase::Paused ? "Paused at step " : "Step ") + std::to_string(step()) + " of " +
+           std::to_string(steps());
+}
+
+std::string Lesson::statusLine(Phase now) const {
+    const std::string line = runLine(now);
+    if (!eachStep)
+        return line + '.';
+    return line + ": " + describe(*report);
+}
+
+Overlay Lesson::overlayOf(const StepReport& step) const {
+    auto spot = [this](int16_t point) {
+        return Overlay::Spot{points.Xcoord(point), points.Ycoord(point)};
+    };
+    Overlay overlay;
+    for (const Edge& edge : step.hull)
+        overlay.corners.push_back(spot(edge.from));
+    if (step.point != 0)
+        overlay.inserted = spot(step.point);
+    for (const Edge& edge : step.removed)
+        overlay.obsolete.push_back({spot(edge.from), spot(edge.to)});
+    return overlay;
+}

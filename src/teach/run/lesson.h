@@ -1,0 +1,136 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "form/fmhull.h"
+#include "teach/run/lesson_view.h"
+#include "teach/run/message_watch.h"
+#include "teach/run/run_cost.h"
+#include "teach/run/timer_hold.h"
+#include "teach/words/step_code.h"
+#include "teach/words/step_report.h"
+
+#include <functional>
+#include <optional>
+
+// Which run commands can act now.
+struct RunActions {
+    bool pause = false;
+    // Pause then reads "Resume".
+    bool paused = false;
+    bool stepForward = false;
+    // One orientation test at a time, inside a step.
+    bool stepInto = false;
+    bool stepBack = false;
+    bool runAgain = false;
+
+    bool operator==(const RunActions&) const = default;
+};
+
+// A run that can be paused, stepped forward and back and shown again, with each step told in
+// words and marked over the drawing. It drives the window's own handlers and reads what a step
+// did from its walk, test by test; stepping back replays the run from the first triangle, so the
+// picture is always that of a straight run to the same step.
+class Lesson {
+  public:
+    Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
+           TimerHold& timer, MessageWatch& watch, LessonView& view);
+
+    // The window's events that start, advance and end a run, passed on to its handlers.
+    void start();
+    void tick();
+    void reset();
+    // Just before a message box opens: a step that ends the run is shown before the question.
+    void beforeMessage();
+
+    // The run commands; each does nothing where actions() says it cannot act.
+    void pauseOrResume();
+    void stepForward();
+    void stepInto();
+    void stepBack();
+    void runAgain();
+    void showEachStep(bool on);
+    bool showsEachStep() const { return eachStep; }
+    void showPointNumbers(bool on);
+    bool showsPointNumbers() const { return numbers; }
+    // START then begins the run paused at its first triangle.
+    void startPaused(bool on) { startsPaused = on; }
+    bool startsPausedRun() const { return startsPaused; }
+    // Says once, before the run's own status, what just happened to the points' numbering; an
+    // empty text says nothing.
+    void tell(std::string what);
+    // Gives a screen reader this to say at once.
+    void say(const std::string& text) { view.announce(text, true); }
+    // Says this too, after what is already said.
+    void tellToo(const std::string& what);
+    // Starts the run paused and steps it to the given step, or into it to the given test (from 1;
+    // past its last test, the last); at the last step the question waits for Step Forward or
+    // Resume, as in a run started paused.
+    void openAt(int target, int test = -1);
+    // Shows the run as it stands, after a change that came from outside a step: an answer.
+    void show();
+    // Says the hull as it stands, in order, in the status line and to a screen reader.
+    void readTheHull();
+    // Where the step shown stands in its walk, and what the run's walks have cost.
+    WalkState walkState() const;
+    // The run's tests so far, step by step.
+    CostCurve runCost() const;
+
+    RunActions actions() const;
+    // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,
+    // k once point k + 3 is in.
+    bool hasRun() const { return phase() != Phase::Input; }
+    // Whether each step is told now, for the sentence to stand beside the drawing as well.
+    bool tellsEachStep() const { return eachStep && hasRun(); }
+    int step() const;
+    bool isPaused() const { return phase() == Phase::Paused; }
+    // New points may replace the current ones before a run and after it, not during it.
+    bool canReplacePoints() const { return phase() == Phase::Input || phase() == Phase::Finished; }
+
+  private:
+    enum class Phase { Input, Running, Paused, Finished };
+
+    Phase phase() const;
+    int steps() const;
+    // Runs a handler that changes the run, then tells what it did.
+    void follow(const std::function<void()>& act);
+    void followStep();
+    void testNext();
+    bool walkMade() const;
+    void walkTo(int tests);
+    void beginStep();
+    void observe();
+    void replayTo(int target);
+    void pause();
+    void resume();
+    void askHeldQuestion();
+    void showTest();
+    std::string statusLine(Phase now) const;
+    std::string runLine(Phase now) const;
+    Overlay overlayOf(const StepReport& step) const;
+    const std::vector<Overlay::Number>& numberMarks();
+
+    Fmhull& form;
+    Modhull& points;
+    Surface& drawingArea;
+    Button& resetButton;
+    TimerHold& timer;
+    MessageWatch& watch;
+    LessonView& view;
+
+    bool eachStep = false;
+    bool numbers = false;
+    bool startsPaused = false;
+    std::string note;
+    bool observing = false;
+    // A step to tell a screen reader, and whether at once: a tick of a running run waits its turn.
+    bool stepToSay = false;
+    bool sayAtOnce = true;
+    bool silent = false;
+    // The tests of the step followed last.
+    std::vector<WalkTest> walk;
+    // The tests of each step of the run begun so far: one more than the hull's edges before it.
+    std::vector<int> stepTests;
+    std::optional<StepReport> report;
+    std::vector<Overlay::Spot> numbered;
+    std::vector<Overlay::Number> numberPlaces;
+};

@@ -1,0 +1,98 @@
+#include "teach/run/point_input.h"
+
+#include "form/area.h"
+#include "teach/words/spoken.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt19937& random) {
+    constexpr float Width = area::MaxX, Height = area::MaxY, PerPixel = area::TwipsPerPixel;
+    constexpr double CentreX = Width / 2, CentreY = Height / 2, Radius = 3300;
+    std::uniform_real_distribution<double> unit(0, 1);
+    // Where a click would put the point: the top left corner of its pixel.
+    auto onPixel = [](double twips) {
+        return static_cast<float>(std::floor(twips / PerPixel) * PerPixel);
+    };
+    std::vector<Overlay::Spot> spots;
+    const double phase = 2 * std::numbers::pi * unit(random);
+    for (int i = 0; i < count; ++i) {
+        if (shape == RandomShape::Uniform) {
+            spots.push_back({onPixel(unit(random) * Width), onPixel(unit(random) * Height)});
+            continue;
+        }
+        // Evenly over a disk's area; on the circle, evenly round it and not on pixels, so that no
+        // three points line up.
+        const bool circle = shape == RandomShape::Circle;
+        const double angle =
+            circle ? phase + 2 * std::numbers::pi * i / count : 2 * std::numbers::pi * unit(random);
+        const double r = circle ? Radius : Radius * std::sqrt(unit(random));
+        const double x = CentreX + r * std::cos(angle), y = CentreY + r * std::sin(angle);
+        spots.push_back(circle ? Overlay::Spot{static_cast<float>(x), static_cast<float>(y)}
+                               : Overlay::Spot{onPixel(x), onPixel(y)});
+    }
+    if (shape == RandomShape::Circle)
+        std::shuffle(spots.begin(), spots.end(), random);
+    return spots;
+}
+
+PointInput::PointInput(Fmhull& form, Modhull& points, Surface& drawingArea, Lesson& lesson)
+    : form(form), points(points), drawingArea(drawingArea), lesson(lesson) {}
+
+void PointInput::click(int button, int shift, float x, float y) {
+    // A reset, whichever way it came, started a new set.
+    if (points.Pointcount == 0)
+        entered.clear();
+    const int16_t before = points.Pointcount;
+    form.Pichull_MouseDown(button, shift, x, y);
+    if (points.Pointcount == before) {
+        lesson.tell("");
+        return;
+    }
+    entered.push_back({x, y});
+    lesson.tell(renumbering(x, y));
+    if (!quiet)
+        lesson.say(pointInWords(points, points.Pointcount));
+}
+
+// A point that would leave the first three on one line takes the place of one of them.
+std::string PointInput::renumbering(float x, float y) const {
+    const int16_t point = points.Pointcount;
+    if (points.Xcoord(point) == x && points.Ycoord(point) == y)
+        return {};
+    for (int16_t k = 1; k <= 3; ++k)
+        if (points.Xcoord(k) == x && points.Ycoord(k) == y)
+            return "Points " + std::to_string(k) + " and " + std::to_string(point) +
+                   " swapped places so that the first three points do not lie on one line.";
+    return {};
+}
+
+bool PointInput::canUndo() const {
+    return drawingArea.isEnabled() && points.Pointcount > 0 &&
+           entered.size() == static_cast<std::size_t>(points.Pointcount);
+}
+
+void PointInput::undoLast() {
+    if (!canUndo())
+        return;
+    entered.pop_back();
+    const std::string takenBack = "point " + std::to_string(points.Pointcount) + " taken back";
+    enterAgain(std::vector<Overlay::Spot>(entered));
+    lesson.say(takenBack);
+}
+
+void PointInput::replaceAll(const std::vector<Overlay::Spot>& spots) {
+    if (canReplace())
+        enterAgain(spots);
+}
+
+// The same clicks in the same order repeat every decision the click handler made.
+void PointInput::enterAgain(const std::vector<Overlay::Spot>& spots) {
+    lesson.reset();
+    entered.clear();
+    quiet = true;
+    for (const Overlay::Spot& spot : spots)
+        click(1, 0, spot.x, spot.y);
+    quiet = false;
+}

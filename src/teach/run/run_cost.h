@@ -1,0 +1,18 @@
+#pragma once
+
+#include "form/area.h"
+#include "teach/pictures/cost_plot.h"
+
+#include <string>
+#include <vector>
+
+// The cost of a run of these points, made by the window's own walk in a window of its own; empty
+// where the points cannot start a run.
+CostCurve costOfRun(const std::vector<area::Spot>& spots);
+
+// The current run's sets: random ones of its size, from a fixed seed.
+CostCurves comparedCosts(int points);
+
+// The totals in words, for those who cannot see the plot: "This run: 57 orientation tests for 10
+// points so far. For 10 points on a circle: 52; in a disk: 33; spread over the area: 30."
+std::string costInWords(const CostCurves& curves);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "teach/pictures/mark_shapes.h"
+#include "teach/run/point_list.h"
+#include "teach/run/run_cost.h"
+#include "teach/session/commands.h"
+#include "teach/words/step_code.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class JsonWriter;
+
+// A command as the menus show it now.
+struct CommandShown {
+    const CommandEntry* entry;
+    // Pause reads Resume while paused.
+    std::string_view text;
+    bool enabled = false;
+    bool checked = false;
+    // Why it cannot act yet, where that needs saying.
+    std::string_view why;
+};
+
+struct CostShown {
+    int points = 0;
+    CostCurve run;
+    // The totals, for those who cannot see the plot.
+    std::string words;
+};
+
+// A message box waiting for its answer.
+struct QuestionShown {
+    std::string title, prompt;
+    int style = 0;
+};
+
+// What both faces show of the program beside its picture and its own controls, as it stands.
+struct ShownScreen {
+    std::string status;
+    // The step the picture shows: 0 for the first triangle, -1 before a run.
+    int step = -1;
+    // Whether the step's sentence also stands beside the drawing.
+    bool tellsEachStep = false;
+    std::vector<MarkShape> marks;
+    std::vector<CommandShown> commands = {};
+    // The rows of View > Point List, when it is on.
+    std::optional<std::vector<PointRow>> pointList = {};
+    // The insertion step's code as View > Show the Code shows it, when it is on.
+    std::optional<CodeShown> code = {};
+    // View > Cost of the Run, when it is on: the size of the sets, and the run's cost so far,
+    // whose plot a face draws when they change.
+    std::optional<CostShown> cost = {};
+    std::optional<QuestionShown> question = {};
+    bool ended = false;
+};
+
+// The screen's fields, written into the object the writer has open.
+void writeScreen(JsonWriter& json, const ShownScreen& screen);

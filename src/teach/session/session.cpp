@@ -1,0 +1,392 @@
+#include "teach/session/session.h"
+
+#include "engine/checked.h"
+#include "form/area.h"
+#include "teach/files/numbers.h"
+
+Session::Session(Modhull& points, const Controls& controls, LessonView& view)
+    : points(points), shown(view), hold(controls.Tmrdelay), watch(controls.desktop),
+      drawing(controls.Pichull),
+      form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
+                            controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
+      lesson(form, points, drawing, controls.Cmdreset, hold, watch, shown),
+      input(form, points, drawing, lesson), startButton(controls.Cmdstart),
+      resetButton(controls.Cmdreset) {
+    // The face shows the step that ends the run before its question covers the window.
+    watch.beforeEachMessage([this] {
+        lesson.beforeMessage();
+        if (refreshed)
+            refreshed();
+    });
+    watch.answerThrough([this](const std::function<void()>& then) {
+        guard([&] {
+            then();
+            lesson.show();
+        });
+    });
+}
+
+void Session::handle(const std::function<void()>& handler) {
+    if (watch.isAsking() || watch.hasEnded())
+        return;
+    guard(handler);
+}
+
+void Session::load() {
+    handle([this] { form.Form_Load(); });
+}
+
+void Session::click(int button, int shift, float x, float y) {
+    if (drawing.isEnabled())
+        handle([&] { input.click(button, shift, x, y); });
+}
+
+void Session::pressStart() {
+    if (startButton.isEnabled())
+        handle([this] { lesson.start(); });
+}
+
+void Session::pressReset() {
+    if (resetButton.isEnabled())
+        handle([this] { lesson.reset(); });
+}
+
+void Session::pressEnd() {
+    handle([this] { form.Cmdend_Click(); });
+}
+
+void Session::speedChanged() {
+    handle([this] { form.Hsbspeed_Change(); });
+}
+
+// A tick that was already on its way when the run was paused or ended does nothing.
+void Session::tick() {
+    if (hold.isEnabled() && !hold.isHeld())
+        handle([this] { lesson.tick(); });
+}
+
+void Session::close() {
+    watch.end(0);
+}
+
+void Session::guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        watch.reportError(error.what(), Title);
+    }
+    if (refreshed)
+        refreshed();
+}
+
+bool Session::isEnabled(Command command) const {
+    if (watch.isAsking() || watch.hasEnded())
+        return false;
+    const RunActions run = lesson.actions();
+    switch (command) {
+    case Command::OpenPoints:
+    case Command::RandomPoints:
+        return input.canReplace();
+    case Command::SavePointsAs:
+        return points.Pointcount > 0;
+    case Command::UndoLastPoint:
+        return input.canUndo();
+    case Command::AddPoint:
+        return drawing.isEnabled();
+    case Command::PauseOrResume:
+        return run.pause;
+    case Command::StepForward:
+        return run.stepForward;
+    case Command::StepInto:
+        return run.stepInto;
+    case Command::StepBack:
+        return run.stepBack;
+    case Command::RunAgain:
+        return run.runAgain;
+    case Command::ExportPicture:
+    case Command::Quit:
+    case Command::StartPaused:
+    case Command::ReadTheHull:
+    case Command::ShowEachStep:
+    case Command::ShowPointNumbers:
+    case Command::ShowPointList:
+    case Command::ShowTheCode:
+    case Command::ShowCostOfRun:
+    case Command::KeyboardAndMouse:
+    case Command::WhatTheMarksMean:
+    case Command::About:
+        break;
+    }
+    return true;
+}
+
+bool Session::isChecked(Command command) const {
+    return (command == Command::StartPaused && lesson.startsPausedRun()) ||
+           (command == Command::ShowEachStep && lesson.showsEachStep()) ||
+           (command == Command::ShowPointNumbers && lesson.showsPointNumbers()) ||
+           (command == Command::ShowPointList && listsPoints) ||
+           (command == Command::ShowTheCode && showsCode) ||
+           (command == Command::ShowCostOfRun && showsCost);
+}
+
+std::string_view Session::whyDisabled(Command command) const {
+    if (watch.isAsking() || watch.hasEnded() || isEnabled(command))
+        return {};
+    if (command == Command::RunAgain)
+        return lesson.hasRun() ? "Run Again acts once the run is paused or finished: press P first."
+                               : "Run Again shows a run again once START has begun one.";
+    const bool runCommand = command == Command::PauseOrResume || command == Command::StepForward ||
+                            command == Command::StepInto;
+    if (!runCommand || lesson.hasRun())
+        return {};
+    if (lesson.startsPausedRun())
+        return "A run begins with START; it will begin paused at the first triangle.";
+    return "A run begins with START. To step it from the first triangle, turn on Run > Start "
+           "Paused first.";
+}
+
+std::string_view Session::textOf(Command command) const {
+    if (command == Command::PauseOrResume && lesson.actions().paused)
+        return "Resume";
+    return entryOf(command).text;
+}
+
+void Session::perform(Command command) {
+    if (!isEnabled(command))
+        return;
+    handle([this, command] {
+        switch (command) {
+        case Command::Quit:
+            form.Cmdend_Click();
+            break;
+        case Command::UndoLastPoint:
+            input.undoLast();
+            break;
+        case Command::PauseOrResume:
+            lesson.pauseOrResume();
+            break;
+        case Command::StepForward:
+            lesson.stepForward();
+            break;
+        case Command::StepInto:
+            lesson.stepInto();
+            break;
+        case Command::StepBack:
+            lesson.stepBack();
+            break;
+        case Command::RunAgain:
+            lesson.runAgain();
+            break;
+        case Command::StartPaused:
+            lesson.startPaused(!lesson.startsPausedRun());
+            break;
+        case Command::ReadTheHull:
+            lesson.readTheHull();
+            break;
+        case Command::ShowEachStep:
+            lesson.showEachStep(!lesson.showsEachStep());
+            break;
+        case Command::ShowPointNumbers:
+            lesson.showPointNumbers(!lesson.showsPointNumbers());
+            break;
+        case Command::ShowPointList:
+            listsPoints = !listsPoints;
+            break;
+        case Command::ShowTheCode:
+            showsCode = !showsCode;
+            break;
+        case Command::ShowCostOfRun:
+            showsCost = !showsCost;
+            break;
+        case Command::OpenPoints:
+        case Command::SavePointsAs:
+        case Command::ExportPicture:
+        case Command::RandomPoints:
+        case Command::AddPoint:
+        case Command::KeyboardAndMouse:
+        case Command::WhatTheMarksMean:
+        case Command::About:
+            break;
+        }
+        // A check mark cannot be heard: a screen reader says what the key turned on or off, and
+        // a plot its totals.
+        const CommandEntry& entry = entryOf(command);
+        const bool plotted = command == Command::ShowCostOfRun && showsCost;
+        if (entry.checkable)
+            shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off") +
+                               (plotted ? ". " + costInWords(costs()) : ""),
+                           true);
+    });
+}
+
+void Session::openPoints(const std::string& name, const PointFile& file) {
+    if (!input.canReplace())
+        return;
+    handle([&] {
+        if (!file.error.empty()) {
+            reportFileProblem("Cannot open the points in", name, file.error);
+            return;
+        }
+        input.replaceAll(file.points);
+        lesson.say(std::to_string(points.Pointcount) + " points from " + name);
+        if (file.fitted)
+            tellAndSay("The points of " + name +
+                       " did not all lie in the drawing area: they "
+                       "were scaled and moved to fit it.");
+    });
+}
+
+void Session::savePoints(const std::string& name) {
+    handle([&] {
+        const std::string problem = writePointFile(name, points);
+        if (!problem.empty())
+            reportFileProblem("Cannot save the points in", name, problem);
+    });
+}
+
+void Session::addPoint(std::string_view x, std::string_view y) {
+    handle([&] { addTyped(x, y); });
+}
+
+void Session::addTyped(std::string_view x, std::string_view y) {
+    auto coordinate = [](std::string_view text, float most) -> std::optional<float> {
+        const std::optional<double> value = parseDecimal(text);
+        if (value && *value >= 0 && *value <= most)
+            return static_cast<float>(*value);
+        return std::nullopt;
+    };
+    const std::optional<float> across = coordinate(x, area::MaxX);
+    const std::optional<float> down = coordinate(y, area::MaxY);
+    if (!across || !down) {
+        const bool badX = !across;
+        watch.messageBox(std::string("Cannot add the point:\n") + (badX ? "X" : "Y") +
+                             " must be a number from 0 to " +
+                             std::to_string(static_cast<int>(badX ? area::MaxX : area::MaxY)) +
+                             " twips, not " + inQuotes(badX ? x : y) + '.',
+                         Critical, Title, {});
+        return;
+    }
+    if (drawing.isEnabled())
+        input.click(1, 0, *across, *down);
+}
+
+void Session::randomPoints(int count, RandomShape shape, unsigned seed) {
+    if (!input.canReplace())
+        return;
+    handle([&] {
+        std::mt19937 random(seed);
+        input.replaceAll(::randomPoints(count, shape, random));
+        lesson.say(std::to_string(points.Pointcount) + " random points");
+    });
+}
+
+// In the status line, and to a screen reader, which hears the steps but not the status line.
+void Session::tellAndSay(const std::string& text) {
+    shown.showStatus(text);
+    shown.announce(text, true);
+}
+
+void Session::reportFileProblem(const std::string& what, const std::string& name,
+                                const std::string& problem) {
+    watch.messageBox(what + ' ' + name + ":\n" + problem, Critical, Title, {});
+}
+
+void Session::openLink(std::string_view text) {
+    handle([&] { openLinked(text); });
+}
+
+void Session::openLinked(std::string_view text) {
+    if (!input.canReplace()) {
+        tellAndSay("A run is going on: press RESET first, then open the link again.");
+        return;
+    }
+    const LessonLink link = readLink(text);
+    if (!link.error.empty()) {
+        watch.messageBox("This link holds no lesson the program can read:\n" + link.error, Critical,
+                         Title, {});
+        return;
+    }
+    input.replaceAll(link.points);
+    lesson.say(std::to_string(points.Pointcount) + " points from the link");
+    lesson.showEachStep(link.eachStep);
+    lesson.showPointNumbers(link.pointNumbers);
+    const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;
+    if (link.step >= 0 && canStart)
+        lesson.openAt(link.step, link.test);
+    if (link.fitted)
+        lesson.tellToo("The link's points did not all lie in the drawing area: they were scaled "
+                       "and moved to fit it.");
+    if (link.step >= 0 && !canStart)
+        lesson.tellToo("The link's step " + std::to_string(link.step) +
+                       " is left out: a run needs three points that do not lie on one line.");
+}
+
+std::vector<PointRow> Session::pointRows() const {
+    // Inside a step, the point being inserted is not in the hull yet.
+    const int inserted = lesson.hasRun() ? lesson.step() + 3 : 0;
+    return pointList(points, form, form.isWalking() ? inserted - 1 : inserted);
+}
+
+CostCurves Session::costs() const {
+    // The random sets cost a few milliseconds: they are counted again only for a new size.
+    if (compared.points != points.Pointcount)
+        compared = comparedCosts(points.Pointcount);
+    CostCurves curves = compared;
+    curves.run = lesson.runCost();
+    return curves;
+}
+
+std::string Session::pointsText() const {
+    return formatPoints(points);
+}
+
+int Session::shownStep() const {
+    return lesson.hasRun() ? lesson.step() : -1;
+}
+
+bool Session::isRunning() const {
+    const RunActions run = lesson.actions();
+    return run.pause && !run.paused;
+}
+
+std::string Session::link() const {
+    LessonLink shown;
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        shown.points.push_back({points.Xcoord(i), points.Ycoord(i)});
+    shown.step = shownStep();
+    if (const WalkState walk = lesson.walkState(); walk.inside)
+        shown.test = static_cast<int>(walk.tests.size());
+    shown.eachStep = lesson.showsEachStep();
+    shown.pointNumbers = lesson.showsPointNumbers();
+    return writeLink(shown);
+}
+
+std::vector<CommandShown> Session::commands() const {
+    std::vector<CommandShown> shownNow;
+    for (const CommandEntry& entry : Commands)
+        shownNow.push_back({&entry, textOf(entry.command), isEnabled(entry.command),
+                            isChecked(entry.command), whyDisabled(entry.command)});
+    return shownNow;
+}
+
+ShownScreen Session::screen(double twipsPerPixel) const {
+    ShownScreen screen{.status = shown.status,
+                       .step = shownStep(),
+                       .tellsEachStep = lesson.tellsEachStep(),
+                       .marks = markShapes(shown.marks, twipsPerPixel),
+                       .commands = commands(),
+                       .ended = watch.hasEnded()};
+    if (listsPoints)
+        screen.pointList = pointRows();
+    if (showsCode)
+        screen.code = code();
+    if (showsCost) {
+        const CostCurves curves = costs();
+        screen.cost = CostShown{points.Pointcount, curves.run, costInWords(curves)};
+    }
+    if (watch.isAsking()) {
+        const Message& asked = watch.asked();
+        screen.question = QuestionShown{asked.title, asked.prompt, asked.style};
+    }
+    return screen;
+}

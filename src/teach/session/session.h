@@ -1,0 +1,130 @@
+#pragma once
+
+#include "engine/modhull.h"
+#include "form/area.h"
+#include "form/fmhull.h"
+#include "teach/files/lesson_link.h"
+#include "teach/files/point_file.h"
+#include "teach/pictures/drawing_log.h"
+#include "teach/run/lesson.h"
+#include "teach/run/message_watch.h"
+#include "teach/run/point_input.h"
+#include "teach/run/point_list.h"
+#include "teach/run/run_cost.h"
+#include "teach/run/shown_view.h"
+#include "teach/run/timer_hold.h"
+#include "teach/session/commands.h"
+#include "teach/session/screen.h"
+
+#include <functional>
+#include <string>
+
+// The whole program but its face: the window Fmhull with the teaching layer and the lecturer's
+// tools, wired to a front end's controls. It is the one way in: a front end passes every event,
+// command and answer through its members and shows what it says.
+class Session {
+  public:
+    // The controls are the front end's own; the session puts its drawing log, timer hold and
+    // message watch between them and the window.
+    Session(Modhull& points, const Controls& controls, LessonView& view);
+
+    // The window's own events. Each does nothing while its control is disabled, while a message
+    // box waits for its answer, as behind a modal box, or once the program has ended. A run-time
+    // error is reported in a message box and ends the program.
+    void load();
+    // A press on the drawing area, in twips.
+    void click(int button, int shift, float x, float y);
+    void pressStart();
+    void pressReset();
+    void pressEnd();
+    // The speed bar has moved.
+    void speedChanged();
+    void tick();
+    // The window was closed: the program ends at once, whatever it is doing.
+    void close();
+    // Runs a front end's own work on the session's terms, as an event: writing an export.
+    void handle(const std::function<void()>& handler);
+    // Called after every event and every answer, for the front end to show the commands anew.
+    void afterEachEvent(std::function<void()> refresh) { refreshed = std::move(refresh); }
+
+    bool isEnabled(Command command) const;
+    bool isChecked(Command command) const;
+    // Why a command that needs a run cannot act yet; empty when it can, or when nothing needs
+    // saying.
+    std::string_view whyDisabled(Command command) const;
+    // The text a menu shows now: Pause reads Resume while paused.
+    std::string_view textOf(Command command) const;
+    // Carries out a command that needs nothing more from the user; those that ask for a file or a
+    // number first are carried out by the front end through the session's members.
+    void perform(Command command);
+
+    // Enters a point typed in as a click at that place would, or says in a message box why not.
+    void addPoint(std::string_view x, std::string_view y);
+    // Replaces the points with so many random ones of that shape.
+    void randomPoints(int count, RandomShape shape, unsigned seed);
+    // Replaces the points with those read from the named file, or says why it cannot.
+    void openPoints(const std::string& name, const PointFile& file);
+    // Writes the points to the named file, or says why it cannot.
+    void savePoints(const std::string& name);
+    // Opens the lesson a link holds, paused at its step, or says why it cannot; during a run the
+    // status asks for RESET first and nothing changes.
+    void openLink(std::string_view text);
+    // Reports in a message box that something cannot be done with a file, and why.
+    void reportFileProblem(const std::string& what, const std::string& name,
+                           const std::string& problem);
+
+    // What the front end shows.
+    // Whether View > Point List is on, and the rows it shows as the run stands.
+    bool listsThePoints() const { return listsPoints; }
+    std::vector<PointRow> pointRows() const;
+    // Whether View > Show the Code is on, and the code as the step shown stands.
+    bool showsTheCode() const { return showsCode; }
+    CodeShown code() const { return codeOf(lesson.walkState()); }
+    // Whether View > Cost of the Run is on, and the run's costs beside those of random sets.
+    bool showsTheCost() const { return showsCost; }
+    CostCurves costs() const;
+    // The points, the step and the views as a link's fragment.
+    std::string link() const;
+    // The points as a point file holds them.
+    std::string pointsText() const;
+    // Everything drawn on the drawing area since it was last cleared, in order.
+    const std::vector<DrawCall>& drawn() const { return drawing.calls(); }
+    // The run: the step shown (-1 before a run), whether it is paused or going on, whether its
+    // steps are told beside the drawing.
+    int shownStep() const;
+    bool isPaused() const { return lesson.isPaused(); }
+    bool isRunning() const;
+    bool tellsEachStep() const { return lesson.tellsEachStep(); }
+    bool hasEnded() const { return watch.hasEnded(); }
+    // Every command of the table as the menus show it now.
+    std::vector<CommandShown> commands() const;
+    // All that both faces show beside the picture and their own controls, the marks placed in
+    // the pixels of a drawing area of that many twips to a pixel.
+    ShownScreen screen(double twipsPerPixel = area::TwipsPerPixel) const;
+    // The step's marks as the drawing shows them.
+    const Overlay& marks() const { return shown.marks; }
+
+  private:
+    friend class SessionProbe;
+
+    void guard(const std::function<void()>& handler);
+    void addTyped(std::string_view x, std::string_view y);
+    void openLinked(std::string_view text);
+    void tellAndSay(const std::string& text);
+
+    Modhull& points;
+    ShownView shown;
+    TimerHold hold;
+    MessageWatch watch;
+    DrawingLog drawing;
+    Fmhull form;
+    Lesson lesson;
+    PointInput input;
+    Button& startButton;
+    Button& resetButton;
+    std::function<void()> refreshed;
+    bool listsPoints = false;
+    bool showsCode = false;
+    bool showsCost = false;
+    mutable CostCurves compared;
+};
