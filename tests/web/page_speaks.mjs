@@ -49,7 +49,8 @@ function check(actual, expected, what) {
 async function loadedWithin(ms) {
   const loaded = () => {
     const lines = said();
-    return lines.lastIndexOf('Finished loading Convex Hull.') > lines.lastIndexOf('Loading.  Please wait.');
+    const last = (text) => lines.findLastIndex((line) => line.startsWith(text));
+    return last('Finished loading') > last('Loading.  Please wait.');
   };
   for (let waited = 0; waited < ms && !loaded(); waited += 100) await sleep(100);
   return loaded();
