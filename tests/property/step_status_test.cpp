@@ -417,3 +417,66 @@ TEST(CostOfTheRun, FollowsTheRunAndThePoints) {
 }
 
 } // namespace
+
+// The timeline on random runs: any step at once, as a run paused there shows it, however the run
+// stood; the last step keeps its question for Step Forward; and test by test, forward as Step Into
+// goes and back through the same places.
+TEST(Timeline, ShowsAnyStepAsARunPausedThere) {
+    std::mt19937 random(31);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int set = 0; set < 60; ++set) {
+        std::vector<std::pair<float, float>> clicks(static_cast<std::size_t>(between(4, 16)));
+        for (auto& [x, y] : clicks)
+            std::tie(x, y) = std::pair{between(0, 6) * 300.0f, between(0, 6) * 300.0f};
+        auto made = [&](bool paused) {
+            auto w = std::make_unique<FakeWindow>();
+            w->session.load();
+            w->desktop.deferAnswers = true;
+            for (auto [x, y] : clicks)
+                w->session.click(1, 0, x, y);
+            if (paused)
+                w->session.perform(Command::StartPaused);
+            w->session.pressStart();
+            return w;
+        };
+        const std::unique_ptr<FakeWindow> scrubbed = made(false);
+        if (!scrubbed->session.isRunning())
+            continue;
+        scrubbed->session.perform(Command::ShowTimeline);
+        const int steps = scrubbed->mod.Pointcount - 3;
+        for (int move = 0; move < 6; ++move) {
+            const int asked = between(-1, steps + 1), at = std::clamp(asked, 0, steps);
+            scrubbed->session.scrubTo(asked);
+            const std::unique_ptr<FakeWindow> straight = made(true);
+            for (int k = 0; k < at; ++k)
+                straight->session.perform(Command::StepForward);
+            ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(straight->drawing.calls()))
+                << "set " << set << " step " << at;
+            ASSERT_TRUE(scrubbed->session.isPaused());
+            ASSERT_EQ(scrubbed->view.status, "Paused at step " + std::to_string(at) + " of " +
+                                                 std::to_string(steps) + '.');
+            const std::optional<TimelineShown> shown = scrubbed->session.screen().timeline;
+            ASSERT_TRUE(shown && shown->step == at && shown->steps == steps && shown->test == 0);
+            ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits";
+        }
+        scrubbed->session.scrubTo(0);
+        const std::unique_ptr<FakeWindow> into = made(true);
+        std::vector<std::string> forward;
+        while (scrubbed->session.isEnabled(Command::StepInto)) {
+            scrubbed->session.scrubByTest(1);
+            into->session.perform(Command::StepInto);
+            forward.push_back(scrubbed->session.timeline().words);
+            if (into->desktop.shown.empty()) {
+                ASSERT_EQ(scrubbed->view.status, into->view.status) << "set " << set;
+            }
+        }
+        ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits for Step Forward";
+        ASSERT_EQ(forward.back(), "step " + std::to_string(steps) + " of " + std::to_string(steps));
+        for (std::size_t k = forward.size() - 1; k-- > 0;) {
+            scrubbed->session.scrubByTest(-1);
+            ASSERT_EQ(scrubbed->session.timeline().words, forward[k]) << "set " << set;
+        }
+    }
+}

@@ -216,6 +216,26 @@ void Lesson::openAt(int target, int test) {
     tell(renumbered);
 }
 
+void Lesson::showAt(int target, int test) {
+    if (!hasRun())
+        return;
+    note.clear();
+    target = std::clamp(target, 0, steps());
+    if (target == 0)
+        test = -1;
+    watch.dropHeld();
+    watch.holdBack(true);
+    silent = true;
+    replayTo(test > 0 ? target - 1 : target);
+    if (test > 0)
+        walkTo(std::min(test, form.Hullcount + 1));
+    silent = false;
+    watch.holdBack(false);
+    pause();
+    stepToSay = true;
+    show();
+}
+
 void Lesson::showPointNumbers(bool on) {
     numbers = on;
     show();

@@ -66,6 +66,10 @@ class Lesson {
     // past its last test, the last); at the last step the question waits for Step Forward or
     // Resume, as in a run started paused.
     void openAt(int target, int test = -1);
+    // Shows the run as a run paused at that step would be, or inside it at that test (from 1; past
+    // its last test, the last); at the last step the question waits for Step Forward. Steps past
+    // either end are the ends.
+    void showAt(int target, int test = -1);
     // Shows the run as it stands, after a change that came from outside a step: an answer.
     void show();
     // Says the hull as it stands, in order, in the status line and to a screen reader.

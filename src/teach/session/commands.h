@@ -25,6 +25,7 @@ enum class Command {
     ShowPointList,
     ShowTheCode,
     ShowCostOfRun,
+    ShowTimeline,
     KeyboardAndMouse,
     WhatTheMarksMean,
     About,
@@ -47,7 +48,7 @@ struct CommandEntry {
 };
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 22> Commands{{
+inline constexpr std::array<CommandEntry, 23> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
@@ -74,6 +75,8 @@ inline constexpr std::array<CommandEntry, 22> Commands{{
     {Command::ShowTheCode,      "show-the-code",      "&View", "Show the Code",       {"C"}, true},
     // The run's orientation tests against random sets of its size: why a circle costs most.
     {Command::ShowCostOfRun,    "cost-of-the-run",    "&View", "Cost of the Run",     {"K"}, true},
+    // Under the drawing, a scrubber over the run's steps: any step at once.
+    {Command::ShowTimeline,     "timeline",           "&View", "Timeline",            {"T"}, true},
     {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},
     {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}},
     {Command::About,            "about",              "&Help", "About Convex Hull",   {}},

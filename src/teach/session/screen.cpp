@@ -88,6 +88,15 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     } else {
         json.null();
     }
+    json.key("timeline");
+    if (screen.timeline) {
+        const TimelineShown& at = *screen.timeline;
+        json.beginObject().key("steps").value(at.steps).key("step").value(at.step);
+        json.key("test").value(at.test).key("tests").value(at.tests);
+        json.key("words").value(at.words).endObject();
+    } else {
+        json.null();
+    }
     json.key("dialog");
     if (screen.question)
         writeQuestion(json, *screen.question);

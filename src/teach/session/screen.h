@@ -31,6 +31,15 @@ struct CostShown {
     std::string words;
 };
 
+// Where the run stands among its steps, and inside a step among its tests; 0 steps before a run.
+struct TimelineShown {
+    int steps = 0, step = 0;
+    // Inside a step, the test it stands at, from 1, and the step's tests; 0 and 0 at a step's end.
+    int test = 0, tests = 0;
+    // "step 5 of 12", "step 5 of 12, test 3 of 6"; a screen reader says the slider's value so.
+    std::string words;
+};
+
 // A message box waiting for its answer.
 struct QuestionShown {
     std::string title, prompt;
@@ -53,6 +62,8 @@ struct ShownScreen {
     // View > Cost of the Run, when it is on: the size of the sets, and the run's cost so far,
     // whose plot a face draws when they change.
     std::optional<CostShown> cost = {};
+    // View > Timeline, when it is on.
+    std::optional<TimelineShown> timeline = {};
     std::optional<QuestionShown> question = {};
     bool ended = false;
 };

@@ -112,6 +112,7 @@ bool Session::isEnabled(Command command) const {
     case Command::ShowPointList:
     case Command::ShowTheCode:
     case Command::ShowCostOfRun:
+    case Command::ShowTimeline:
     case Command::KeyboardAndMouse:
     case Command::WhatTheMarksMean:
     case Command::About:
@@ -126,7 +127,8 @@ bool Session::isChecked(Command command) const {
            (command == Command::ShowPointNumbers && lesson.showsPointNumbers()) ||
            (command == Command::ShowPointList && listsPoints) ||
            (command == Command::ShowTheCode && showsCode) ||
-           (command == Command::ShowCostOfRun && showsCost);
+           (command == Command::ShowCostOfRun && showsCost) ||
+           (command == Command::ShowTimeline && showsTimeline);
 }
 
 std::string_view Session::whyDisabled(Command command) const {
@@ -197,6 +199,9 @@ void Session::perform(Command command) {
             break;
         case Command::ShowCostOfRun:
             showsCost = !showsCost;
+            break;
+        case Command::ShowTimeline:
+            showsTimeline = !showsTimeline;
             break;
         case Command::OpenPoints:
         case Command::SavePointsAs:
@@ -384,9 +389,52 @@ ShownScreen Session::screen(double twipsPerPixel) const {
         const CostCurves curves = costs();
         screen.cost = CostShown{points.Pointcount, curves.run, costInWords(curves)};
     }
+    if (showsTimeline)
+        screen.timeline = timeline();
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
         screen.question = QuestionShown{asked.title, asked.prompt, asked.style};
     }
     return screen;
+}
+
+TimelineShown Session::timeline() const {
+    if (!lesson.hasRun())
+        return {};
+    const WalkState walk = lesson.walkState();
+    TimelineShown shown;
+    shown.steps = points.Pointcount - 3;
+    shown.step = walk.step;
+    shown.words = "step " + std::to_string(shown.step) + " of " + std::to_string(shown.steps);
+    if (walk.inside) {
+        shown.test = static_cast<int>(walk.tests.size());
+        shown.tests = walk.stepTests;
+        shown.words +=
+            ", test " + std::to_string(shown.test) + " of " + std::to_string(shown.tests);
+    }
+    return shown;
+}
+
+void Session::scrubTo(int step) {
+    if (lesson.hasRun() && !watch.isAsking())
+        handle([&] { lesson.showAt(step); });
+}
+
+// One test on from where the run stands, as Step Into goes; one back, to the test before, or
+// from a step's end to its last test.
+void Session::scrubByTest(int direction) {
+    if (!lesson.hasRun() || watch.isAsking())
+        return;
+    handle([&] {
+        const WalkState walk = lesson.walkState();
+        const int made = static_cast<int>(walk.tests.size());
+        if (direction > 0 && walk.inside)
+            lesson.showAt(walk.step, made == walk.stepTests ? -1 : made + 1);
+        else if (direction > 0)
+            lesson.showAt(walk.step + 1, walk.step < points.Pointcount - 3 ? 1 : -1);
+        else if (walk.inside)
+            lesson.showAt(made > 1 ? walk.step : walk.step - 1, made - 1);
+        else
+            lesson.showAt(walk.step, Modhull::Maxpoints + 1);
+    });
 }

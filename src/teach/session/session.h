@@ -69,6 +69,11 @@ class Session {
     // Opens the lesson a link holds, paused at its step, or says why it cannot; during a run the
     // status asks for RESET first and nothing changes.
     void openLink(std::string_view text);
+    // The timeline: shows the run as a run paused at that step would, pausing it; at the last step
+    // the question waits for Step Forward. A step past either end is the end.
+    void scrubTo(int step);
+    // One orientation test on (1) or back (-1), across the ends of steps.
+    void scrubByTest(int direction);
     // Reports in a message box that something cannot be done with a file, and why.
     void reportFileProblem(const std::string& what, const std::string& name,
                            const std::string& problem);
@@ -101,6 +106,8 @@ class Session {
     // All that both faces show beside the picture and their own controls, the marks placed in
     // the pixels of a drawing area of that many twips to a pixel.
     ShownScreen screen(double twipsPerPixel = area::TwipsPerPixel) const;
+    // Where the run stands on the timeline, in numbers and in words.
+    TimelineShown timeline() const;
     // The step's marks as the drawing shows them.
     const Overlay& marks() const { return shown.marks; }
 
@@ -126,5 +133,6 @@ class Session {
     bool listsPoints = false;
     bool showsCode = false;
     bool showsCost = false;
+    bool showsTimeline = false;
     mutable CostCurves compared;
 };
