@@ -62,6 +62,12 @@ EMSCRIPTEN_KEEPALIVE void hull_tick() {
 EMSCRIPTEN_KEEPALIVE void hull_command(const char* id) {
     page().command(id);
 }
+EMSCRIPTEN_KEEPALIVE void hull_scrub_to(int step) {
+    page().scrubTo(step);
+}
+EMSCRIPTEN_KEEPALIVE void hull_scrub_by_test(int direction) {
+    page().scrubByTest(direction);
+}
 EMSCRIPTEN_KEEPALIVE void hull_add_point(const char* x, const char* y) {
     page().addPoint(x, y);
 }

@@ -55,6 +55,14 @@ void WebPage::answer(int answer) {
     window.desktop.answer(answer);
 }
 
+void WebPage::scrubTo(int step) {
+    session.scrubTo(step);
+}
+
+void WebPage::scrubByTest(int direction) {
+    session.scrubByTest(direction);
+}
+
 void WebPage::openPoints(const std::string& name, const std::string& text) {
     session.openPoints(name, parsePoints(text));
 }

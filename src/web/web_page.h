@@ -25,6 +25,8 @@ class WebPage : public LessonView {
     // A command of the table, by its id.
     void command(const std::string& id);
     void answer(int answer);
+    void scrubTo(int step);
+    void scrubByTest(int direction);
 
     void openPoints(const std::string& name, const std::string& text);
     void addPoint(const std::string& x, const std::string& y);

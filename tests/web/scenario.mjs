@@ -218,13 +218,15 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.deepEqual(page.errors, []);
 });
 
-await scenario('one lesson in both faces: the same status, marks, code, cost and commands at each step', async () => {
+await scenario('one lesson in both faces: the same status, marks, code, cost, timeline and commands at each step', async () => {
   const page = await open({ viewport: { width: 1280, height: 720 } });
   const script = [...clicks.map(([x, y]) => `click ${x * PerPixel} ${y * PerPixel}`),
                   'undo-last-point', `click ${500 * PerPixel} ${250 * PerPixel}`, 'start-paused',
                   'show-the-code', 'cost-of-the-run', 'start', 'show-each-step', 'show-point-numbers', 'step-forward', 'step-forward',
                   'step-back', 'step-into', 'step-into', 'step-back', 'step-into', 'step-forward',
-                  'step-forward', 'read-the-hull', 'show-point-list', 'show-each-step'];
+                  'step-forward', 'read-the-hull', 'show-point-list', 'show-each-step', 'timeline',
+                  'key:End', 'key:Shift+ArrowLeft', 'key:Shift+ArrowLeft', 'key:Home',
+                  'key:Shift+ArrowRight', 'key:ArrowRight', 'key:ArrowRight'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
     .toString().trim().split('\n').map((line) => JSON.parse(line));
   const ids = desktop[0].commands.map((c) => c.id);
@@ -232,6 +234,7 @@ await scenario('one lesson in both faces: the same status, marks, code, cost and
     const [verb, x, y] = action.split(' ');
     if (verb === 'click') await click(page, x / PerPixel, y / PerPixel);
     else if (verb === 'start') await page.click('#Cmdstart');
+    else if (verb.startsWith('key:')) await page.press('#timeline', verb.slice(4));
     else await page.click(`[data-command="${verb}"]`);
     const shown = await page.evaluate((table) => ({
       status: document.getElementById('status').textContent,
@@ -241,11 +244,13 @@ await scenario('one lesson in both faces: the same status, marks, code, cost and
         lit: Array.from(document.querySelectorAll('#code li')).flatMap((li, line) => li.classList.contains('lit') ? [line] : []),
         words: Array.from(document.querySelectorAll('#codewords p'), (p) => p.textContent) },
       cost: document.getElementById('cost').hidden ? null : document.getElementById('costwords').textContent,
+      timeline: document.getElementById('timelinebar').hidden ? null : document.getElementById('timeline').getAttribute('aria-valuetext'),
     }), ids);
     assert.deepEqual(shown, { status: desktop[i].status,
                               enabled: desktop[i].commands.filter((c) => c.enabled).map((c) => c.id),
                               marks: desktop[i].marks, code: desktop[i].code,
-                              cost: desktop[i].cost && desktop[i].cost.words }, `after ${action}`);
+                              cost: desktop[i].cost && desktop[i].cost.words,
+                              timeline: desktop[i].timeline && desktop[i].timeline.words }, `after ${action}`);
   }
   assert.ok(desktop.at(-3).marks.some(([kind]) => kind === 'ring'), 'a step with its marks compared');
   assert.deepEqual(page.errors, []);
