@@ -24,6 +24,8 @@ QAccessibleInterface* accessibleRole(const QString&, QObject* object) {
         return new QAccessibleWidget(notice, QAccessible::Notification);
     if (auto* speed = dynamic_cast<SpeedBar*>(object))
         return new SpeedBarAccessible(speed);
+    if (auto* timeline = dynamic_cast<Timeline*>(object))
+        return new TimelineAccessible(timeline);
     return nullptr;
 }
 
@@ -42,7 +44,10 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
            display),
       tools(*this, core, drawingArea),
       commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }),
-      panels(client, besideText, [this] { closePanels(); }) {
+      panels(client, besideText, [this] { closePanels(); }),
+      timeline(
+          &client, [this](int step) { core.scrubTo(step); },
+          [this](int direction) { core.scrubByTest(direction); }) {
     QAccessible::installFactory(accessibleRole);
     setCentralWidget(&client);
     buildLayout();
@@ -55,6 +60,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
         const ShownScreen shown = core.screen(twipsPerPixel(drawingArea));
         commandMenus.refresh(shown.commands);
         display.show(shown);
+        timeline.follow(shown.timeline);
         panels.place(core);
     });
     commandMenus.refresh(core.commands());
@@ -157,7 +163,12 @@ void MainWindow::buildLayout() {
     setTabOrder(&startButton, &resetButton);
     setTabOrder(&resetButton, &endButton);
     setTabOrder(&endButton, &speedBar);
-    setTabOrder(&speedBar, &panels.pointList());
+    setTabOrder(&speedBar, &timeline);
+    setTabOrder(&timeline, &panels.pointList());
+    // Under the row of buttons, as wide as the drawing.
+    const int under = pixelsOf(layout::Cmdstart.top + layout::Cmdstart.height, *this);
+    timeline.setGeometry(pixelsOf(layout::Pichull.left, *this), under + 6,
+                         pixelsOf(layout::Pichull.width, *this), 28);
     drawingArea.setFocus();
 }
 

@@ -13,6 +13,7 @@
 #include "qt/speed_bar.h"
 #include "qt/spoken_notice.h"
 #include "qt/step_timer.h"
+#include "qt/timeline.h"
 #include "teach/session/session.h"
 
 #include <QMainWindow>
@@ -38,6 +39,7 @@ class MainWindow : public QMainWindow {
     SidePanels& sidePanels() { return panels; }
     CommandMenus& menus() { return commandMenus; }
     LectureTools& lectureTools() { return tools; }
+    Timeline& runTimeline() { return timeline; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,4 +72,5 @@ class MainWindow : public QMainWindow {
     LectureTools tools;
     CommandMenus commandMenus;
     SidePanels panels;
+    Timeline timeline;
 };

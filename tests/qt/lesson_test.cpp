@@ -458,6 +458,21 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
                                "counter-clockwise on the screen. Paused at step 0 of 2."))
         << "no tick at the fast end either";
     EXPECT_TRUE(a.window.findChild<QWidget*>("Cmdreset")->isEnabled());
+    // T shows the timeline under the row of buttons; its keys move by steps, with Shift by tests,
+    // and a screen reader hears where it stands in its name.
+    QTest::keyClick(a.window.focusWidget(), Qt::Key_T);
+    Timeline& timeline = a.window.runTimeline();
+    ASSERT_TRUE(timeline.isVisible());
+    EXPECT_GT(timeline.y(), a.window.findChild<QWidget*>("Cmdstart")->geometry().bottom());
+    QTest::keyClick(&timeline, Qt::Key_End);
+    EXPECT_TRUE(statusReads(a, "Paused at step 2 of 2."));
+    EXPECT_TRUE(answerer.shown.size() == 1u) << "the question waits for Step Forward";
+    QTest::keyClick(&timeline, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&timeline)->text(QAccessible::Name),
+              "Timeline, step 2 of 2, test 5 of 5");
+    QTest::keyClick(&timeline, Qt::Key_Home);
+    EXPECT_EQ(timeline.value(), 0);
+    EXPECT_TRUE(statusReads(a, "Paused at step 0 of 2."));
     const Overlay& marks = a.window.session().marks();
     ASSERT_EQ(marks.numbers.size(), 5u);
     EXPECT_EQ(marks.numbers[1].at, (Overlay::Spot{1500, 4500})) << "the third click is point 2";
