@@ -1,7 +1,7 @@
 // Step Back at the last step of a 500-point run in convex position, the longest replay there is,
-// against one forward step at the same place, and one Step Into in the last step, the longest walk
-// there is, with its marks and code shown; each through the real window up to the repainted
-// surface.
+// against one forward step at the same place, one Step Into in the last step, the longest walk
+// there is, with its marks and code shown, and the timeline dragged over the whole run; each
+// through the real window up to the repainted surface.
 
 #include "step_back_bench.h"
 
@@ -76,4 +76,22 @@ void benchStepBack() {
     const double into = medianOnScreen(
         window, [] {}, [&] { session.perform(Command::StepInto); });
     report("step_into_ms", into / 1000);
+
+    // The timeline dragged from the first triangle to the last step and back, each position
+    // through the real slider up to the repainted surface.
+    session.perform(Command::ShowTimeline);
+    Timeline& timeline = window.runTimeline();
+    const int steps = Points - 3;
+    std::vector<int> positions;
+    for (int step = 0; step <= steps; ++step)
+        positions.push_back(step);
+    for (int step = steps - 1; step >= 0; --step)
+        positions.push_back(step);
+    const double scrubbed = medianMicroseconds(1, [&] {
+        for (int step : positions) {
+            timeline.setValue(step);
+            window.surface().repaint();
+        }
+    });
+    report("scrub_ms", scrubbed / 1000 / static_cast<double>(positions.size()));
 }

@@ -71,7 +71,7 @@ const bare = join(mkdtempSync(join(tmpdir(), 'bench-')), 'bare.html');
 writeFileSync(bare, '<!doctype html><html><body><canvas width="525" height="469"></canvas><script>' +
   'document.querySelector("canvas").getContext("2d").fillRect(0, 0, 525, 469);</script></body></html>');
 
-const paints = [], barePaints = [], runs = [], backs = [], intos = [];
+const paints = [], barePaints = [], runs = [], backs = [], intos = [], scrubs = [];
 for (let i = 0; i < 7; ++i) {
   const plain = await open(bare);
   barePaints.push(await firstPaint(plain));
@@ -106,6 +106,19 @@ for (let i = 0; i < 7; ++i) {
     }
     return times.sort((a, b) => a - b)[10];
   }));
+  // The timeline dragged from the first triangle to the last step and back, per position.
+  await page.keyboard.press('t');
+  scrubs.push(await page.evaluate(() => new Promise((done) => {
+    const timeline = document.getElementById('timeline');
+    const last = Number(timeline.max);
+    const positions = [...Array(last + 1).keys(), ...Array(last).keys()].map((k, i) => i <= last ? k : last - 1 - k);
+    const started = performance.now();
+    for (const step of positions) {
+      timeline.value = step;
+      timeline.dispatchEvent(new Event('input'));
+    }
+    requestAnimationFrame(() => done((performance.now() - started) / positions.length));
+  })));
   await page.close();
 }
 report('web_first_paint_ms', median(paints));
@@ -114,4 +127,5 @@ report('web_pacing_run_ms', median(runs));
 report('web_pacing_ratio', median(runs) / 500);
 report('web_step_back_ms', median(backs));
 report('web_step_into_ms', median(intos));
+report('web_scrub_ms', median(scrubs));
 await browser.close();

@@ -22,14 +22,17 @@ std::string keyboardAndMouseHelp(Face face) {
     if (face == Face::Page)
         text += "On a touch screen, tap it: a tap without movement adds a point; a pinch or a "
                 "drag moves the view.\n";
-    text +=
-        "Click START, RESET or END: start a run, clear the drawing, quit.\n"
-        "Drag or click the speed bar: a shorter or longer pause between steps.\n"
-        "\n"
-        "Keyboard\n"
-        "Tab, Shift+Tab: move the focus between the drawing area, the buttons and the speed bar.\n"
-        "Space, Enter, Return: press the button that has the focus.\n"
-        "Left, Up, Page Up: faster. Right, Down, Page Down: slower. Home, End: either end.\n";
+    text += "Click START, RESET or END: start a run, clear the drawing, quit.\n"
+            "Drag or click the speed bar: a shorter or longer pause between steps.\n"
+            "Drag or click the timeline (View > Timeline): show any step at once.\n"
+            "\n"
+            "Keyboard\n"
+            "Tab, Shift+Tab: move the focus between the drawing area, the buttons, the speed bar "
+            "and the timeline.\n"
+            "Space, Enter, Return: press the button that has the focus.\n"
+            "Left, Up, Page Up: faster. Right, Down, Page Down: slower. Home, End: either end.\n"
+            "On the timeline: Left, Right, Home, End: a step back or on, the first or the last. "
+            "Shift+Left, Shift+Right: one orientation test back or on.\n";
     for (const CommandEntry& entry : Commands) {
         std::string keys;
         for (std::string_view key : entry.keys)
