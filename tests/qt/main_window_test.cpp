@@ -201,9 +201,10 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeFocus) {
             order.push_back(widget->objectName());
         widget = widget->nextInFocusChain();
     } while (widget != &window.surface());
-    // The point list, where it stands beside the drawing, comes last.
+    // The timeline, under the buttons, follows the speed bar; the point list, where it stands beside
+    // the drawing, comes last.
     EXPECT_EQ(order, (std::vector<QString>{"Pichull", "Cmdstart", "Cmdreset", "Cmdend", "Hsbspeed",
-                                           "pointList"}));
+                                           "Timeline", "pointList"}));
 
     // The control with the focus, and only that one, shows a frame two pixels wide in the
     // highlight colour: round the surface and the bar, inside a button's raised edge.

@@ -42,8 +42,10 @@ PointInput::PointInput(Fmhull& form, Modhull& points, Surface& drawingArea, Less
 
 void PointInput::click(int button, int shift, float x, float y) {
     // A reset, whichever way it came, started a new set.
-    if (points.Pointcount == 0)
+    if (points.Pointcount == 0) {
         entered.clear();
+        undoable.clear();
+    }
     const int16_t before = points.Pointcount;
     form.Pichull_MouseDown(button, shift, x, y);
     if (points.Pointcount == before) {
@@ -51,6 +53,7 @@ void PointInput::click(int button, int shift, float x, float y) {
         return;
     }
     entered.push_back({x, y});
+    undoable.emplace_back();
     lesson.tell(renumbering(x, y));
     if (!quiet)
         lesson.say(pointInWords(points, points.Pointcount));
@@ -68,18 +71,42 @@ std::string PointInput::renumbering(float x, float y) const {
     return {};
 }
 
-bool PointInput::canUndo() const {
-    return drawingArea.isEnabled() && points.Pointcount > 0 &&
+bool PointInput::canUndo(bool anyPhase) const {
+    return (anyPhase || drawingArea.isEnabled()) && points.Pointcount > 0 && !undoable.empty() &&
            entered.size() == static_cast<std::size_t>(points.Pointcount);
 }
 
 void PointInput::undoLast() {
-    if (!canUndo())
+    if (!canUndo(true))
         return;
-    entered.pop_back();
-    const std::string takenBack = "point " + std::to_string(points.Pointcount) + " taken back";
-    enterAgain(std::vector<Overlay::Spot>(entered));
+    std::optional<std::vector<Overlay::Spot>> before = std::move(undoable.back());
+    undoable.pop_back();
+    std::string takenBack = "point " + std::to_string(points.Pointcount) + " taken back";
+    if (before) {
+        takenBack = "the last move taken back";
+    } else {
+        before = entered;
+        before->pop_back();
+    }
+    reenter(*before);
     lesson.say(takenBack);
+}
+
+void PointInput::move(int16_t point, area::Spot to, bool again) {
+    std::vector<Overlay::Spot> moved;
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        moved.push_back(i == point ? to : Overlay::Spot{points.Xcoord(i), points.Ycoord(i)});
+    std::vector<Overlay::Spot> before = entered;
+    reenter(moved);
+    if (!again || undoable.empty() || !undoable.back())
+        undoable.emplace_back(std::move(before));
+}
+
+// Entered again, what Undo can take back stays as it was.
+void PointInput::reenter(const std::vector<Overlay::Spot>& spots) {
+    auto kept = std::move(undoable);
+    enterAgain(spots);
+    undoable = std::move(kept);
 }
 
 void PointInput::replaceAll(const std::vector<Overlay::Spot>& spots) {
@@ -91,6 +118,7 @@ void PointInput::replaceAll(const std::vector<Overlay::Spot>& spots) {
 void PointInput::enterAgain(const std::vector<Overlay::Spot>& spots) {
     lesson.reset();
     entered.clear();
+    undoable.clear();
     quiet = true;
     for (const Overlay::Spot& spot : spots)
         click(1, 0, spot.x, spot.y);

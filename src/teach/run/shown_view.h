@@ -15,10 +15,15 @@ class ShownView : public LessonView {
         marks = overlay;
         face.showOverlay(overlay);
     }
-    void announce(const std::string& text, bool atOnce) override { face.announce(text, atOnce); }
+    void announce(const std::string& text, bool atOnce) override {
+        if (!muted)
+            face.announce(text, atOnce);
+    }
 
     std::string status;
     Overlay marks;
+    // Nothing is said meanwhile.
+    bool muted = false;
 
   private:
     LessonView& face;

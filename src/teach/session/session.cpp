@@ -3,6 +3,10 @@
 #include "engine/checked.h"
 #include "form/area.h"
 #include "teach/files/numbers.h"
+#include "teach/words/spoken.h"
+
+#include <algorithm>
+#include <utility>
 
 Session::Session(Modhull& points, const Controls& controls, LessonView& view)
     : points(points), shown(view), hold(controls.Tmrdelay), watch(controls.desktop),
@@ -39,6 +43,89 @@ void Session::load() {
 void Session::click(int button, int shift, float x, float y) {
     if (drawing.isEnabled())
         handle([&] { input.click(button, shift, x, y); });
+}
+
+// A dot is this near, in pixels of the drawing at its own size; a press must move this far to be a
+// drag.
+constexpr float DotReach = 6 * area::TwipsPerPixel, DragStart = 3 * area::TwipsPerPixel;
+
+bool Session::canMovePoints() const {
+    return !watch.isAsking() && !watch.hasEnded() &&
+           (drawing.isEnabled() || lesson.isPaused() || (lesson.hasRun() && !isRunning()));
+}
+
+// The nearest dot within reach, or 0.
+int16_t Session::dotAt(float x, float y) const {
+    int16_t nearest = 0;
+    float best = DotReach * DotReach;
+    for (int16_t i = 1; i <= points.Pointcount; ++i) {
+        const float dx = points.Xcoord(i) - x, dy = points.Ycoord(i) - y;
+        if (dx * dx + dy * dy <= best) {
+            best = dx * dx + dy * dy;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+bool Session::press(int button, int shift, float x, float y) {
+    held.reset();
+    if (const int16_t dot = canMovePoints() ? dotAt(x, y) : 0; dot != 0) {
+        held = HeldDot{dot, button, shift, x, y};
+        return true;
+    }
+    click(button, shift, x, y);
+    return false;
+}
+
+void Session::drag(float x, float y) {
+    if (!held || !canMovePoints())
+        return;
+    const float dx = x - held->x, dy = y - held->y;
+    if (!held->moved && dx * dx + dy * dy < DragStart * DragStart)
+        return;
+    const area::Spot to{std::clamp(x, 0.0f, area::MaxX), std::clamp(y, 0.0f, area::MaxY)};
+    const HeldDot was = *held;
+    held->moved = true;
+    // Said once, at the release: a drag is not told position by position.
+    shown.muted = true;
+    handle([&] { keepingTheRun([&] { input.move(was.point, to, was.moved); }, {}); });
+    shown.muted = false;
+    // START may have renumbered the points: the one dragged is the one where it was put.
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        if (points.Xcoord(i) == to.x && points.Ycoord(i) == to.y)
+            held->point = i;
+}
+
+void Session::release(float x, float y) {
+    if (!held)
+        return;
+    const HeldDot was = *std::exchange(held, std::nullopt);
+    if (!was.moved) {
+        click(was.button, was.shift, was.x, was.y);
+        return;
+    }
+    const area::Spot to{std::clamp(x, 0.0f, area::MaxX), std::clamp(y, 0.0f, area::MaxY)};
+    handle([&] {
+        keepingTheRun([&] { input.move(was.point, to, true); },
+                      "Point " + std::to_string(was.point) + " moved, " + placeOf(to.x, to.y) +
+                          '.');
+    });
+}
+
+void Session::keepingTheRun(const std::function<void()>& change, const std::string& told) {
+    const int step = lesson.hasRun() ? lesson.step() : -1;
+    change();
+    const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;
+    if (step >= 0 && canStart)
+        lesson.openAt(std::min(step, points.Pointcount - 3));
+    if (told.empty())
+        return;
+    if (step >= 0 && !canStart)
+        return tellAndSay(told + " The first three points now lie on one line: the run cannot "
+                                 "start, and the points can be entered again.");
+    lesson.tellToo(told);
+    lesson.say(told);
 }
 
 void Session::pressStart() {
@@ -90,7 +177,7 @@ bool Session::isEnabled(Command command) const {
     case Command::SavePointsAs:
         return points.Pointcount > 0;
     case Command::UndoLastPoint:
-        return input.canUndo();
+        return canMovePoints() && input.canUndo(true);
     case Command::AddPoint:
         return drawing.isEnabled();
     case Command::PauseOrResume:
@@ -162,7 +249,7 @@ void Session::perform(Command command) {
             form.Cmdend_Click();
             break;
         case Command::UndoLastPoint:
-            input.undoLast();
+            keepingTheRun([this] { input.undoLast(); }, {});
             break;
         case Command::PauseOrResume:
             lesson.pauseOrResume();

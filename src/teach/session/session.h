@@ -17,6 +17,7 @@
 #include "teach/session/screen.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // The whole program but its face: the window Fmhull with the teaching layer and the lecturer's
@@ -32,8 +33,17 @@ class Session {
     // box waits for its answer, as behind a modal box, or once the program has ended. A run-time
     // error is reported in a message box and ends the program.
     void load();
-    // A press on the drawing area, in twips.
+    // A press on the drawing area, in twips: a click.
     void click(int button, int shift, float x, float y);
+    // A press that may begin a drag: on a point's dot, where points can move (before a run, while
+    // it is paused and after it), it waits for the release, which tells a drag from a click (true);
+    // anywhere else it is a click at once (false).
+    bool press(int button, int shift, float x, float y);
+    // While a press on a dot is held: the point follows, and once it has moved, so does the run
+    // shown, worked out again to the same step.
+    void drag(float x, float y);
+    // The press is let go: a press that did not move is a click where it was made.
+    void release(float x, float y);
     void pressStart();
     void pressReset();
     void pressEnd();
@@ -118,6 +128,11 @@ class Session {
     void addTyped(std::string_view x, std::string_view y);
     void openLinked(std::string_view text);
     void tellAndSay(const std::string& text);
+    bool canMovePoints() const;
+    int16_t dotAt(float x, float y) const;
+    // The points entered again after a move or an undo, and a run they had worked out again to the
+    // step it stood at, or why it can no longer start.
+    void keepingTheRun(const std::function<void()>& change, const std::string& told);
 
     Modhull& points;
     ShownView shown;
@@ -134,5 +149,13 @@ class Session {
     bool showsCode = false;
     bool showsCost = false;
     bool showsTimeline = false;
+    // A press on a dot, until it is let go.
+    struct HeldDot {
+        int16_t point;
+        int button, shift;
+        float x, y;
+        bool moved = false;
+    };
+    std::optional<HeldDot> held;
     mutable CostCurves compared;
 };
