@@ -62,6 +62,18 @@ EMSCRIPTEN_KEEPALIVE void hull_tick() {
 EMSCRIPTEN_KEEPALIVE void hull_command(const char* id) {
     page().command(id);
 }
+EMSCRIPTEN_KEEPALIVE int hull_press(float x, float y) {
+    return page().press(x, y) ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE void hull_drag(float x, float y) {
+    page().drag(x, y);
+}
+EMSCRIPTEN_KEEPALIVE void hull_release(float x, float y) {
+    page().release(x, y);
+}
+EMSCRIPTEN_KEEPALIVE int hull_dot_to_move(float x, float y) {
+    return page().dotToMove(x, y);
+}
 EMSCRIPTEN_KEEPALIVE void hull_scrub_to(int step) {
     page().scrubTo(step);
 }

@@ -55,6 +55,22 @@ void WebPage::answer(int answer) {
     window.desktop.answer(answer);
 }
 
+bool WebPage::press(float x, float y) {
+    return session.press(1, 0, x, y);
+}
+
+void WebPage::drag(float x, float y) {
+    session.drag(x, y);
+}
+
+void WebPage::release(float x, float y) {
+    session.release(x, y);
+}
+
+int WebPage::dotToMove(float x, float y) const {
+    return session.dotToMove(x, y);
+}
+
 void WebPage::scrubTo(int step) {
     session.scrubTo(step);
 }

@@ -25,6 +25,10 @@ class WebPage : public LessonView {
     // A command of the table, by its id.
     void command(const std::string& id);
     void answer(int answer);
+    bool press(float x, float y);
+    void drag(float x, float y);
+    void release(float x, float y);
+    int dotToMove(float x, float y) const;
     void scrubTo(int step);
     void scrubByTest(int direction);
 

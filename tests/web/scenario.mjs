@@ -218,7 +218,7 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.deepEqual(page.errors, []);
 });
 
-await scenario('one lesson in both faces: the same status, marks, code, cost, timeline and commands at each step', async () => {
+await scenario('one lesson in both faces: the same status, marks, code, cost, timeline, commands and moved points at each step', async () => {
   const page = await open({ viewport: { width: 1280, height: 720 } });
   const script = [...clicks.map(([x, y]) => `click ${x * PerPixel} ${y * PerPixel}`),
                   'undo-last-point', `click ${500 * PerPixel} ${250 * PerPixel}`, 'start-paused',
@@ -226,13 +226,20 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
                   'step-back', 'step-into', 'step-into', 'step-back', 'step-into', 'step-forward',
                   'step-forward', 'read-the-hull', 'show-point-list', 'show-each-step', 'timeline',
                   'key:End', 'key:Shift+ArrowLeft', 'key:Shift+ArrowLeft', 'key:Home',
-                  'key:Shift+ArrowRight', 'key:ArrowRight', 'key:ArrowRight'];
+                  'key:Shift+ArrowRight', 'key:ArrowRight', 'key:ArrowRight',
+                  // The first point dragged by the mouse while paused, then the drag undone.
+                  `press ${60 * PerPixel} ${60 * PerPixel}`, `drag ${120 * PerPixel} ${60 * PerPixel}`,
+                  `drag ${200 * PerPixel} ${30 * PerPixel}`, `release ${200 * PerPixel} ${30 * PerPixel}`,
+                  'undo-last-point'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
     .toString().trim().split('\n').map((line) => JSON.parse(line));
   const ids = desktop[0].commands.map((c) => c.id);
   for (const [i, action] of script.entries()) {
     const [verb, x, y] = action.split(' ');
     if (verb === 'click') await click(page, x / PerPixel, y / PerPixel);
+    else if (verb === 'press') await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel)).then(() => page.mouse.down());
+    else if (verb === 'drag') await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel));
+    else if (verb === 'release') await page.mouse.up();
     else if (verb === 'start') await page.click('#Cmdstart');
     else if (verb.startsWith('key:')) await page.press('#timeline', verb.slice(4));
     else await page.click(`[data-command="${verb}"]`);
@@ -252,7 +259,8 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
                               cost: desktop[i].cost && desktop[i].cost.words,
                               timeline: desktop[i].timeline && desktop[i].timeline.words }, `after ${action}`);
   }
-  assert.ok(desktop.at(-3).marks.some(([kind]) => kind === 'ring'), 'a step with its marks compared');
+  assert.ok(desktop.some((screen) => screen.marks.some(([kind]) => kind === 'ring')), 'a step with its marks compared');
+  assert.ok(desktop.some((screen) => screen.status.startsWith('Point 1 moved, ')), 'a move compared');
   assert.deepEqual(page.errors, []);
 });
 

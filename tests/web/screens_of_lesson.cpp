@@ -1,6 +1,7 @@
 // The desktop core taken through a lesson, one action a line on its input: "click X Y" in twips,
-// "start", a command's id, or a key on the timeline ("key:End", "key:Shift+ArrowLeft"). After each
-// it writes the screen both faces show, as one line of JSON.
+// "press X Y", "drag X Y" and "release X Y" of a mouse button, "start", a command's id, or a key on
+// the timeline ("key:End", "key:Shift+ArrowLeft"). After each it writes the screen both faces
+// show, as one line of JSON.
 
 #include "fake_window.h"
 #include "teach/files/json_writer.h"
@@ -30,6 +31,12 @@ int main() {
         action >> verb;
         if (float x, y; verb == "click" && action >> x >> y)
             w.session.click(1, 0, x, y);
+        else if (verb == "press" && action >> x >> y)
+            w.session.press(1, 0, x, y);
+        else if (verb == "drag" && action >> x >> y)
+            w.session.drag(x, y);
+        else if (verb == "release" && action >> x >> y)
+            w.session.release(x, y);
         else if (verb == "start")
             w.session.pressStart();
         else if (verb.starts_with("key:"))

@@ -54,8 +54,10 @@ bool Session::canMovePoints() const {
            (drawing.isEnabled() || lesson.isPaused() || (lesson.hasRun() && !isRunning()));
 }
 
-// The nearest dot within reach, or 0.
-int16_t Session::dotAt(float x, float y) const {
+// The nearest dot within reach.
+int16_t Session::dotToMove(float x, float y) const {
+    if (!canMovePoints())
+        return 0;
     int16_t nearest = 0;
     float best = DotReach * DotReach;
     for (int16_t i = 1; i <= points.Pointcount; ++i) {
@@ -70,7 +72,7 @@ int16_t Session::dotAt(float x, float y) const {
 
 bool Session::press(int button, int shift, float x, float y) {
     held.reset();
-    if (const int16_t dot = canMovePoints() ? dotAt(x, y) : 0; dot != 0) {
+    if (const int16_t dot = dotToMove(x, y); dot != 0) {
         held = HeldDot{dot, button, shift, x, y};
         return true;
     }

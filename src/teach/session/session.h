@@ -44,6 +44,8 @@ class Session {
     void drag(float x, float y);
     // The press is let go: a press that did not move is a click where it was made.
     void release(float x, float y);
+    // The point whose dot is under a press there, within 6 pixels, where points can move; else 0.
+    int16_t dotToMove(float x, float y) const;
     void pressStart();
     void pressReset();
     void pressEnd();
@@ -129,7 +131,6 @@ class Session {
     void openLinked(std::string_view text);
     void tellAndSay(const std::string& text);
     bool canMovePoints() const;
-    int16_t dotAt(float x, float y) const;
     // The points entered again after a move or an undo, and a run they had worked out again to the
     // step it stood at, or why it can no longer start.
     void keepingTheRun(const std::function<void()>& change, const std::string& told);
