@@ -186,8 +186,11 @@ void MainWindow::wireEvents() {
         core.tick();
         focusAfterRun();
     });
-    drawingArea.onMouseDown(
-        [this](int button, int shift, float x, float y) { core.click(button, shift, x, y); });
+    drawingArea.onMouseDown([this](int button, int shift, float x, float y) {
+        return core.press(button, shift, x, y);
+    });
+    drawingArea.onMouseHeld([this](float x, float y) { core.drag(x, y); },
+                            [this](float x, float y) { core.release(x, y); });
 }
 
 // The commands that ask for something first open their dialogs here; the session does the rest.

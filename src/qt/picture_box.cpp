@@ -5,8 +5,10 @@
 #include "qt/units.h"
 
 #include <QMouseEvent>
+
 #include <QPainter>
 #include <QScreen>
+#include <utility>
 
 #include <cmath>
 
@@ -16,6 +18,16 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColor(toQColor(Bac
     setFocusPolicy(Qt::StrongFocus);
     // The image paints every inner pixel, so Qt need not clear the widget first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setEnabled(bool enabled) {
+    takesPoints = enabled;
+    setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+    // As a disabled control would, it passes the focus on down the chain, or lets it go.
+    if (!enabled && hasFocus())
+        focusNextChild();
+    if (!enabled && hasFocus())
+        clearFocus();
 }
 
 QPointF PictureBox::toPixels(float x, float y) const {
@@ -108,11 +120,27 @@ QPointF PictureBox::pressPosition(const QMouseEvent& event) const {
     return event.position();
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF inner = pressPosition(*event) - contentsRect().topLeft();
+QPointF PictureBox::twipsOf(const QMouseEvent& event) const {
+    const QPointF inner = pressPosition(event) - contentsRect().topLeft();
     const double perPixel = twipsPerPixel(*this);
+    return {std::floor(inner.x()) * perPixel, std::floor(inner.y()) * perPixel};
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = twipsOf(*event);
     if (mouseDown)
-        mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
-                  static_cast<float>(std::floor(inner.x()) * perPixel),
-                  static_cast<float>(std::floor(inner.y()) * perPixel));
+        held = mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
+                         static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = twipsOf(*event);
+    if (held && mouseMoved)
+        mouseMoved(static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = twipsOf(*event);
+    if (std::exchange(held, false) && mouseReleased)
+        mouseReleased(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }

@@ -14,13 +14,20 @@
 // Positions are twips of the inner area.
 class PictureBox : public QFrame, public Surface {
   public:
-    using MouseDown = std::function<void(int button, int shift, float x, float y)>;
+    // A press says whether it waits for its release, to be told a drag or a click; while it does,
+    // the moves and the release are handed on.
+    using MouseDown = std::function<bool(int button, int shift, float x, float y)>;
+    using MouseHeld = std::function<void(float x, float y)>;
 
     static constexpr Color BackColor = *layout::Pichull.color;
 
     explicit PictureBox(QWidget* parent = nullptr);
 
     void onMouseDown(MouseDown handler) { mouseDown = std::move(handler); }
+    void onMouseHeld(MouseHeld moved, MouseHeld released) {
+        mouseMoved = std::move(moved);
+        mouseReleased = std::move(released);
+    }
     // The picture drawn so far, one pixel of it per device pixel of the inner area.
     QImage& image();
     // Marks shown over the picture, never drawn into it.
@@ -34,16 +41,20 @@ class PictureBox : public QFrame, public Surface {
     void line(float x1, float y1, float x2, float y2) override;
     void dot(float x, float y) override;
     void clear() override;
-    void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
-    bool isEnabled() const override { return QWidget::isEnabled(); }
+    void setEnabled(bool enabled) override;
+    bool isEnabled() const override { return takesPoints; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QPointF toPixels(float x, float y) const;
     QPointF pressPosition(const QMouseEvent& event) const;
+    // The twips of the logical pixel a press, a move or a release falls in.
+    QPointF twipsOf(const QMouseEvent& event) const;
     void repaintPixels(const QRectF& touched);
     void paintOverlay(QPainter& painter) const;
 
@@ -51,5 +62,10 @@ class PictureBox : public QFrame, public Surface {
     QColor foreColor;
     int drawWidth = 1;
     MouseDown mouseDown;
+    MouseHeld mouseMoved, mouseReleased;
+    bool held = false;
+    // Whether a click adds a point. The widget itself stays enabled, for a press on a dot of a
+    // paused run still drags it; it only leaves the keyboard's way while it takes no points.
+    bool takesPoints = true;
     std::vector<MarkShape> shown;
 };

@@ -473,6 +473,18 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
     QTest::keyClick(&timeline, Qt::Key_Home);
     EXPECT_EQ(timeline.value(), 0);
     EXPECT_TRUE(statusReads(a, "Paused at step 0 of 2."));
+    // A dot dragged by the mouse while paused: the point moves and the run is worked out again.
+    PictureBox& surface = a.window.surface();
+    const QPoint inside(2, 2);
+    QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(501, 299) + inside);
+    QTest::mouseMove(&surface, QPoint(510, 200) + inside);
+    QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(520, 100) + inside);
+    EXPECT_EQ(std::pair(a.points.Xcoord(4), a.points.Ycoord(4)),
+              std::pair(520 * 15.0f, 100 * 15.0f));
+    EXPECT_TRUE(statusReads(a, "Point 4 moved, upper right. Paused at step 0 of 2."));
+    QTest::keyClick(&a.window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(a.points.Xcoord(4), a.points.Ycoord(4)),
+              std::pair(500 * 15.0f, 300 * 15.0f));
     const Overlay& marks = a.window.session().marks();
     ASSERT_EQ(marks.numbers.size(), 5u);
     EXPECT_EQ(marks.numbers[1].at, (Overlay::Spot{1500, 4500})) << "the third click is point 2";

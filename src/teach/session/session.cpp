@@ -103,13 +103,17 @@ void Session::release(float x, float y) {
     if (!held)
         return;
     const HeldDot was = *std::exchange(held, std::nullopt);
-    if (!was.moved) {
+    // A release far from its press is a drag, whether or not a move came between them.
+    const float dx = x - was.x, dy = y - was.y;
+    if (!was.moved && dx * dx + dy * dy < DragStart * DragStart) {
         click(was.button, was.shift, was.x, was.y);
         return;
     }
+    if (!canMovePoints())
+        return;
     const area::Spot to{std::clamp(x, 0.0f, area::MaxX), std::clamp(y, 0.0f, area::MaxY)};
     handle([&] {
-        keepingTheRun([&] { input.move(was.point, to, true); },
+        keepingTheRun([&] { input.move(was.point, to, was.moved); },
                       "Point " + std::to_string(was.point) + " moved, " + placeOf(to.x, to.y) +
                           '.');
     });
