@@ -94,4 +94,19 @@ void benchStepBack() {
         }
     });
     report("scrub_ms", scrubbed / 1000 / static_cast<double>(positions.size()));
+
+    // A point of the finished run dragged: each position works the whole run out again.
+    session.scrubTo(steps);
+    session.perform(Command::StepForward);
+    const float x = shown.points.Xcoord(1), y = shown.points.Ycoord(1);
+    session.press(1, 0, x, y);
+    int position = 0;
+    const double dragged = medianOnScreen(
+        window, [] {},
+        [&] {
+            ++position;
+            session.drag(x - static_cast<float>(15 * (position % 5)), y);
+        });
+    session.release(x, y);
+    report("drag_ms", dragged / 1000);
 }

@@ -71,7 +71,7 @@ const bare = join(mkdtempSync(join(tmpdir(), 'bench-')), 'bare.html');
 writeFileSync(bare, '<!doctype html><html><body><canvas width="525" height="469"></canvas><script>' +
   'document.querySelector("canvas").getContext("2d").fillRect(0, 0, 525, 469);</script></body></html>');
 
-const paints = [], barePaints = [], runs = [], backs = [], intos = [], scrubs = [];
+const paints = [], barePaints = [], runs = [], backs = [], intos = [], scrubs = [], drags = [];
 for (let i = 0; i < 7; ++i) {
   const plain = await open(bare);
   barePaints.push(await firstPaint(plain));
@@ -119,6 +119,24 @@ for (let i = 0; i < 7; ++i) {
     }
     requestAnimationFrame(() => done((performance.now() - started) / positions.length));
   })));
+  // A point of the run at its last step dragged by the mouse: each move works the run out again.
+  await page.focus('#timeline');
+  await page.keyboard.press('End');
+  drags.push(await page.evaluate(() => new Promise((done) => {
+    const state = JSON.parse(Module.cwrap('hull_state', 'string', [])());
+    const [, , x, y] = state.marks.find(([kind]) => kind === 'square');
+    const box = document.getElementById('picture').getBoundingClientRect();
+    const at = (dx) => ({ clientX: box.left + x + dx, clientY: box.top + y, pointerId: 1, pointerType: 'mouse', bubbles: true });
+    const surface = document.getElementById('Pichull');
+    surface.dispatchEvent(new PointerEvent('pointerdown', at(0)));
+    const started = performance.now();
+    for (let move = 1; move <= 20; ++move) surface.dispatchEvent(new PointerEvent('pointermove', at(move % 5)));
+    requestAnimationFrame(() => {
+      const each = (performance.now() - started) / 20;
+      surface.dispatchEvent(new PointerEvent('pointerup', at(0)));
+      done(each);
+    });
+  })));
   await page.close();
 }
 report('web_first_paint_ms', median(paints));
@@ -128,4 +146,5 @@ report('web_pacing_ratio', median(runs) / 500);
 report('web_step_back_ms', median(backs));
 report('web_step_into_ms', median(intos));
 report('web_scrub_ms', median(scrubs));
+report('web_drag_ms', median(drags));
 await browser.close();

@@ -202,16 +202,8 @@ void Lesson::openAt(int target, int test) {
     start();
     startsPaused = startedPaused;
     const std::string renumbered = note;
-    watch.holdBack(true);
-    stepToSay = false;
-    silent = true;
-    const int whole = test > 0 ? target - 1 : target;
-    for (int k = 1; k <= whole && actions().stepForward && !watch.holdsOne(); ++k)
-        stepForward();
-    if (test > 0 && actions().stepInto)
-        walkTo(std::min(test, form.Hullcount + 1));
-    silent = false;
-    watch.holdBack(false);
+    if (hasRun())
+        replayAt(target, test);
     stepToSay = true;
     tell(renumbered);
 }
@@ -220,6 +212,14 @@ void Lesson::showAt(int target, int test) {
     if (!hasRun())
         return;
     note.clear();
+    replayAt(target, test);
+    stepToSay = true;
+    show();
+}
+
+// Straight to the step without showing the steps on the way: the picture, the hull and the walk
+// as a straight run leaves them there, paused, the last step's question held.
+void Lesson::replayAt(int target, int test) {
     target = std::clamp(target, 0, steps());
     if (target == 0)
         test = -1;
@@ -232,8 +232,6 @@ void Lesson::showAt(int target, int test) {
     silent = false;
     watch.holdBack(false);
     pause();
-    stepToSay = true;
-    show();
 }
 
 void Lesson::showPointNumbers(bool on) {

@@ -104,6 +104,7 @@ class Lesson {
     void beginStep();
     void observe();
     void replayTo(int target);
+    void replayAt(int target, int test);
     void pause();
     void resume();
     void askHeldQuestion();

@@ -54,9 +54,11 @@ void PointInput::click(int button, int shift, float x, float y) {
     }
     entered.push_back({x, y});
     undoable.emplace_back();
+    // Points entered together are shown once, when all are in.
+    if (quiet)
+        return;
     lesson.tell(renumbering(x, y));
-    if (!quiet)
-        lesson.say(pointInWords(points, points.Pointcount));
+    lesson.say(pointInWords(points, points.Pointcount));
 }
 
 // A point that would leave the first three on one line takes the place of one of them.
@@ -123,4 +125,5 @@ void PointInput::enterAgain(const std::vector<Overlay::Spot>& spots) {
     for (const Overlay::Spot& spot : spots)
         click(1, 0, spot.x, spot.y);
     quiet = false;
+    lesson.tell("");
 }
