@@ -11,3 +11,18 @@ inline void drawFocusMark(QPainter& painter, const QWidget& control, const QRect
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
 }
+
+// One of Qt's controls with the mark over what it paints itself, while it has the focus.
+template <typename Control> class FocusMarked : public Control {
+  public:
+    using Control::Control;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        Control::paintEvent(event);
+        if (this->hasFocus()) {
+            QPainter painter(this);
+            drawFocusMark(painter, *this, this->rect());
+        }
+    }
+};

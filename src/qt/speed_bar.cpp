@@ -1,7 +1,5 @@
 #include "qt/speed_bar.h"
 
-#include "qt/focus_mark.h"
-
 #include "form/fmhull.h"
 
 #include <QKeyEvent>
@@ -32,22 +30,8 @@ void SpeedBar::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void SpeedBar::paintEvent(QPaintEvent* event) {
-    QScrollBar::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        drawFocusMark(painter, *this, rect());
-    }
-}
-
 SpeedBarAccessible::SpeedBarAccessible(SpeedBar* bar)
-    : QAccessibleWidget(bar, QAccessible::ScrollBar), bar(*bar) {}
-
-void* SpeedBarAccessible::interface_cast(QAccessible::InterfaceType type) {
-    if (type == QAccessible::ValueInterface)
-        return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
+    : ValueAccessible(bar, QAccessible::ScrollBar), bar(*bar) {}
 
 // Qt 6.4 cannot give a value a text of its own, which a screen reader would read instead: the name
 // says what the number is.

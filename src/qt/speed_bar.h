@@ -2,29 +2,29 @@
 
 #include "form/services.h"
 
-#include <QAccessibleWidget>
+#include "qt/focus_mark.h"
+#include "qt/value_accessible.h"
+
 #include <QScrollBar>
 
 // The speed scroll bar: "fast" at its left end, "slow" at its right end. Every key moves the thumb
 // towards the end it points at, and the bar shows when it has the focus.
-class SpeedBar : public QScrollBar, public ScrollBar {
+class SpeedBar : public FocusMarked<QScrollBar>, public ScrollBar {
   public:
-    explicit SpeedBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+    explicit SpeedBar(QWidget* parent) : FocusMarked<QScrollBar>(Qt::Horizontal, parent) {}
     int16_t value() const override { return static_cast<int16_t>(QScrollBar::value()); }
     int16_t max() const override { return static_cast<int16_t>(maximum()); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 // What a screen reader hears of the bar: the pause between steps in milliseconds, 1 to 1000, and
 // which end is fast. The bar itself keeps its own values.
-class SpeedBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class SpeedBarAccessible : public ValueAccessible {
   public:
     explicit SpeedBarAccessible(SpeedBar* bar);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
     QVariant currentValue() const override;
     void setCurrentValue(const QVariant& milliseconds) override;

@@ -1,13 +1,10 @@
 #include "qt/timeline.h"
 
-#include "qt/focus_mark.h"
-
 #include <QKeyEvent>
-#include <QPainter>
 
 Timeline::Timeline(QWidget* parent, std::function<void(int)> toStep,
                    std::function<void(int)> byTest)
-    : QSlider(Qt::Horizontal, parent), byTest(std::move(byTest)) {
+    : FocusMarked<QSlider>(Qt::Horizontal, parent), byTest(std::move(byTest)) {
     setObjectName(QStringLiteral("Timeline"));
     setTickPosition(QSlider::TicksBelow);
     setSingleStep(1);
@@ -45,22 +42,8 @@ void Timeline::keyPressEvent(QKeyEvent* event) {
     QSlider::keyPressEvent(event);
 }
 
-void Timeline::paintEvent(QPaintEvent* event) {
-    QSlider::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        drawFocusMark(painter, *this, rect());
-    }
-}
-
 TimelineAccessible::TimelineAccessible(Timeline* timeline)
-    : QAccessibleWidget(timeline, QAccessible::Slider), timeline(*timeline) {}
-
-void* TimelineAccessible::interface_cast(QAccessible::InterfaceType type) {
-    if (type == QAccessible::ValueInterface)
-        return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
+    : ValueAccessible(timeline, QAccessible::Slider), timeline(*timeline) {}
 
 QString TimelineAccessible::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Name)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "qt/focus_mark.h"
+#include "qt/value_accessible.h"
 #include "teach/session/screen.h"
 
-#include <QAccessibleWidget>
 #include <QSlider>
 
 #include <functional>
@@ -11,7 +12,7 @@
 // View > Timeline: a slider over the run's steps under the drawing, a mark for each step. Moving
 // it shows that step at once; the arrows, Home and End move by steps, and Shift with an arrow by
 // orientation tests.
-class Timeline : public QSlider {
+class Timeline : public FocusMarked<QSlider> {
   public:
     // `toStep` is given the step the slider was moved to; `byTest` 1 or -1.
     Timeline(QWidget* parent, std::function<void(int)> toStep, std::function<void(int)> byTest);
@@ -23,7 +24,6 @@ class Timeline : public QSlider {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     std::function<void(int)> byTest;
@@ -32,11 +32,10 @@ class Timeline : public QSlider {
 
 // What a screen reader hears of the timeline: a slider whose name carries the step and the test,
 // since Qt 6.4 cannot give a value a text of its own.
-class TimelineAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class TimelineAccessible : public ValueAccessible {
   public:
     explicit TimelineAccessible(Timeline* timeline);
 
-    void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
     QVariant currentValue() const override { return timeline.value(); }
     void setCurrentValue(const QVariant& step) override { timeline.setValue(step.toInt()); }
