@@ -51,7 +51,7 @@ constexpr float DotReach = 6 * area::TwipsPerPixel, DragStart = 3 * area::TwipsP
 
 bool Session::canMovePoints() const {
     return !watch.isAsking() && !watch.hasEnded() &&
-           (drawing.isEnabled() || lesson.isPaused() || (lesson.hasRun() && !isRunning()));
+           (drawing.isEnabled() || (lesson.hasRun() && !isRunning()));
 }
 
 // The nearest dot within reach.
