@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A blind student in the window, with Orca at its defaults and real keys: a prepared lesson
 # opened, a point added by keyboard, the run started paused and stepped forward and back to its end,
-# the question answered, the hull read. Orca's log must hold each step's sentence once each time
-# it is reached, the last one before the question, the point added and the hull in order.
+# the question answered, the hull read, then the timeline taken back to the first triangle. Orca's
+# log must hold each step's sentence once each time it is reached, the last one before the
+# question, the point added and the hull in order.
 #
 # with_orca.sh LOG window_speaks.sh CONVEX_HULL LOG
 set -u
@@ -56,6 +57,9 @@ press period 'Done! Reset and start again?'
 press Escape 'Speed, milliseconds a step'
 press h 'The hull'
 press k 'Cost of the Run on. This run: 20 orientation tests for 7 points so far.'
+press t 'Timeline on'
+press Tab 'Timeline, step 4 of 4'
+press Home 'notification Paused at step 0 of 4'
 kill %1
 
 status=0
@@ -67,9 +71,9 @@ check() {
 }
 lineOf() { said | grep -n -m1 -F -- "$1" | cut -d: -f1; }
 check "$(said | grep -c -F 'notification point 7, lower right')" 1 "the point added by keyboard, once"
-# Steps 0 and 1 are reached twice, going forward and back.
+# Step 0 is reached three times, going forward, back and on the timeline; step 1 twice.
 for step in 0 1 2 3; do
-    check "$(said | grep -c "^notification Paused at step $step of 4: ")" "$([ "$step" -le 1 ] && echo 2 || echo 1)" \
+    check "$(said | grep -c "^notification Paused at step $step of 4: ")" "$([ "$step" = 0 ] && echo 3 || { [ "$step" = 1 ] && echo 2 || echo 1; })" \
         "step $step, once each time it was reached"
 done
 check "$(said | grep -c '^notification Step 4 of 4: point 7, lower right, lies outside')" 1 "the last step"

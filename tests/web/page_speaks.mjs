@@ -1,8 +1,8 @@
 // A blind student in the page, in Chromium with a window, Orca at its defaults and real keys: a
 // lesson opened from a link, a point added by keyboard, the run started paused and stepped forward
-// and back to its end, the question answered, the hull read. Orca's log must hold each step's
-// sentence once each time it is reached, the last one before the question, the point added and
-// the hull in order.
+// and back to its end, the question answered, the hull read, then the timeline taken back to the
+// first triangle. Orca's log must hold each step's sentence once each time it is reached, the last
+// one before the question, the point added and the hull in order.
 //
 // with_orca.sh LOG node page_speaks.mjs PAGE.html LOG
 
@@ -93,14 +93,17 @@ await press('period', 'Done! Reset and start again?');
 await press('Escape', 'Speed');
 await press('h', 'The hull');
 await press('k', 'Cost of the Run on. This run: 20 orientation tests for 7 points so far.');
+await press('t', 'Timeline on');
+await press('Tab', 'step 4 of 4');
+await press('Home', 'Paused at step 0 of 4');
 await browser.close();
 
 check(said().filter((line) => line.startsWith('point 7, lower right')).length, 1,
       'the point added by keyboard, said once');
-// Steps 0 and 1 are reached twice, going forward and back.
+// Step 0 is reached three times, going forward, back and on the timeline; step 1 twice.
 for (const step of [0, 1, 2, 3])
   check(said().filter((line) => line.startsWith(`Paused at step ${step} of 4: `)).length,
-        step <= 1 ? 2 : 1, `step ${step}, said once each time it was reached`);
+        step === 0 ? 3 : step === 1 ? 2 : 1, `step ${step}, said once each time it was reached`);
 check(said().filter((line) => line.startsWith('Step 4 of 4: point 7, lower right, lies outside')).length,
       1, 'the last step');
 const lineOf = (text) => said().findIndex((line) => line.includes(text));
