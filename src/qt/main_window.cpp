@@ -191,6 +191,7 @@ void MainWindow::wireEvents() {
     });
     drawingArea.onMouseHeld([this](float x, float y) { core.drag(x, y); },
                             [this](float x, float y) { core.release(x, y); });
+    drawingArea.onHover([this](float x, float y) { return core.dotToMove(x, y) != 0; });
 }
 
 // The commands that ask for something first open their dialogs here; the session does the rest.

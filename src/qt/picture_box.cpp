@@ -131,16 +131,24 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (mouseDown)
         held = mouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers()),
                          static_cast<float>(at.x()), static_cast<float>(at.y()));
+    if (held)
+        setCursor(Qt::ClosedHandCursor);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = twipsOf(*event);
+    const float x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
     if (held && mouseMoved)
-        mouseMoved(static_cast<float>(at.x()), static_cast<float>(at.y()));
+        mouseMoved(x, y);
+    else if (grabbable)
+        setCursor(grabbable(x, y) ? Qt::OpenHandCursor : Qt::ArrowCursor);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = twipsOf(*event);
+    const float x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
     if (std::exchange(held, false) && mouseReleased)
-        mouseReleased(static_cast<float>(at.x()), static_cast<float>(at.y()));
+        mouseReleased(x, y);
+    if (grabbable)
+        setCursor(grabbable(x, y) ? Qt::OpenHandCursor : Qt::ArrowCursor);
 }

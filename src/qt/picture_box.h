@@ -28,6 +28,11 @@ class PictureBox : public QFrame, public Surface {
         mouseMoved = std::move(moved);
         mouseReleased = std::move(released);
     }
+    // Whether a press there would take hold of a dot: the pointer then shows an open hand.
+    void onHover(std::function<bool(float x, float y)> grabs) {
+        grabbable = std::move(grabs);
+        setMouseTracking(true);
+    }
     // The picture drawn so far, one pixel of it per device pixel of the inner area.
     QImage& image();
     // Marks shown over the picture, never drawn into it.
@@ -63,6 +68,7 @@ class PictureBox : public QFrame, public Surface {
     int drawWidth = 1;
     MouseDown mouseDown;
     MouseHeld mouseMoved, mouseReleased;
+    std::function<bool(float x, float y)> grabbable;
     bool held = false;
     // Whether a click adds a point. The widget itself stays enabled, for a press on a dot of a
     // paused run still drags it; it only leaves the keyboard's way while it takes no points.

@@ -476,6 +476,10 @@ TEST(Lesson, AStartPausedRunWaitsAtTheFirstTriangleAndEachStepInsertsOnePoint) {
     // A dot dragged by the mouse while paused: the point moves and the run is worked out again.
     PictureBox& surface = a.window.surface();
     const QPoint inside(2, 2);
+    QTest::mouseMove(&surface, QPoint(300, 300) + inside);
+    EXPECT_EQ(surface.cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(&surface, QPoint(503, 298) + inside);
+    EXPECT_EQ(surface.cursor().shape(), Qt::OpenHandCursor) << "a dot that a press takes hold of";
     QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(501, 299) + inside);
     QTest::mouseMove(&surface, QPoint(510, 200) + inside);
     QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, QPoint(520, 100) + inside);

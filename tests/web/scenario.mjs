@@ -237,7 +237,11 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
   for (const [i, action] of script.entries()) {
     const [verb, x, y] = action.split(' ');
     if (verb === 'click') await click(page, x / PerPixel, y / PerPixel);
-    else if (verb === 'press') await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel)).then(() => page.mouse.down());
+    else if (verb === 'press') {
+      await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel));
+      assert.equal(await page.$eval('#Pichull', (el) => el.style.cursor), 'grab', 'an open hand over a dot');
+      await page.mouse.down();
+    }
     else if (verb === 'drag') await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel));
     else if (verb === 'release') await page.mouse.up();
     else if (verb === 'start') await page.click('#Cmdstart');
