@@ -37,8 +37,8 @@ std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt199
     return spots;
 }
 
-PointInput::PointInput(Fmhull& form, Modhull& points, Surface& drawingArea, Lesson& lesson)
-    : form(form), points(points), drawingArea(drawingArea), lesson(lesson) {}
+PointInput::PointInput(Fmhull& form, Modhull& points, Lesson& lesson)
+    : form(form), points(points), lesson(lesson) {}
 
 void PointInput::click(int button, int shift, float x, float y) {
     // A reset, whichever way it came, started a new set.
@@ -73,13 +73,13 @@ std::string PointInput::renumbering(float x, float y) const {
     return {};
 }
 
-bool PointInput::canUndo(bool anyPhase) const {
-    return (anyPhase || drawingArea.isEnabled()) && points.Pointcount > 0 && !undoable.empty() &&
+bool PointInput::canUndo() const {
+    return points.Pointcount > 0 && !undoable.empty() &&
            entered.size() == static_cast<std::size_t>(points.Pointcount);
 }
 
 void PointInput::undoLast() {
-    if (!canUndo(true))
+    if (!canUndo())
         return;
     std::optional<std::vector<Overlay::Spot>> before = std::move(undoable.back());
     undoable.pop_back();

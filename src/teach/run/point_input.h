@@ -20,7 +20,7 @@ std::vector<Overlay::Spot> randomPoints(int count, RandomShape shape, std::mt199
 // one can be taken back.
 class PointInput {
   public:
-    PointInput(Fmhull& form, Modhull& points, Surface& drawingArea, Lesson& lesson);
+    PointInput(Fmhull& form, Modhull& points, Lesson& lesson);
 
     void click(int button, int shift, float x, float y);
     // Starts again with these points, as if they had been clicked in this order.
@@ -33,8 +33,8 @@ class PointInput {
     // the count, the dots and START as they were. Says what it took back.
     void undoLast();
 
-    // Whether there is an add or a move to take back; before a run only, unless `anyPhase`.
-    bool canUndo(bool anyPhase = false) const;
+    // Whether there is an add or a move to take back.
+    bool canUndo() const;
     // During a run and while paused the points stay as they are.
     bool canReplace() const { return lesson.canReplacePoints(); }
 
@@ -45,7 +45,6 @@ class PointInput {
 
     Fmhull& form;
     Modhull& points;
-    Surface& drawingArea;
     Lesson& lesson;
     std::vector<Overlay::Spot> entered;
     // What Undo takes back, the last last: an add (none), or a move, with the points as they were

@@ -14,8 +14,7 @@ Session::Session(Modhull& points, const Controls& controls, LessonView& view)
       form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
                             controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
       lesson(form, points, drawing, controls.Cmdreset, hold, watch, shown),
-      input(form, points, drawing, lesson), startButton(controls.Cmdstart),
-      resetButton(controls.Cmdreset) {
+      input(form, points, lesson), startButton(controls.Cmdstart), resetButton(controls.Cmdreset) {
     // The face shows the step that ends the run before its question covers the window.
     watch.beforeEachMessage([this] {
         lesson.beforeMessage();
@@ -49,6 +48,20 @@ void Session::click(int button, int shift, float x, float y) {
 // drag.
 constexpr float DotReach = 6 * area::TwipsPerPixel, DragStart = 3 * area::TwipsPerPixel;
 
+namespace {
+
+// Where a point dragged to (x, y) lands: the nearest place in the area.
+area::Spot inArea(float x, float y) {
+    return {std::clamp(x, 0.0f, area::MaxX), std::clamp(y, 0.0f, area::MaxY)};
+}
+
+} // namespace
+
+bool Session::HeldDot::draggedTo(float toX, float toY) const {
+    const float dx = toX - x, dy = toY - y;
+    return moved || dx * dx + dy * dy >= DragStart * DragStart;
+}
+
 bool Session::canMovePoints() const {
     return !watch.isAsking() && !watch.hasEnded() &&
            (drawing.isEnabled() || (lesson.hasRun() && !isRunning()));
@@ -81,12 +94,9 @@ bool Session::press(int button, int shift, float x, float y) {
 }
 
 void Session::drag(float x, float y) {
-    if (!held || !canMovePoints())
+    if (!held || !canMovePoints() || !held->draggedTo(x, y))
         return;
-    const float dx = x - held->x, dy = y - held->y;
-    if (!held->moved && dx * dx + dy * dy < DragStart * DragStart)
-        return;
-    const area::Spot to{std::clamp(x, 0.0f, area::MaxX), std::clamp(y, 0.0f, area::MaxY)};
+    const area::Spot to = inArea(x, y);
     const HeldDot was = *held;
     held->moved = true;
     // Said once, at the release: a drag is not told position by position.
@@ -104,14 +114,13 @@ void Session::release(float x, float y) {
         return;
     const HeldDot was = *std::exchange(held, std::nullopt);
     // A release far from its press is a drag, whether or not a move came between them.
-    const float dx = x - was.x, dy = y - was.y;
-    if (!was.moved && dx * dx + dy * dy < DragStart * DragStart) {
+    if (!was.draggedTo(x, y)) {
         click(was.button, was.shift, was.x, was.y);
         return;
     }
     if (!canMovePoints())
         return;
-    const area::Spot to{std::clamp(x, 0.0f, area::MaxX), std::clamp(y, 0.0f, area::MaxY)};
+    const area::Spot to = inArea(x, y);
     handle([&] {
         keepingTheRun([&] { input.move(was.point, to, was.moved); },
                       "Point " + std::to_string(was.point) + " moved, " + placeOf(to.x, to.y) +
@@ -122,7 +131,8 @@ void Session::release(float x, float y) {
 void Session::keepingTheRun(const std::function<void()>& change, const std::string& told) {
     const int step = lesson.hasRun() ? lesson.step() : -1;
     change();
-    const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;
+    // START's own rule: three points that do not lie on one line.
+    const bool canStart = startButton.isEnabled();
     if (step >= 0 && canStart)
         lesson.openAt(std::min(step, points.Pointcount - 3));
     if (told.empty())
@@ -183,7 +193,7 @@ bool Session::isEnabled(Command command) const {
     case Command::SavePointsAs:
         return points.Pointcount > 0;
     case Command::UndoLastPoint:
-        return canMovePoints() && input.canUndo(true);
+        return canMovePoints() && input.canUndo();
     case Command::AddPoint:
         return drawing.isEnabled();
     case Command::PauseOrResume:
@@ -408,7 +418,7 @@ void Session::openLinked(std::string_view text) {
     lesson.say(std::to_string(points.Pointcount) + " points from the link");
     lesson.showEachStep(link.eachStep);
     lesson.showPointNumbers(link.pointNumbers);
-    const bool canStart = points.Pointcount >= 3 && points.Orient(1, 2, 3) != 0;
+    const bool canStart = startButton.isEnabled();
     if (link.step >= 0 && canStart)
         lesson.openAt(link.step, link.test);
     if (link.fitted)

@@ -156,6 +156,8 @@ class Session {
         int button, shift;
         float x, y;
         bool moved = false;
+        // Whether a move or a release there makes the press a drag.
+        bool draggedTo(float toX, float toY) const;
     };
     std::optional<HeldDot> held;
     mutable CostCurves compared;
