@@ -275,12 +275,7 @@ void Lesson::stepBack() {
         return;
     const int tests = form.isWalking() ? static_cast<int>(walk.size()) - 1 : 0;
     // The step replayed is said once, where it stops.
-    silent = true;
-    replayTo(step() - 1);
-    silent = false;
-    pause();
-    if (tests > 0)
-        walkTo(tests);
+    replayAt(tests > 0 ? step() : step() - 1, tests);
     stepToSay = true;
     show();
 }
