@@ -62,5 +62,16 @@ void walkToInsert(const Modhull& points, HullEdges hull, int16_t point, Take&& t
     }
 }
 
+// What a test leaves in the step's new edge list, in the walk's order: the new edge where the side
+// changes, then the edge tested if it stays; `isNew` tells them apart.
+template <typename Keep> void keepEdges(const WalkTest& test, Keep&& keep) {
+    if (test.wrapAround)
+        return;
+    if (test.newFrom != 0)
+        keep(test.newFrom, test.newTo, true);
+    if (test.kept)
+        keep(test.from, test.to, false);
+}
+
 // The same walk kept whole.
 std::vector<WalkTest> walkToInsert(const Modhull& points, HullEdges hull, int16_t point);

@@ -21,24 +21,19 @@ bool Fmhull::testNextEdge() {
 
 // A new edge where the side changes is drawn before the edge tested is kept or erased.
 void Fmhull::play(const WalkTest& test) {
-    if (test.wrapAround) {
-        Curside = test.side;
-        return;
-    }
-    Prevside = Curside;
+    if (!test.wrapAround)
+        Prevside = Curside;
     Curside = test.side;
-    if (test.newFrom != 0) {
+    keepEdges(test, [this](int16_t from, int16_t to, bool isNew) {
         increment(Newcount);
-        Newfrom(Newcount) = test.newFrom;
-        Newto(Newcount) = test.newTo;
-        ui.Pichull.setForeColor(Blue);
-        drawEdge(test.newFrom, test.newTo);
-    }
-    if (test.kept) {
-        increment(Newcount);
-        Newfrom(Newcount) = test.from;
-        Newto(Newcount) = test.to;
-    } else {
+        Newfrom(Newcount) = from;
+        Newto(Newcount) = to;
+        if (isNew) {
+            ui.Pichull.setForeColor(Blue);
+            drawEdge(from, to);
+        }
+    });
+    if (!test.wrapAround && !test.kept) {
         ui.Pichull.setForeColor(ui.Pichull.backColor());
         drawEdge(test.from, test.to);
     }
@@ -61,11 +56,44 @@ void Fmhull::endStep() {
         Edgefrom(k) = Newfrom(k);
         Edgeto(k) = Newto(k);
     }
+    finishStep();
+}
 
-    if (Curpoint == mod.Pointcount) {
-        Redraw();
-        Showmessage();
-    } else {
+// The first triangle of three points is the whole hull as drawn; a longer run draws it again.
+void Fmhull::finishStep() {
+    if (Curpoint < mod.Pointcount) {
         ui.Tmrdelay.setEnabled(true);
+        return;
     }
+    if (Curpoint > 3)
+        Redraw();
+    Showmessage();
+}
+
+void Fmhull::standAt(const RunTrace& trace, int steps, int tests) {
+    ui.Tmrdelay.setEnabled(false);
+    ui.Pichull.clear();
+    ui.Pichull.setDrawWidth(3);
+    ui.Pichull.setForeColor(Magenta);
+    for (int16_t i = 1; i <= mod.Pointcount; ++i)
+        ui.Pichull.dot(mod.Xcoord(i), mod.Ycoord(i));
+    ui.Pichull.setDrawWidth(1);
+    Initialize();
+    Curpoint = 3;
+    if (steps == 0 && tests == 0)
+        finishStep();
+    for (int step = 1; step <= steps; ++step) {
+        beginStep();
+        Newcount = 0;
+        for (const WalkTest& test : trace.walkOf(step))
+            play(test);
+        endStep();
+    }
+    if (tests == 0)
+        return;
+    beginStep();
+    walk = trace.walkOf(steps + 1);
+    Newcount = 0;
+    for (; Tested < tests; increment(Tested))
+        play(madeTest(Tested));
 }

@@ -3,6 +3,7 @@
 #include "engine/checked.h"
 #include "engine/insertion_walk.h"
 #include "engine/modhull.h"
+#include "engine/run_trace.h"
 #include "form/services.h"
 
 #include <cstdint>
@@ -48,6 +49,10 @@ class Fmhull {
     void endStep();
     // The test just made.
     WalkTest lastTest() const;
+    // The picture, the hull and the controls as a straight run leaves them after `steps` steps of
+    // the trace and `tests` tests into the next: drawn from the trace, by the same drawing calls
+    // in the same order, the points drawn afresh in the run's numbering.
+    void standAt(const RunTrace& trace, int steps, int tests);
     // Whether a step's walk has begun its tests and not ended.
     bool isWalking() const { return Tested > 0; }
 
@@ -84,6 +89,8 @@ class Fmhull {
 
   private:
     void play(const WalkTest& test);
+    // Arms the timer for the next step, or ends the run with the question.
+    void finishStep();
     // Test k of the walk, from 0.
     const WalkTest& madeTest(int16_t k) const;
     void drawEdge(int16_t from, int16_t to);

@@ -1,3 +1,5 @@
+#include "engine/point_entry.h"
+#include "engine/run_trace.h"
 #include "form/fmhull.h"
 
 void Fmhull::drawEdge(int16_t from, int16_t to) {
@@ -10,16 +12,8 @@ void Fmhull::Initialize() {
     drawEdge(2, 3);
     drawEdge(3, 1);
 
-    // The chain is always 1 -> 2 -> 3 -> 1; a clockwise triangle is mended by renumbering.
-    if (mod.Orient(1, 2, 3) < 0)
-        mod.Swappoint(2, 3);
+    orderFirstTriangle(mod);
 
-    Hullcount = 3;
     Tested = 0;
-    for (int16_t k = 1; k <= 2; ++k) {
-        Edgefrom(k) = k;
-        Edgeto(k) = static_cast<int16_t>(k + 1);
-    }
-    Edgefrom(3) = 3;
-    Edgeto(3) = 1;
+    firstTriangle(Edgefrom, Edgeto, Hullcount);
 }

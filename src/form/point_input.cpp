@@ -1,3 +1,4 @@
+#include "engine/point_entry.h"
 #include "form/area.h"
 #include "form/count_caption.h"
 #include "form/fmhull.h"
@@ -13,32 +14,14 @@ void Fmhull::Pichull_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) 
     if (!area::contains(X, Y))
         return;
 
-    increment(mod.Pointcount);
-    const int16_t point = mod.Pointcount;
-    ui.Lblcount.setCaption(countCaption(point));
+    const Entry entry = enterPoint(mod, X, Y);
+    ui.Lblcount.setCaption(countCaption(mod.Pointcount));
     ui.Pichull.dot(X, Y);
-    mod.Xcoord(point) = X;
-    mod.Ycoord(point) = Y;
-    if (point <= 2)
+    if (!entry.canStart)
         return;
-
-    if (mod.Orient(1, 2, 3) != 0) {
-        ui.Cmdstart.setEnabled(true);
-        // The default-button look only: outside a dialog it does not make Enter press START.
+    ui.Cmdstart.setEnabled(true);
+    // The default-button look only: outside a dialog it does not make Enter press START. A point
+    // that took the place of one of three on a line leaves it as it was.
+    if (!entry.replaced)
         ui.Cmdstart.setDefault(true);
-        return;
-    }
-    if (point <= 3)
-        return;
-
-    // Points 1, 2, 3 are collinear: the new point takes the place of one of them, chosen so that
-    // the two that stay are distinct whenever possible.
-    int16_t givenUp = 2;
-    if (mod.Xcoord(1) == mod.Xcoord(2) && mod.Ycoord(1) == mod.Ycoord(2))
-        givenUp = 1;
-    else if (mod.Xcoord(2) != mod.Xcoord(3) || mod.Ycoord(2) != mod.Ycoord(3))
-        givenUp = 3;
-    mod.Swappoint(givenUp, point);
-    if (mod.Orient(1, 2, 3) != 0)
-        ui.Cmdstart.setEnabled(true);
 }

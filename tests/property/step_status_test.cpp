@@ -470,6 +470,10 @@ TEST(Timeline, ShowsAnyStepAsARunPausedThere) {
             forward.push_back(scrubbed->session.timeline().words);
             if (into->desktop.shown.empty()) {
                 ASSERT_EQ(scrubbed->view.status, into->view.status) << "set " << set;
+                // Drawn from the run's trace at once, as the straight run draws it test by test.
+                if (set % 3 == 0)
+                    ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(into->drawing.calls()))
+                        << "set " << set << ' ' << forward.back();
             }
         }
         ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits for Step Forward";

@@ -47,12 +47,14 @@ RunActions Lesson::actions() const {
 void Lesson::start() {
     timer.release();
     report.reset();
-    stepTests.clear();
+    trace = {};
     const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
     watch.holdBack(startsPaused);
     // The first triangle is told once the run stands as it will: paused, and renumbered.
     silent = true;
     follow([this] { form.Cmdstart_Click(); });
+    if (hasRun())
+        trace = traceRun(points);
     silent = false;
     watch.holdBack(false);
     if (startsPaused && hasRun())
@@ -100,40 +102,32 @@ void Lesson::follow(const std::function<void()>& act) {
         timer.release();
 }
 
-// A tick's step, or the rest of a step stepped into, test by test, so that its walk is read as
-// it is made.
+// A tick's step, or the rest of a step stepped into.
 void Lesson::followStep() {
     follow([this] {
         if (!form.isWalking())
-            walkTo(0);
+            form.beginStep();
         while (!walkMade())
-            testNext();
+            form.testNextEdge();
         form.endStep();
     });
 }
 
-// Makes the walk's next test and keeps it.
-void Lesson::testNext() {
-    form.testNextEdge();
-    walk.push_back(form.lastTest());
-}
-
 // Whether the step's walk has made all its tests: the step ends at the next Step Into.
 bool Lesson::walkMade() const {
-    return form.isWalking() && walk.size() == static_cast<std::size_t>(stepTests.back());
+    return form.isWalking() && form.Tested == stepTests();
 }
 
-// From the end of the step before, the walk's first tests, drawn as they are made.
-void Lesson::walkTo(int tests) {
-    walk.clear();
-    beginStep();
-    for (int made = 0; made < tests; ++made)
-        testNext();
+std::span<const WalkTest> Lesson::walkShown() const {
+    if (!hasRun() || step() == 0)
+        return {};
+    const std::span<const WalkTest> walk = trace.walkOf(step());
+    return form.isWalking() ? walk.first(static_cast<std::size_t>(form.Tested)) : walk;
 }
 
-void Lesson::beginStep() {
-    stepTests.push_back(form.Hullcount + 1);
-    form.beginStep();
+// One more than the hull's edges before the step.
+int Lesson::stepTests() const {
+    return hasRun() && step() > 0 ? static_cast<int>(trace.walkOf(step()).size()) : 0;
 }
 
 void Lesson::stepInto() {
@@ -146,8 +140,8 @@ void Lesson::stepInto() {
         follow([this] { form.endStep(); });
     } else {
         if (!form.isWalking())
-            walkTo(0);
-        testNext();
+            form.beginStep();
+        form.testNextEdge();
         stepToSay = true;
     }
     show();
@@ -157,11 +151,15 @@ void Lesson::observe() {
     if (!observing)
         return;
     observing = false;
-    const EdgeList after = edgesOf(form);
-    report =
-        step() == 0 ? reportFirstTriangle(after) : reportStep(points, form.Curpoint, walk, after);
+    reportShown();
     stepToSay = true;
     show();
+}
+
+void Lesson::reportShown() {
+    const EdgeList after = edgesOf(form);
+    report = step() == 0 ? reportFirstTriangle(after)
+                         : reportStep(points, form.Curpoint, walkShown(), after);
 }
 
 void Lesson::pause() {
@@ -223,13 +221,13 @@ void Lesson::replayAt(int target, int test) {
     target = std::clamp(target, 0, steps());
     if (target == 0)
         test = -1;
+    const int tests = test > 0 ? std::min(test, static_cast<int>(trace.walkOf(target).size())) : 0;
     watch.dropHeld();
     watch.holdBack(true);
-    silent = true;
-    replayTo(test > 0 ? target - 1 : target);
-    if (test > 0)
-        walkTo(std::min(test, form.Hullcount + 1));
-    silent = false;
+    timer.hold();
+    form.standAt(trace, tests > 0 ? target - 1 : target, tests);
+    if (tests == 0)
+        reportShown();
     watch.holdBack(false);
     pause();
 }
@@ -273,7 +271,7 @@ void Lesson::stepForward() {
 void Lesson::stepBack() {
     if (!actions().stepBack)
         return;
-    const int tests = form.isWalking() ? static_cast<int>(walk.size()) - 1 : 0;
+    const int tests = form.isWalking() ? form.Tested - 1 : 0;
     // The step replayed is said once, where it stops.
     replayAt(tests > 0 ? step() : step() - 1, tests);
     stepToSay = true;
@@ -283,35 +281,10 @@ void Lesson::stepBack() {
 void Lesson::runAgain() {
     if (!actions().runAgain)
         return;
-    watch.dropHeld();
-    replayTo(0);
+    replayAt(0, -1);
     if (phase() == Phase::Paused)
         resume();
     show();
-}
-
-// The picture, the hull and the step as a straight run leaves them after the given step: the
-// points as they were clicked, START, then one tick per step, all while the timer is held.
-void Lesson::replayTo(int target) {
-    timer.hold();
-    drawingArea.clear();
-    drawingArea.setDrawWidth(3);
-    drawingArea.setForeColor(Magenta);
-    for (int i = 1; i <= points.Pointcount; ++i)
-        drawingArea.dot(points.Xcoord(i), points.Ycoord(i));
-    stepTests.clear();
-    if (target == 0)
-        follow([this] { form.Cmdstart_Click(); });
-    else
-        form.Cmdstart_Click();
-    for (int k = 1; k <= target; ++k) {
-        if (k == target) {
-            followStep();
-        } else {
-            stepTests.push_back(form.Hullcount + 1);
-            form.Tmrdelay_Timer();
-        }
-    }
 }
 
 void Lesson::showEachStep(bool on) {
@@ -343,9 +316,10 @@ void Lesson::show() {
 // inserted ringed and the edge just tested marked; with each step shown, the hull's corners as
 // they stand and the edges found obsolete so far.
 void Lesson::showTest() {
+    const std::span<const WalkTest> walk = walkShown();
     const std::string test = describe(walk.back(), form.Curpoint);
     view.showStatus(runLine(Phase::Paused) + ", test " + std::to_string(walk.size()) + " of " +
-                    std::to_string(form.Hullcount + 1) + ": " + test);
+                    std::to_string(stepTests()) + ": " + test);
     Overlay overlay;
     auto spot = [this](int16_t point) {
         return Overlay::Spot{points.Xcoord(point), points.Ycoord(point)};
@@ -373,8 +347,8 @@ WalkState Lesson::walkState() const {
     return {.step = step(),
             .point = form.Curpoint,
             .inside = form.isWalking(),
-            .tests = walk,
-            .stepTests = stepTests.empty() ? 0 : stepTests.back(),
+            .tests = walkShown(),
+            .stepTests = stepTests(),
             .runTests = runCost().back()};
 }
 
@@ -382,11 +356,8 @@ WalkState Lesson::walkState() const {
 CostCurve Lesson::runCost() const {
     if (!hasRun())
         return {};
-    CostCurve cost{0};
-    for (int tests : stepTests)
-        cost.push_back(cost.back() + tests);
-    if (form.isWalking())
-        cost.back() -= stepTests.back() - static_cast<long>(walk.size());
+    CostCurve cost = trace.testsBy(step());
+    cost.back() -= stepTests() - static_cast<long>(walkShown().size());
     return cost;
 }
 

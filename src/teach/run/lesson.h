@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/modhull.h"
+#include "engine/run_trace.h"
 #include "form/fmhull.h"
 #include "teach/run/lesson_view.h"
 #include "teach/run/message_watch.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 // Which run commands can act now.
 struct RunActions {
@@ -27,9 +29,9 @@ struct RunActions {
 };
 
 // A run that can be paused, stepped forward and back and shown again, with each step told in
-// words and marked over the drawing. It drives the window's own handlers and reads what a step
-// did from its walk, test by test; stepping back replays the run from the first triangle, so the
-// picture is always that of a straight run to the same step.
+// words and marked over the drawing. The run goes forward by the window's own handlers; START
+// also works out the whole run as a trace, from which every step is told and counted, and any
+// moment of it drawn at once as a straight run leaves it.
 class Lesson {
   public:
     Lesson(Fmhull& form, Modhull& points, Surface& drawingArea, Button& resetButton,
@@ -98,12 +100,12 @@ class Lesson {
     // Runs a handler that changes the run, then tells what it did.
     void follow(const std::function<void()>& act);
     void followStep();
-    void testNext();
     bool walkMade() const;
-    void walkTo(int tests);
-    void beginStep();
+    // The tests of the step shown: those made so far inside it, all of them once it has ended.
+    std::span<const WalkTest> walkShown() const;
+    int stepTests() const;
     void observe();
-    void replayTo(int target);
+    void reportShown();
     void replayAt(int target, int test);
     void pause();
     void resume();
@@ -131,10 +133,8 @@ class Lesson {
     bool stepToSay = false;
     bool sayAtOnce = true;
     bool silent = false;
-    // The tests of the step followed last.
-    std::vector<WalkTest> walk;
-    // The tests of each step of the run begun so far: one more than the hull's edges before it.
-    std::vector<int> stepTests;
+    // The run begun last, worked out whole at its START.
+    RunTrace trace;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;
     std::vector<Overlay::Number> numberPlaces;

@@ -1,57 +1,24 @@
 #include "teach/run/run_cost.h"
 
-#include "form/kept_controls.h"
+#include "engine/point_entry.h"
+#include "engine/run_trace.h"
 #include "teach/run/point_input.h"
 
-#include <memory>
 #include <random>
 
-namespace {
-
-class UnseenSurface : public Surface {
-  public:
-    void setForeColor(Color) override {}
-    Color backColor() const override { return 0; }
-    void setDrawWidth(int) override {}
-    void line(float, float, float, float) override {}
-    void dot(float, float) override {}
-    void clear() override {}
-    void setEnabled(bool on) override { enabled = on; }
-    bool isEnabled() const override { return enabled; }
-
-  private:
-    bool enabled = true;
-};
-
-class SilentDesktop : public Desktop {
-  public:
-    void messageBox(const std::string&, int, const std::string&, Answered) override {}
-    void end(int) override {}
-};
-
-// A window of its own, kept off the stack: its arrays of 500 are large for a page's.
-struct UnseenWindow : KeptWindow<UnseenSurface, KeptTimer, SilentDesktop> {
-    Modhull points;
-    Fmhull form{points, controls()};
-};
-
-} // namespace
-
 CostCurve costOfRun(const std::vector<area::Spot>& spots) {
-    auto window = std::make_unique<UnseenWindow>();
-    Fmhull& form = window->form;
-    form.Form_Load();
+    // Points go in by the click's rules, which can put a later point in the place of one of the
+    // first three.
+    Modhull points;
+    bool canStart = false;
     for (const area::Spot& spot : spots)
-        form.Pichull_MouseDown(1, 0, spot.x, spot.y);
-    if (!window->Cmdstart.enabled)
+        if (points.Pointcount < Modhull::Maxpoints && area::contains(spot.x, spot.y))
+            canStart = enterPoint(points, spot.x, spot.y).canStart;
+    if (!canStart)
         return {};
-    form.Cmdstart_Click();
-    CostCurve cost{0};
-    while (window->Tmrdelay.enabled) {
-        cost.push_back(cost.back() + form.Hullcount + 1);
-        form.Tmrdelay_Timer();
-    }
-    return cost;
+    orderFirstTriangle(points);
+    const RunTrace trace = traceRun(points);
+    return trace.testsBy(trace.stepCount());
 }
 
 std::string costInWords(const CostCurves& curves) {

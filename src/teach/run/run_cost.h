@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// The cost of a run of these points, made by the window's own walk in a window of its own; empty
-// where the points cannot start a run.
+// The cost of a run of these points, entered as clicks, step by step; empty where they cannot
+// start a run.
 CostCurve costOfRun(const std::vector<area::Spot>& spots);
 
 // The current run's sets: random ones of its size, from a fixed seed.

@@ -64,7 +64,7 @@ std::size_t pointsOnSides(const Modhull& points, const EdgeList& hull) {
     return straight;
 }
 
-StepReport reportStep(const Modhull& points, int16_t point, const std::vector<WalkTest>& walk,
+StepReport reportStep(const Modhull& points, int16_t point, std::span<const WalkTest> walk,
                       const EdgeList& after) {
     StepReport report{.kind = StepReport::Kind::Outside,
                       .point = point,

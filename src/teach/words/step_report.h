@@ -5,6 +5,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ struct StepReport {
 
 StepReport reportFirstTriangle(const EdgeList& hull);
 // The step that inserted the point, from the tests of its walk and the hull after it.
-StepReport reportStep(const Modhull& points, int16_t point, const std::vector<WalkTest>& walk,
+StepReport reportStep(const Modhull& points, int16_t point, std::span<const WalkTest> walk,
                       const EdgeList& after);
 
 // One test of a step's walk in plain words, e.g. "The edge from 2 to 5: point 9 lies outside it, so
