@@ -4,6 +4,7 @@
 // the program relies on goes through these helpers, so that a violation is a reported run-time
 // error instead of undefined behaviour or a silent wrap.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -58,6 +59,11 @@ template <typename T> class BoundedArray {
 
     T& operator()(int index) { return slots_[checkedIndex(index)]; }
     const T& operator()(int index) const { return slots_[checkedIndex(index)]; }
+    // Slots 1..count taken from another array at once.
+    void copyFrom(const BoundedArray& other, int count) {
+        const std::size_t end = checkedIndex(count) + 1;
+        std::copy(other.slots_.begin() + 1, other.slots_.begin() + end, slots_.begin() + 1);
+    }
 
   private:
     static std::size_t checkedIndex(int index) {

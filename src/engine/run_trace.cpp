@@ -36,10 +36,8 @@ RunTrace traceRun(const Modhull& points) {
                 newTo(kept) = b;
             });
         count = kept;
-        for (int16_t k = 1; k <= count; ++k) {
-            from(k) = newFrom(k);
-            to(k) = newTo(k);
-        }
+        from.copyFrom(newFrom, count);
+        to.copyFrom(newTo, count);
     }
     return trace;
 }

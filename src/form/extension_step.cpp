@@ -52,10 +52,8 @@ const WalkTest& Fmhull::madeTest(int16_t k) const {
 void Fmhull::endStep() {
     Tested = 0;
     Hullcount = Newcount;
-    for (int k = 1; k <= Newcount; ++k) {
-        Edgefrom(k) = Newfrom(k);
-        Edgeto(k) = Newto(k);
-    }
+    Edgefrom.copyFrom(Newfrom, Newcount);
+    Edgeto.copyFrom(Newto, Newcount);
     finishStep();
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// Controls that only keep their state, for a front end that shows it after each event (the page)
-// and for tests that read it.
+// Controls that only keep their state, for the faces to show after each event and for tests to
+// read.
 
-#include "form/fmhull.h"
 #include "form/layout.h"
 #include "form/services.h"
 
@@ -47,18 +46,10 @@ class KeptTimer : public Timer {
     int32_t interval = 0;
 };
 
-// A window whose controls only keep their state, around a drawing surface, a timer and a desktop
-// of its front end's kinds: the page's window, and the tests' window without a screen.
-template <typename SurfaceKind, typename TimerKind, typename DesktopKind> struct KeptWindow {
-    SurfaceKind Pichull;
+// The window's controls that only keep their state: a session owns them, and both faces show them
+// from its description of the screen.
+struct KeptControls {
     KeptButton Cmdstart, Cmdreset;
     KeptLabel Lblcount, Lbltext, Lblnote;
     KeptScrollBar Hsbspeed;
-    TimerKind Tmrdelay;
-    DesktopKind desktop;
-
-    Controls controls() {
-        return {Pichull, Cmdstart, Cmdreset, Lblcount, Lbltext,
-                Lblnote, Hsbspeed, Tmrdelay, desktop};
-    }
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form/services.h"
-
 #include <QLabel>
+
+#include <string>
 
 class QTextLayout;
 
@@ -10,13 +10,16 @@ class QTextLayout;
 // descent, with no gap, as on the desktop the layout was made for. Qt's own spacing is a little
 // wider and cuts off the last line of the instructions. Lines wrap at word boundaries within the
 // label's width; what does not fit in its height is cut off.
-class CaptionLabel : public QLabel, public Label {
+class CaptionLabel : public QLabel {
   public:
     explicit CaptionLabel(QWidget* parent) : QLabel(parent) {}
     // A screen reader reads the caption without the line breaks that only place it: the count
-    // is its number alone.
-    void setCaption(const std::string& caption) override {
-        setText(QString::fromStdString(caption));
+    // is its number alone. A caption that stays is not set again, nor announced again.
+    void setCaption(const std::string& caption) {
+        const QString shown = QString::fromStdString(caption);
+        if (shown == text())
+            return;
+        setText(shown);
         setAccessibleName(text().trimmed());
     }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "form/services.h"
 #include "qt/focus_mark.h"
 
 #include <QKeyEvent>
@@ -8,13 +7,9 @@
 
 // A command button. Enter and Return press it when it has the focus, as Space does; Qt's button
 // takes them only in a dialog.
-class CommandButton : public QPushButton, public Button {
+class CommandButton : public QPushButton {
   public:
     explicit CommandButton(QWidget* parent) : QPushButton(parent) {}
-    void setEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
-    bool isEnabled() const override { return QWidget::isEnabled(); }
-    // The default-button look only: outside a dialog Qt does not press it on Enter.
-    void setDefault(bool isDefault) override { QPushButton::setDefault(isDefault); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {

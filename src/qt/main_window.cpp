@@ -38,10 +38,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
       instructionsText(&client), instructionsHeading(&client), countBox(&client),
       countLabel(&client), besideText(&client), notice(this),
       display(*statusBar(), besideText, drawingArea, notice),
-      core(points,
-           Controls{drawingArea, startButton, resetButton, countBox, instructionsText, notesText,
-                    speedBar, stepTimer, desktop},
-           display),
+      core(points, FaceServices{drawingArea, stepTimer, desktop}, display),
       tools(*this, core, drawingArea),
       commandMenus(*menuBar(), [this](Command chosen) { command(chosen); }),
       panels(client, besideText, [this] { closePanels(); }),
@@ -58,6 +55,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
     wireEvents();
     core.afterEachEvent([this] {
         const ShownScreen shown = core.screen(twipsPerPixel(drawingArea));
+        showControls(shown.controls);
         commandMenus.refresh(shown.commands);
         display.show(shown);
         timeline.follow(shown.timeline);
@@ -181,7 +179,8 @@ void MainWindow::wireEvents() {
     });
     connect(&resetButton, &QPushButton::clicked, this, [this] { core.pressReset(); });
     connect(&endButton, &QPushButton::clicked, this, [this] { core.pressEnd(); });
-    connect(&speedBar, &QScrollBar::valueChanged, this, [this] { core.speedChanged(); });
+    connect(&speedBar, &QScrollBar::valueChanged, this,
+            [this](int position) { core.setSpeed(position); });
     connect(&stepTimer, &QTimer::timeout, this, [this] {
         core.tick();
         focusAfterRun();
@@ -287,7 +286,17 @@ void MainWindow::load() {
 }
 
 void MainWindow::setSpeed(int milliseconds) {
-    speedBar.setValue(Fmhull::positionFor(milliseconds, speedBar.max()));
+    speedBar.setDelay(milliseconds);
+}
+
+void MainWindow::showControls(const ControlsShown& shown) {
+    startButton.setEnabled(shown.startEnabled);
+    // The default-button look only: outside a dialog Qt does not press it on Enter.
+    startButton.setDefault(shown.startDefault);
+    resetButton.setEnabled(shown.resetEnabled);
+    countBox.setCaption(shown.count);
+    instructionsText.setCaption(shown.text);
+    notesText.setCaption(shown.note);
 }
 
 void MainWindow::openPoints(const QString& path) {

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow {
     void place(QWidget& control, const ControlLayout& entry);
     void buildLayout();
     void wireEvents();
+    void showControls(const ControlsShown& shown);
     void command(Command command);
     void focusAfterRun();
     void closePanels();

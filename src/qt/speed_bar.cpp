@@ -41,10 +41,18 @@ QString SpeedBarAccessible::text(QAccessible::Text kind) const {
     return QAccessibleWidget::text(kind);
 }
 
+int SpeedBar::delay() const {
+    return Fmhull::delayAt(static_cast<int16_t>(value()), static_cast<int16_t>(maximum()));
+}
+
+void SpeedBar::setDelay(int milliseconds) {
+    setValue(Fmhull::positionFor(milliseconds, static_cast<int16_t>(maximum())));
+}
+
 QVariant SpeedBarAccessible::currentValue() const {
-    return Fmhull::delayAt(bar.value(), bar.max());
+    return bar.delay();
 }
 
 void SpeedBarAccessible::setCurrentValue(const QVariant& milliseconds) {
-    bar.setValue(Fmhull::positionFor(milliseconds.toInt(), bar.max()));
+    bar.setDelay(milliseconds.toInt());
 }

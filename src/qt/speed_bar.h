@@ -1,7 +1,5 @@
 #pragma once
 
-#include "form/services.h"
-
 #include "qt/focus_mark.h"
 #include "qt/value_accessible.h"
 
@@ -9,11 +7,12 @@
 
 // The speed scroll bar: "fast" at its left end, "slow" at its right end. Every key moves the thumb
 // towards the end it points at, and the bar shows when it has the focus.
-class SpeedBar : public FocusMarked<QScrollBar>, public ScrollBar {
+class SpeedBar : public FocusMarked<QScrollBar> {
   public:
     explicit SpeedBar(QWidget* parent) : FocusMarked<QScrollBar>(Qt::Horizontal, parent) {}
-    int16_t value() const override { return static_cast<int16_t>(QScrollBar::value()); }
-    int16_t max() const override { return static_cast<int16_t>(maximum()); }
+    // The pause between steps the thumb stands for, in ms, and the thumb moved to a pause.
+    int delay() const;
+    void setDelay(int milliseconds);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The drawing surface and the message boxes of a page; its other controls only keep their state
-// (form/kept_controls.h). The page shows what they hold after every event.
+// The drawing surface and the message boxes of a page; its other controls are the session's, which
+// only keep their state. The page shows them after every event.
 
 #include "form/area.h"
 #include "form/layout.h"
@@ -30,31 +30,10 @@ class WebSurface : public CallSurface {
     }
 };
 
-// A message box the page shows as a dialog; the answer comes back later.
+// The page shows a message box and the end of the program from the session's screen, and hands
+// the answer back to the session.
 class WebDesktop : public Desktop {
   public:
-    void messageBox(const std::string& prompt, int style, const std::string& title,
-                    Answered then) override {
-        open = Message{prompt, style, title, std::move(then)};
-        asking = true;
-    }
-    void end(int status) override {
-        ended = true;
-        exitStatus = status;
-    }
-    // The page's dialog closed with this answer.
-    void answer(int answer) {
-        if (!asking)
-            return;
-        asking = false;
-        const Answered then = std::move(open.then);
-        open = {};
-        if (then)
-            then(answer);
-    }
-
-    Message open;
-    bool asking = false;
-    bool ended = false;
-    int exitStatus = 0;
+    void messageBox(const std::string&, int, const std::string&, Answered) override {}
+    void end(int) override {}
 };

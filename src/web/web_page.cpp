@@ -17,7 +17,7 @@
 
 #include <cmath>
 
-WebPage::WebPage() : session(points, window.controls(), *this) {
+WebPage::WebPage() : session(points, {drawing, timer, desktop}, *this) {
     session.load();
 }
 
@@ -38,8 +38,7 @@ void WebPage::pressEnd() {
 }
 
 void WebPage::setSpeed(int value) {
-    window.Hsbspeed.position = static_cast<int16_t>(value);
-    session.speedChanged();
+    session.setSpeed(value);
 }
 
 void WebPage::tick() {
@@ -52,7 +51,7 @@ void WebPage::command(const std::string& id) {
 }
 
 void WebPage::answer(int answer) {
-    window.desktop.answer(answer);
+    session.answer(answer);
 }
 
 bool WebPage::press(float x, float y) {
@@ -140,13 +139,8 @@ std::string WebPage::state() const {
     const double now = emscripten_get_now();
     JsonWriter json;
     json.beginObject();
-    json.key("surfaceEnabled").value(window.Pichull.enabled);
-    json.key("startEnabled").value(window.Cmdstart.enabled);
-    json.key("startDefault").value(window.Cmdstart.isDefault);
-    json.key("resetEnabled").value(window.Cmdreset.enabled);
-    json.key("count").value(window.Lblcount.caption).key("text").value(window.Lbltext.caption);
-    json.key("note").value(window.Lblnote.caption).key("timer").value(window.Tmrdelay.enabled);
-    json.key("interval").value(int{window.Tmrdelay.interval});
+    json.key("surfaceEnabled").value(drawing.enabled);
+    json.key("timer").value(timer.enabled).key("interval").value(int{timer.interval});
     json.key("points").value(int{points.Pointcount});
     json.key("spoken").beginObject().key("text").value(spoken);
     json.key("serial").value(spokenSerial).endObject();

@@ -9,8 +9,9 @@
 
 #include <string>
 
-// The program as a page runs it: the window's controls kept in memory, the same session as the
-// desktop's, and what the page asks of it. After each call the page reads state() and shows it.
+// The program as a page runs it: the same session as the desktop's, with a drawing area in memory,
+// a timer and message boxes the page works, and what the page asks of it. After each call the page
+// reads state() and shows it.
 class WebPage : public LessonView {
   public:
     WebPage();
@@ -49,7 +50,7 @@ class WebPage : public LessonView {
 
     // Everything the page shows but the picture, as JSON.
     std::string state() const;
-    WebSurface& surface() { return window.Pichull; }
+    WebSurface& surface() { return drawing; }
 
     // The page draws the session's screen after each call.
     void showStatus(const std::string&) override {}
@@ -62,7 +63,9 @@ class WebPage : public LessonView {
     void send(std::optional<std::string> sentence);
 
     Modhull points;
-    KeptWindow<WebSurface, KeptTimer, WebDesktop> window;
+    WebSurface drawing;
+    KeptTimer timer;
+    WebDesktop desktop;
     Session session;
     Raster exported{1, 1, WebSurface::BackColor};
     Announcer pace;

@@ -104,13 +104,13 @@ TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
     w.session.perform(Command::StepForward);
     ASSERT_EQ(w.desktop.shown.size(), 1u);
     EXPECT_EQ(w.desktop.shown[0].prompt, "Done! Reset and start again?");
-    w.desktop.answer(AnswerYes);
+    w.session.answer(AnswerYes);
 
     w.session.openLink("v1;p=0,0,3000,0,3000,3000;s=0");
     EXPECT_TRUE(w.lesson.hasRun()) << "step 0 is the first triangle";
     w.session.perform(Command::StepForward);
     EXPECT_EQ(w.desktop.shown.size(), 2u);
-    w.desktop.answer(AnswerYes);
+    w.session.answer(AnswerYes);
 
     // Inside a step at its second test, and past its last test at the last.
     w.session.openLink(square + ";s=2;t=2");
@@ -132,7 +132,7 @@ TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
     ASSERT_EQ(w.desktop.shown.size(), 3u);
     EXPECT_EQ(w.desktop.shown[2].prompt, "This link holds no lesson the program can read:\n"
                                          "the step 1 is past the run's last step, 0.");
-    w.desktop.answer(AnswerOk);
+    w.session.answer(AnswerOk);
     EXPECT_EQ(w.mod.Pointcount, 3) << "the points already there stay";
 }
 

@@ -91,7 +91,7 @@ TEST(Showmessage, ALaterAnswerActsAsAtOnceAndNothingActsBehindIt) {
         EXPECT_EQ(w.Pichull.calls.size(), drawn) << "nothing acted behind the question";
         EXPECT_FALSE(w.session.isEnabled(Command::StepBack));
 
-        w.desktop.answer(answer);
+        w.session.answer(answer);
         if (answer == AnswerYes) {
             expectInputPhase(w);
             EXPECT_EQ(w.view.status, "");

@@ -471,9 +471,10 @@ TEST(Timeline, ShowsAnyStepAsARunPausedThere) {
             if (into->desktop.shown.empty()) {
                 ASSERT_EQ(scrubbed->view.status, into->view.status) << "set " << set;
                 // Drawn from the run's trace at once, as the straight run draws it test by test.
-                if (set % 3 == 0)
+                if (set % 3 == 0) {
                     ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(into->drawing.calls()))
                         << "set " << set << ' ' << forward.back();
+                }
             }
         }
         ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits for Step Forward";

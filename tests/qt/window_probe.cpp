@@ -98,8 +98,9 @@ void provoke(MainWindow& window, const char* kind) {
                          QPoint(400, 50)});
     auto* speed = window.findChild<QScrollBar*>(QStringLiteral("Hsbspeed"));
     if (std::strcmp(kind, "fault") == 0) {
-        speed->setRange(-5, 0);
-        speed->setValue(-3);
+        // A bar with no range: the pause between steps is 0 / 0.
+        SessionProbe::kept(window.session()).Hsbspeed.maximum = 0;
+        speed->setValue(speed->value() + 1);
         return;
     }
     QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Cmdstart")), Qt::LeftButton);

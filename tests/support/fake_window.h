@@ -53,7 +53,8 @@ struct ShownMessage {
 };
 
 // Answers message boxes from a script; an unscripted question is answered No. Deferred, a box
-// stays open until the test answers it, as in a page whose dialogs do not block.
+// stays open until the test answers it through the session, as in a page whose dialogs do not
+// block.
 class ScriptedDesktop : public Desktop {
   public:
     void messageBox(const std::string& prompt, int style, const std::string& title,
@@ -66,16 +67,7 @@ class ScriptedDesktop : public Desktop {
             answer = answers.front();
             answers.pop_front();
         }
-        if (deferAnswers)
-            open = std::move(then);
-        else if (then)
-            then(answer);
-    }
-    // Closes the box left open.
-    void answer(int answer) {
-        Answered then = std::move(open);
-        open = nullptr;
-        if (then)
+        if (!deferAnswers && then)
             then(answer);
     }
     void end(int status) override {
@@ -88,7 +80,6 @@ class ScriptedDesktop : public Desktop {
     // Runs while a message box is open, to look at the window at that moment.
     std::function<void()> whenShown;
     bool deferAnswers = false;
-    Answered open;
     bool ended = false;
     int endStatus = -1;
 };
@@ -112,11 +103,19 @@ class RecordingLessonView : public LessonView {
     std::vector<Heard> heard;
 };
 
-// The window's controls as fakes, put together by the same session as the real window's.
-struct FakeWindow : KeptWindow<RecordingSurface, FakeTimer, ScriptedDesktop> {
+// The window's controls as fakes, put together by the same session as the real window's; the
+// controls that only keep their state are the session's own.
+struct FakeWindow {
+    RecordingSurface Pichull;
+    FakeTimer Tmrdelay;
+    ScriptedDesktop desktop;
     Modhull mod;
     RecordingLessonView view;
-    Session session{mod, controls(), view};
+    Session session{mod, {Pichull, Tmrdelay, desktop}, view};
+    KeptControls& kept = SessionProbe::kept(session);
+    FakeButton &Cmdstart = kept.Cmdstart, &Cmdreset = kept.Cmdreset;
+    FakeLabel &Lblcount = kept.Lblcount, &Lbltext = kept.Lbltext, &Lblnote = kept.Lblnote;
+    FakeScrollBar& Hsbspeed = kept.Hsbspeed;
     TimerHold& hold = SessionProbe::hold(session);
     DrawingLog& drawing = SessionProbe::drawing(session);
     Fmhull& form = SessionProbe::form(session);

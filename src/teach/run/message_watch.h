@@ -55,22 +55,31 @@ class MessageWatch : public Desktop {
     const Message& asked() const { return openBox; }
     bool hasEnded() const { return ended; }
 
+    // The box open has been answered: its answer is handed on through the guard. A box that is
+    // not open takes no answer.
+    void answer(int answer) {
+        if (!asking)
+            return;
+        asking = false;
+        openBox = {};
+        const Answered then = std::move(pending);
+        pending = nullptr;
+        const auto answered = [&] {
+            if (then)
+                then(answer);
+        };
+        if (answerGuard)
+            answerGuard(answered);
+        else
+            answered();
+    }
+
   private:
     void ask(const std::string& prompt, int style, const std::string& title, Answered then) {
         asking = true;
         openBox = Message{prompt, style, title, nullptr};
-        desktop.messageBox(prompt, style, title, [this, then = std::move(then)](int answer) {
-            asking = false;
-            openBox = {};
-            const auto answered = [&] {
-                if (then)
-                    then(answer);
-            };
-            if (answerGuard)
-                answerGuard(answered);
-            else
-                answered();
-        });
+        pending = std::move(then);
+        desktop.messageBox(prompt, style, title, [this](int given) { answer(given); });
     }
 
     Desktop& desktop;
@@ -81,4 +90,5 @@ class MessageWatch : public Desktop {
     bool holdingBack = false;
     std::optional<Message> held;
     Message openBox;
+    Answered pending;
 };

@@ -45,6 +45,12 @@ void writeQuestion(JsonWriter& json, const QuestionShown& question) {
 } // namespace
 
 void writeScreen(JsonWriter& json, const ShownScreen& screen) {
+    const ControlsShown& controls = screen.controls;
+    json.key("startEnabled").value(controls.startEnabled);
+    json.key("startDefault").value(controls.startDefault);
+    json.key("resetEnabled").value(controls.resetEnabled);
+    json.key("count").value(controls.count).key("text").value(controls.text);
+    json.key("note").value(controls.note);
     json.key("status").value(screen.status).key("step").value(screen.step);
     json.key("tellsEachStep").value(screen.tellsEachStep);
     json.key("marks").beginArray();

@@ -46,8 +46,17 @@ struct QuestionShown {
     int style = 0;
 };
 
-// What both faces show of the program beside its picture and its own controls, as it stands.
+// The window's controls that only keep their state, as they stand.
+struct ControlsShown {
+    bool startEnabled = false, startDefault = false, resetEnabled = false;
+    // The count of points, the instructions and the note.
+    std::string count, text, note;
+};
+
+// What both faces show of the program beside its picture, its timer and its speed bar, as it
+// stands.
 struct ShownScreen {
+    ControlsShown controls;
     std::string status;
     // The step the picture shows: 0 for the first triangle, -1 before a run.
     int step = -1;

@@ -8,13 +8,12 @@
 #include <algorithm>
 #include <utility>
 
-Session::Session(Modhull& points, const Controls& controls, LessonView& view)
-    : points(points), shown(view), hold(controls.Tmrdelay), watch(controls.desktop),
-      drawing(controls.Pichull),
-      form(points, Controls{drawing, controls.Cmdstart, controls.Cmdreset, controls.Lblcount,
-                            controls.Lbltext, controls.Lblnote, controls.Hsbspeed, hold, watch}),
-      lesson(form, points, drawing, controls.Cmdreset, hold, watch, shown),
-      input(form, points, lesson), startButton(controls.Cmdstart), resetButton(controls.Cmdreset) {
+Session::Session(Modhull& points, const FaceServices& face, LessonView& view)
+    : points(points), shown(view), hold(face.timer), watch(face.desktop), drawing(face.drawing),
+      form(points, Controls{drawing, kept.Cmdstart, kept.Cmdreset, kept.Lblcount, kept.Lbltext,
+                            kept.Lblnote, kept.Hsbspeed, hold, watch}),
+      lesson(form, points, drawing, kept.Cmdreset, hold, watch, shown),
+      input(form, points, lesson) {
     // The face shows the step that ends the run before its question covers the window.
     watch.beforeEachMessage([this] {
         lesson.beforeMessage();
@@ -132,7 +131,7 @@ void Session::keepingTheRun(const std::function<void()>& change, const std::stri
     const int step = lesson.hasRun() ? lesson.step() : -1;
     change();
     // START's own rule: three points that do not lie on one line.
-    const bool canStart = startButton.isEnabled();
+    const bool canStart = kept.Cmdstart.enabled;
     if (step >= 0 && canStart)
         lesson.openAt(std::min(step, points.Pointcount - 3));
     if (told.empty())
@@ -145,12 +144,12 @@ void Session::keepingTheRun(const std::function<void()>& change, const std::stri
 }
 
 void Session::pressStart() {
-    if (startButton.isEnabled())
+    if (kept.Cmdstart.enabled)
         handle([this] { lesson.start(); });
 }
 
 void Session::pressReset() {
-    if (resetButton.isEnabled())
+    if (kept.Cmdreset.enabled)
         handle([this] { lesson.reset(); });
 }
 
@@ -158,8 +157,14 @@ void Session::pressEnd() {
     handle([this] { form.Cmdend_Click(); });
 }
 
-void Session::speedChanged() {
+void Session::setSpeed(int position) {
+    kept.Hsbspeed.position = static_cast<int16_t>(
+        std::clamp(position, layout::SpeedMinimum, int{kept.Hsbspeed.maximum}));
     handle([this] { form.Hsbspeed_Change(); });
+}
+
+void Session::answer(int answer) {
+    watch.answer(answer);
 }
 
 // A tick that was already on its way when the run was paused or ended does nothing.
@@ -418,7 +423,7 @@ void Session::openLinked(std::string_view text) {
     lesson.say(std::to_string(points.Pointcount) + " points from the link");
     lesson.showEachStep(link.eachStep);
     lesson.showPointNumbers(link.pointNumbers);
-    const bool canStart = startButton.isEnabled();
+    const bool canStart = kept.Cmdstart.enabled;
     if (link.step >= 0 && canStart)
         lesson.openAt(link.step, link.test);
     if (link.fitted)
@@ -478,7 +483,13 @@ std::vector<CommandShown> Session::commands() const {
 }
 
 ShownScreen Session::screen(double twipsPerPixel) const {
-    ShownScreen screen{.status = shown.status,
+    ShownScreen screen{.controls = {.startEnabled = kept.Cmdstart.enabled,
+                                    .startDefault = kept.Cmdstart.isDefault,
+                                    .resetEnabled = kept.Cmdreset.enabled,
+                                    .count = kept.Lblcount.caption,
+                                    .text = kept.Lbltext.caption,
+                                    .note = kept.Lblnote.caption},
+                       .status = shown.status,
                        .step = shownStep(),
                        .tellsEachStep = lesson.tellsEachStep(),
                        .marks = markShapes(shown.marks, twipsPerPixel),

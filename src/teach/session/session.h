@@ -3,6 +3,7 @@
 #include "engine/modhull.h"
 #include "form/area.h"
 #include "form/fmhull.h"
+#include "form/kept_controls.h"
 #include "teach/files/lesson_link.h"
 #include "teach/files/point_file.h"
 #include "teach/pictures/drawing_log.h"
@@ -20,14 +21,22 @@
 #include <optional>
 #include <string>
 
+// What a face brings to a session: its drawing area, its step timer and its message boxes.
+struct FaceServices {
+    Surface& drawing;
+    Timer& timer;
+    Desktop& desktop;
+};
+
 // The whole program but its face: the window Fmhull with the teaching layer and the lecturer's
-// tools, wired to a front end's controls. It is the one way in: a front end passes every event,
-// command and answer through its members and shows what it says.
+// tools. It is the one way in: a front end passes every event, command, answer and speed through
+// its members and shows what its screen() describes. The controls that only keep their state are
+// its own.
 class Session {
   public:
-    // The controls are the front end's own; the session puts its drawing log, timer hold and
-    // message watch between them and the window.
-    Session(Modhull& points, const Controls& controls, LessonView& view);
+    // The session puts its drawing log, timer hold and message watch between the face's services
+    // and the window.
+    Session(Modhull& points, const FaceServices& face, LessonView& view);
 
     // The window's own events. Each does nothing while its control is disabled, while a message
     // box waits for its answer, as behind a modal box, or once the program has ended. A run-time
@@ -49,8 +58,10 @@ class Session {
     void pressStart();
     void pressReset();
     void pressEnd();
-    // The speed bar has moved.
-    void speedChanged();
+    // The speed bar has moved to this position.
+    void setSpeed(int position);
+    // The message box open has been answered.
+    void answer(int answer);
     void tick();
     // The window was closed: the program ends at once, whatever it is doing.
     void close();
@@ -120,6 +131,8 @@ class Session {
     ShownScreen screen(double twipsPerPixel = area::TwipsPerPixel) const;
     // Where the run stands on the timeline, in numbers and in words.
     TimelineShown timeline() const;
+    // The window's controls as they stand.
+    const KeptControls& controls() const { return kept; }
     // The step's marks as the drawing shows them.
     const Overlay& marks() const { return shown.marks; }
 
@@ -136,6 +149,7 @@ class Session {
     void keepingTheRun(const std::function<void()>& change, const std::string& told);
 
     Modhull& points;
+    KeptControls kept;
     ShownView shown;
     TimerHold hold;
     MessageWatch watch;
@@ -143,8 +157,6 @@ class Session {
     Fmhull form;
     Lesson lesson;
     PointInput input;
-    Button& startButton;
-    Button& resetButton;
     std::function<void()> refreshed;
     bool listsPoints = false;
     bool showsCode = false;
