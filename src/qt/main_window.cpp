@@ -193,12 +193,26 @@ void MainWindow::wireEvents() {
     drawingArea.onHover([this](float x, float y) { return core.dotToMove(x, y) != 0; });
 }
 
-// The commands that ask for something first open their dialogs here; the session does the rest.
 // A run command that sets a run going disables RESET, which would pass its focus on to END: during
-// a run the focus is on the speed bar. New points leave the focus on the drawing, away from END.
+// a run the focus is on the speed bar.
 void MainWindow::command(Command chosen) {
     if (!core.isEnabled(chosen))
         return;
+    if (entryOf(chosen).byFace)
+        return carryOut(chosen);
+    core.perform(chosen);
+    // Never left on RESET, where a stray Space gives the run up: a panel closed while it had the
+    // focus passes it on down the chain, to RESET.
+    if (resetButton.hasFocus())
+        speedBar.setFocus();
+    // A list just opened is read from its first row.
+    if (chosen == Command::ShowPointList && core.listsThePoints())
+        return panels.focusPointList();
+    focusAfterRun();
+}
+
+// The window's own dialogs and boxes. New points leave the focus on the drawing, away from END.
+void MainWindow::carryOut(Command chosen) {
     switch (chosen) {
     case Command::OpenPoints:
         tools.chooseFileToOpen();
@@ -222,15 +236,6 @@ void MainWindow::command(Command chosen) {
     default:
         break;
     }
-    core.perform(chosen);
-    // Never left on RESET, where a stray Space gives the run up: a panel closed while it had the
-    // focus passes it on down the chain, to RESET.
-    if (resetButton.hasFocus())
-        speedBar.setFocus();
-    // A list just opened is read from its first row.
-    if (chosen == Command::ShowPointList && core.listsThePoints())
-        return panels.focusPointList();
-    focusAfterRun();
 }
 
 // Closing the tool window turns off the panels it holds.

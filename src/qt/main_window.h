@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
     void wireEvents();
     void showControls(const ControlsShown& shown);
     void command(Command command);
+    void carryOut(Command command);
     void focusAfterRun();
     void closePanels();
     void showHelp();

@@ -45,20 +45,27 @@ struct CommandEntry {
     std::array<std::string_view, 2> keys;
     bool checkable = false;
     bool separatorBefore = false;
+    // Carried out by the front end: it asks for what it needs first (a file, a number) and hands
+    // it to the session's own member, or it only shows something. The session's perform() leaves
+    // these alone.
+    bool byFace = false;
 };
+
+// The table's last column, by name.
+inline constexpr bool ByFace = true;
 
 // clang-format off
 inline constexpr std::array<CommandEntry, 23> Commands{{
-    {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}},
+    {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}, false, false, ByFace},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
-    {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}},
-    {Command::ExportPicture,    "export-picture",     "&File", "Export Picture…",     {}},
+    {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}, false, false, ByFace},
+    {Command::ExportPicture,    "export-picture",     "&File", "Export Picture…",     {}, false, false, ByFace},
     {Command::Quit,             "quit",               "&File", "Quit",                {"Ctrl+Q"}, false, true},
     // Backspace too, the key a lecturer tries first after a wrong click.
     {Command::UndoLastPoint,    "undo-last-point",    "&Edit", "Undo Last Point",     {"Ctrl+Z", "Backspace"}},
-    {Command::RandomPoints,     "random-points",      "&Edit", "Random Points…",      {}},
+    {Command::RandomPoints,     "random-points",      "&Edit", "Random Points…",      {}, false, false, ByFace},
     // A point by its coordinates, for those who cannot aim a mouse.
-    {Command::AddPoint,         "add-point",          "&Edit", "Add Point…",          {"A"}},
+    {Command::AddPoint,         "add-point",          "&Edit", "Add Point…",          {"A"}, false, false, ByFace},
     {Command::PauseOrResume,    "pause-or-resume",    "&Run",  "Pause",               {"P", "Pause"}},
     {Command::StepForward,      "step-forward",       "&Run",  "Step Forward",        {"."}},
     // Inside a step, one orientation test at a time.
@@ -77,9 +84,9 @@ inline constexpr std::array<CommandEntry, 23> Commands{{
     {Command::ShowCostOfRun,    "cost-of-the-run",    "&View", "Cost of the Run",     {"K"}, true},
     // Under the drawing, a scrubber over the run's steps: any step at once.
     {Command::ShowTimeline,     "timeline",           "&View", "Timeline",            {"T"}, true},
-    {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}},
-    {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}},
-    {Command::About,            "about",              "&Help", "About Convex Hull",   {}},
+    {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}, false, false, ByFace},
+    {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}, false, false, ByFace},
+    {Command::About,            "about",              "&Help", "About Convex Hull",   {}, false, false, ByFace},
 }};
 // clang-format on
 

@@ -77,8 +77,8 @@ class Session {
     std::string_view whyDisabled(Command command) const;
     // The text a menu shows now: Pause reads Resume while paused.
     std::string_view textOf(Command command) const;
-    // Carries out a command that needs nothing more from the user; those that ask for a file or a
-    // number first are carried out by the front end through the session's members.
+    // Carries out a command of its own; those the table marks as the face's are the front end's,
+    // which hands what it asks for to the session's members.
     void perform(Command command);
 
     // Enters a point typed in as a click at that place would, or says in a message box why not.
