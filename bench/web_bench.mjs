@@ -126,7 +126,9 @@ for (let i = 0; i < 7; ++i) {
     const state = JSON.parse(Module.cwrap('hull_state', 'string', [])());
     const [, , x, y] = state.marks.find(([kind]) => kind === 'square');
     const box = document.getElementById('picture').getBoundingClientRect();
-    const at = (dx) => ({ clientX: box.left + x + dx, clientY: box.top + y, pointerId: 1, pointerType: 'mouse', bubbles: true });
+    // The drawing may stand smaller than its own size beside the panels.
+    const scale = box.width / JSON.parse(Module.cwrap('hull_layout', 'string', [])()).area.width;
+    const at = (dx) => ({ clientX: box.left + (x + dx) * scale, clientY: box.top + y * scale, pointerId: 1, pointerType: 'mouse', bubbles: true });
     const surface = document.getElementById('Pichull');
     surface.dispatchEvent(new PointerEvent('pointerdown', at(0)));
     const started = performance.now();
