@@ -18,6 +18,8 @@ struct WalkTest {
     bool wrapAround;
     // The point's side of the edge, "on its line" counted as 1: above 0 the point is inside it.
     float side;
+    // Whether the point lies on the edge's line.
+    bool onLine;
     // Where the side changes at the edge's start, the new edge to or from the point; 0 to 0 if not.
     int16_t newFrom, newTo;
     // Whether the edge stays; an edge the point sees goes.
@@ -34,10 +36,13 @@ struct HullEdges {
     int16_t count;
 };
 
-// The point's side of the edge from a to b, with "on the line" counted as inside.
-inline float sideOf(const Modhull& points, int16_t a, int16_t b, int16_t point) {
-    const float side = points.Orient(a, b, point);
-    return side == 0.0f ? 1.0f : side;
+// The test of edge `edge`, from `from` to `to`: the point's side, "on the line" counted as inside.
+inline WalkTest testOf(const Modhull& points, int16_t edge, int16_t from, int16_t to, int16_t point,
+                       bool wrapAround) {
+    const float side = points.Orient(from, to, point);
+    const bool onLine = side == 0.0f;
+    const float counted = onLine ? 1.0f : side;
+    return {edge, from, to, wrapAround, counted, onLine, 0, 0, counted > 0};
 }
 
 // The walk that inserts `point` into the hull, count + 1 tests, each handed to `take` as it is
@@ -45,20 +50,20 @@ inline float sideOf(const Modhull& points, int16_t a, int16_t b, int16_t point) 
 template <typename Take>
 void walkToInsert(const Modhull& points, HullEdges hull, int16_t point, Take&& take) {
     const int16_t last = hull.count;
-    float before = sideOf(points, hull.from(last), hull.to(last), point);
-    take(WalkTest{last, hull.from(last), hull.to(last), true, before, 0, 0, before > 0});
+    const WalkTest first = testOf(points, last, hull.from(last), hull.to(last), point, true);
+    float before = first.side;
+    take(first);
     for (int16_t j = 1; j <= last; ++j) {
-        const int16_t from = hull.from(j), to = hull.to(j);
-        const float side = sideOf(points, from, to, point);
-        WalkTest test{j, from, to, false, side, 0, 0, side > 0};
+        const int16_t from = hull.from(j);
+        WalkTest test = testOf(points, j, from, hull.to(j), point, false);
         // The product of two singles is exact in double: its sign is tested there, so that two
         // tiny side values of opposite sign cannot round to a product of 0.
-        if (checkedDouble(static_cast<double>(before) * side) < 0) {
+        if (checkedDouble(static_cast<double>(before) * test.side) < 0) {
             test.newFrom = before < 0 ? point : from;
             test.newTo = before < 0 ? from : point;
         }
         take(test);
-        before = side;
+        before = test.side;
     }
 }
 

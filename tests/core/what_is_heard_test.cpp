@@ -131,8 +131,8 @@ TEST(WhatIsHeard, StepIntoDuringARunAndTheScreenTheFacesDraw) {
     ASSERT_TRUE(w.session.isRunning());
     w.session.perform(Command::StepInto);
     EXPECT_TRUE(w.session.isPaused());
-    EXPECT_EQ(lastHeard(w), "The walk begins with the last edge, the edge from 3 to 1: point 4 "
-                            "lies outside it.");
+    EXPECT_EQ(lastHeard(w), "The walk begins with the last edge: point 4 lies on the outer side "
+                            "of the edge from 3 to 1.");
     w.session.perform(Command::ShowTheCode);
     w.session.perform(Command::ShowPointList);
     w.session.perform(Command::StepInto);

@@ -297,13 +297,19 @@ TEST(CostOfTheRun, ACircleCostsMostAboutHalfTheSquare) {
 }
 
 // A square's fourth corner, inserted test by test: the code tells each test, the side before it,
-// the new edges as the walk finds them and the count, as the walk round the triangle makes them.
+// the new edges as the walk finds them and the count, as the walk round the triangle makes them. A
+// point inside the square and one on its side are not inserted.
 TEST(StepInto, TheCodeTellsEachTestOfTheWalk) {
     FakeWindow w;
     w.session.load();
     // Counter-clockwise on the screen, so that START keeps the numbering; point 4 sees only the
     // edge from 3 to 1.
-    for (auto [x, y] : {std::pair{1500.0f, 1500.0f}, {1500, 4500}, {4500, 4500}, {4500, 1500}})
+    for (auto [x, y] : {std::pair{1500.0f, 1500.0f},
+                        {1500, 4500},
+                        {4500, 4500},
+                        {4500, 1500},
+                        {3000, 3000},
+                        {3000, 1500}})
         w.session.click(1, 0, x, y);
     w.session.perform(Command::StartPaused);
     w.session.pressStart();
@@ -311,21 +317,22 @@ TEST(StepInto, TheCodeTellsEachTestOfTheWalk) {
     const std::vector<std::pair<std::vector<int>, std::vector<std::string>>> told{
         {{1},
          {"Testing the last edge first, from 3 to 1.",
-          "Side: point 4 is outside the edge from 3 to 1.", "Before: nothing yet.",
+          "Side: point 4 lies on the outer side of the edge from 3 to 1.", "Before: nothing yet.",
           "New edges so far: none.", "Orientation tests: 1 of 4 in this step, 1 in the run."}},
         {{4, 6, 8},
          {"Testing edge 1, from 1 to 2.",
-          "Side: point 4 is inside the edge from 1 to 2 or on its line.",
-          "Before: point 4 is outside the edge from 3 to 1.", "New edges so far: 4 to 1.",
-          "Orientation tests: 2 of 4 in this step, 2 in the run."}},
+          "Side: point 4 lies on the inner side of the edge from 1 to 2.",
+          "Before: point 4 lies on the outer side of the edge from 3 to 1.",
+          "New edges so far: 4 to 1.", "Orientation tests: 2 of 4 in this step, 2 in the run."}},
         {{4, 8},
          {"Testing edge 2, from 2 to 3.",
-          "Side: point 4 is inside the edge from 2 to 3 or on its line.",
-          "Before: point 4 is inside the edge from 1 to 2 or on its line.",
+          "Side: point 4 lies on the inner side of the edge from 2 to 3.",
+          "Before: point 4 lies on the inner side of the edge from 1 to 2.",
           "New edges so far: 4 to 1.", "Orientation tests: 3 of 4 in this step, 3 in the run."}},
         {{4, 6, 10},
-         {"Testing edge 3, from 3 to 1.", "Side: point 4 is outside the edge from 3 to 1.",
-          "Before: point 4 is inside the edge from 2 to 3 or on its line.",
+         {"Testing edge 3, from 3 to 1.",
+          "Side: point 4 lies on the outer side of the edge from 3 to 1.",
+          "Before: point 4 lies on the inner side of the edge from 2 to 3.",
           "New edges so far: 4 to 1, 3 to 4.",
           "Orientation tests: 4 of 4 in this step, 4 in the run."}},
         {{11},
@@ -338,6 +345,17 @@ TEST(StepInto, TheCodeTellsEachTestOfTheWalk) {
         EXPECT_EQ(code.lit, lit);
         EXPECT_EQ(code.words, words);
     }
+    w.session.perform(Command::StepForward);
+    EXPECT_EQ(w.session.code().words.front(), "Point 5 lies inside the hull: nothing changes.");
+    // Edge 1 runs from 4 to 1 now: the new edge comes first.
+    for (int test = 1; test <= 2; ++test)
+        w.session.perform(Command::StepInto);
+    EXPECT_EQ(w.session.code().words[1], "Side: point 6 lies on the line of the edge from 4 to 1.");
+    EXPECT_EQ(w.view.status, "Paused at step 3 of 3, test 2 of 5: Point 6 lies on the line of the "
+                             "edge from 4 to 1, so it stays.");
+    for (int test = 3; test <= 6; ++test)
+        w.session.perform(Command::StepInto);
+    EXPECT_EQ(w.session.code().words.front(), "Point 6 lies on the hull: nothing changes.");
 }
 
 // The plot keeps every stroke and text inside itself at any size and for any number of points,

@@ -1,5 +1,9 @@
 #include "teach/words/step_code.h"
 
+#include "teach/words/step_report.h"
+
+#include <algorithm>
+
 namespace {
 
 // The lines a test runs that do something, by their place in the code.
@@ -9,16 +13,6 @@ static_assert(StepCode[Wrap].ends_with("of the last edge") &&
               StepCode[NewEdge].ends_with("joins a and p") &&
               StepCode[Keep].ends_with("keep (a, b)") && StepCode[Erase].ends_with("p sees it") &&
               StepCode[Hull].ends_with("make the hull"));
-
-std::string edgeName(const WalkTest& test) {
-    return "the edge from " + std::to_string(test.from) + " to " + std::to_string(test.to);
-}
-
-std::string sideOf(const WalkTest& test, int16_t point) {
-    return "point " + std::to_string(point) +
-           (test.side < 0 ? " is outside " + edgeName(test)
-                          : " is inside " + edgeName(test) + " or on its line");
-}
 
 std::string newEdges(std::span<const WalkTest> tests) {
     std::string joined;
@@ -44,7 +38,7 @@ CodeShown testShown(const WalkState& walk) {
         shown.lit = {Wrap};
         shown.words = {"Testing the last edge first, from " + std::to_string(test.from) + " to " +
                            std::to_string(test.to) + '.',
-                       "Side: " + sideOf(test, walk.point) + '.', "Before: nothing yet."};
+                       "Side: " + sideInWords(test, walk.point) + '.', "Before: nothing yet."};
     } else {
         shown.lit = {Test};
         if (test.newFrom != 0)
@@ -53,8 +47,8 @@ CodeShown testShown(const WalkState& walk) {
         const WalkTest& before = walk.tests[walk.tests.size() - 2];
         shown.words = {"Testing edge " + std::to_string(test.edge) + ", from " +
                            std::to_string(test.from) + " to " + std::to_string(test.to) + '.',
-                       "Side: " + sideOf(test, walk.point) + '.',
-                       "Before: " + sideOf(before, walk.point) + '.'};
+                       "Side: " + sideInWords(test, walk.point) + '.',
+                       "Before: " + sideInWords(before, walk.point) + '.'};
     }
     shown.words.push_back("New edges so far: " + newEdges(walk.tests) + '.');
     shown.words.push_back(counts(walk));
@@ -72,7 +66,14 @@ CodeShown codeOf(const WalkState& walk) {
                  "Orientation tests: none yet."}};
     if (walk.inside)
         return testShown(walk);
-    return {{Hull},
-            {"Point " + std::to_string(walk.point) + " is inserted: the walk has ended.",
-             "New edges: " + newEdges(walk.tests) + '.', counts(walk)}};
+    const std::string point = "Point " + std::to_string(walk.point);
+    const auto goes = [](const WalkTest& test) { return !test.wrapAround && !test.kept; };
+    const auto onLine = [](const WalkTest& test) { return test.onLine; };
+    // A point that sees no edge is not inserted: it lies inside the hull or on its boundary.
+    const std::string ended = std::any_of(walk.tests.begin(), walk.tests.end(), goes)
+                                  ? point + " is inserted: the walk has ended."
+                              : std::any_of(walk.tests.begin(), walk.tests.end(), onLine)
+                                  ? point + " lies on the hull: nothing changes."
+                                  : point + " lies inside the hull: nothing changes.";
+    return {{Hull}, {ended, "New edges: " + newEdges(walk.tests) + '.', counts(walk)}};
 }

@@ -83,21 +83,26 @@ StepReport reportStep(const Modhull& points, int16_t point, std::span<const Walk
     return report;
 }
 
+std::string sideInWords(const WalkTest& test, int16_t point) {
+    const std::string side = test.onLine     ? " lies on the line of"
+                             : test.side < 0 ? " lies on the outer side of"
+                                             : " lies on the inner side of";
+    return pointName(point) + side + " the edge from " + std::to_string(test.from) + " to " +
+           std::to_string(test.to);
+}
+
 std::string describe(const WalkTest& test, int16_t point) {
-    const std::string edge =
-        "the edge from " + std::to_string(test.from) + " to " + std::to_string(test.to);
-    const std::string side = test.side < 0 ? " lies outside it" : " lies inside it or on its line";
+    std::string side = sideInWords(test, point);
     if (test.wrapAround)
-        return "The walk begins with the last edge, " + edge + ": " + pointName(point) + side + '.';
+        return "The walk begins with the last edge: " + side + '.';
     std::string said;
     if (test.newFrom != 0) {
         const int16_t corner = test.newFrom == point ? test.newTo : test.newFrom;
         said = "The side changes at " + pointName(corner) + ": a new edge joins " +
                std::to_string(corner) + " and " + std::to_string(point) + ". ";
     }
-    said += "The" + edge.substr(3) + ": " + pointName(point) + side +
-            (test.kept ? ", so it stays." : ", so it is seen and goes.");
-    return said;
+    side.front() = 'P';
+    return said + side + (test.kept ? ", so it stays." : ", so it is seen and goes.");
 }
 
 std::string describe(const StepReport& report) {

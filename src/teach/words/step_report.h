@@ -36,6 +36,9 @@ struct StepReport {
 };
 
 StepReport reportFirstTriangle(const EdgeList& hull);
+// Where the point lies against the edge a test tested: "point 7 lies on the inner side of the edge
+// from 1 to 6", "on the line of", "on the outer side of".
+std::string sideInWords(const WalkTest& test, int16_t point);
 // The step that inserted the point, from the tests of its walk and the hull after it.
 StepReport reportStep(const Modhull& points, int16_t point, std::span<const WalkTest> walk,
                       const EdgeList& after);
