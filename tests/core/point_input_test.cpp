@@ -1,10 +1,12 @@
 #include "fake_window.h"
 #include "form/area.h"
+#include "teach/pictures/mark_shapes.h"
 #include "teach/pictures/number_places.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -132,19 +134,54 @@ TEST_F(PointInput, NumbersFollowTheRepairThatSaysSoOnce) {
     w.input.click(1, 0, 450, 450);
     EXPECT_EQ(w.view.status, "") << "said once";
     EXPECT_EQ(w.view.overlay.numbers.size(), 5u);
-    EXPECT_TRUE(w.view.overlay.numbers[0].below) << "not above the top edge";
+    EXPECT_GT(w.view.overlay.numbers[0].dy, 0) << "not above the top edge";
 }
 
-// A number goes up and right of its dot, unless that covers a number already placed or leaves
-// the area.
+// Numbers stand inside the area, never over each other and near their dots, in a crowd as on the
+// area's corners and edges; up and right of a dot where that is free.
 TEST(NumberPlaces, NumbersKeepClearOfEachOtherAndInsideTheArea) {
-    const std::vector<Overlay::Number> placed = placeNumbers(
-        {{1500, 1500}, {1590, 1500}, {area::MaxX, 3000}, {3000, 3000}, {4500, 1500}, {4590, 1410}});
-    EXPECT_FALSE(placed[0].left || placed[0].below);
-    EXPECT_TRUE(placed[1].left && !placed[1].below) << "6 px right of point 1";
-    EXPECT_TRUE(placed[2].left) << "at the right edge";
-    EXPECT_FALSE(placed[3].left || placed[3].below);
-    EXPECT_TRUE(placed[4].left || placed[4].below) << "up and right lies point 6's dot";
+    auto boxes = [](const std::vector<Overlay::Spot>& spots) {
+        const std::vector<Overlay::Number> placed = placeNumbers(spots);
+        std::vector<std::array<double, 4>> shown;
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const MarkShape label =
+                numberLabel(placed[i], static_cast<int>(i + 1), area::TwipsPerPixel);
+            const double width = static_cast<double>(label.text.size()) * marks::DigitWidth;
+            const double left = label.endsAtX ? label.x - width : label.x;
+            shown.push_back({left, label.y - marks::DigitHeight, left + width, label.y});
+        }
+        return shown;
+    };
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> x(0, area::MaxX), y(0, area::MaxY);
+    for (int set = 0; set < 20; ++set) {
+        std::vector<Overlay::Spot> spots{
+            {0, 0}, {area::MaxX, 0}, {0, area::MaxY}, {area::MaxX, area::MaxY}};
+        while (spots.size() < 200)
+            spots.push_back({std::round(x(random)), std::round(y(random))});
+        std::shuffle(spots.begin(), spots.end(), random);
+        const std::vector<std::array<double, 4>> shown = boxes(spots);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const auto [left, top, right, bottom] = shown[i];
+            ASSERT_TRUE(left >= 0 && top >= 0 && right <= area::WidthPixels &&
+                        bottom <= area::HeightPixels)
+                << "number " << i + 1 << " of set " << set << " cut by the area's edge";
+            for (std::size_t j = 0; j < i; ++j)
+                ASSERT_FALSE(left < shown[j][2] && shown[j][0] < right && top < shown[j][3] &&
+                             shown[j][1] < bottom)
+                    << "numbers " << j + 1 << " and " << i + 1 << " of set " << set;
+            const double dotX = pixelCentre(spots[i].x, area::TwipsPerPixel);
+            const double dotY = pixelCentre(spots[i].y, area::TwipsPerPixel);
+            ASSERT_LE(std::hypot(std::max({left - dotX, 0.0, dotX - right}),
+                                 std::max({top - dotY, 0.0, dotY - bottom})),
+                      24)
+                << "number " << i + 1 << " of set " << set << " far from its dot";
+        }
+    }
+    const std::vector<std::array<double, 4>> alone = boxes({{3000, 3000}});
+    const double dotX = pixelCentre(3000, area::TwipsPerPixel);
+    EXPECT_EQ(alone[0][0], dotX + marks::NumberGap) << "up and right";
+    EXPECT_LT(alone[0][3], pixelCentre(3000, area::TwipsPerPixel));
 }
 
 TEST_F(PointInput, CoincidingFirstTwoGiveUpSlotOne) {

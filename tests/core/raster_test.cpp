@@ -69,7 +69,7 @@ TEST(Rasterize, GrowsDotsWithThePictureAndKeepsLinesOnePixelWide) {
 // A number stands beside its dot on the side chosen for it, in the SVG as on the screen.
 TEST(Rasterize, TheSvgPutsEachNumberOnItsSide) {
     Overlay marks;
-    marks.numbers = {{{150, 150}, false, false}, {{150, 150}, true, true}};
+    marks.numbers = {{{150, 150}, 4, -4, false}, {{150, 150}, -4, 12, true}};
     const std::string svg = svgOf({}, 20, 20, 15, Background, markShapes(marks, 15));
     EXPECT_NE(svg.find("<text x=\"14.5\" y=\"6.5\" text-anchor=\"start\""), std::string::npos)
         << svg;

@@ -11,10 +11,10 @@ MarkShape numberLabel(const Overlay::Number& number, int value, double twipsPerP
     const double y = pixelCentre(number.at.y, twipsPerPixel);
     return {.kind = MarkShape::Label,
             .color = marks::Number,
-            .x = number.left ? x - marks::NumberGap : x + marks::NumberGap,
-            .y = number.below ? y + marks::NumberGap + marks::DigitHeight : y - marks::NumberGap,
+            .x = x + number.dx,
+            .y = y + number.dy,
             .text = std::to_string(value),
-            .endsAtX = number.left};
+            .endsAtX = number.endsAtX};
 }
 
 std::vector<MarkShape> markShapes(const Overlay& overlay, double twipsPerPixel) {

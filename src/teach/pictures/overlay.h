@@ -45,11 +45,12 @@ struct Overlay {
     std::vector<Segment> obsolete;
     // Inside a step, the edge just tested.
     std::optional<Segment> tested;
-    // A point's number beside it: up and right of the dot unless it would cover another number,
-    // a dot or the edge of the area there.
+    // A point's number near its dot: its baseline begins `dx`, `dy` pixels from the dot's centre,
+    // or ends there when `endsAtX`.
     struct Number {
         Spot at;
-        bool left = false, below = false;
+        int dx = marks::NumberGap, dy = -marks::NumberGap;
+        bool endsAtX = false;
         bool operator==(const Number&) const = default;
     };
     // Each point in its numbering: point k at numbers[k - 1].
