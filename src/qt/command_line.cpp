@@ -62,7 +62,12 @@ CommandLine readCommandLine(int argc, char** argv) {
     const QCommandLineOption pointNumbers(
         QStringLiteral("point-numbers"),
         QStringLiteral("Start with View > Show Point Numbers on."));
-    parser.addOptions({help, version, zoom, speed, paused, eachStep, pointNumbers});
+    const QCommandLineOption pageUrl(
+        QStringLiteral("page-url"),
+        QStringLiteral("Begin the links that File > Copy Link to This Step copies with the address "
+                       "of the page put at URL, for students to open."),
+        QStringLiteral("URL"));
+    parser.addOptions({help, version, zoom, speed, paused, eachStep, pointNumbers, pageUrl});
     parser.addOptions(qtOptions());
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
@@ -120,6 +125,7 @@ CommandLine readCommandLine(int argc, char** argv) {
     line.startPaused = parser.isSet(paused);
     line.showEachStep = parser.isSet(eachStep);
     line.showPointNumbers = parser.isSet(pointNumbers);
+    line.pageAddress = parser.value(pageUrl);
     line.file = parser.positionalArguments().value(0);
     return line;
 }

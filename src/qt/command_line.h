@@ -12,6 +12,8 @@ struct CommandLine {
     bool startPaused = false;
     bool showEachStep = false;
     bool showPointNumbers = false;
+    // Where the page is put, for the links the window copies; empty for none.
+    QString pageAddress;
     // Set when the program ends here: after --help or --version (0), or a mistake (2).
     std::optional<int> exitStatus;
 };

@@ -10,12 +10,14 @@
 #include "teach/session/session.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -229,4 +231,21 @@ void LectureTools::chooseAddPoint() {
                  {QStringLiteral("&Y, 0 to 7020 twips from the top:"), &y}}))
         return;
     session.addPoint(x.text().trimmed().toStdString(), y.text().trimmed().toStdString());
+}
+
+void LectureTools::chooseLinkToOpen() {
+    QLineEdit link;
+    if (!askFor(window, QStringLiteral("Open Lesson Link"),
+                {{QStringLiteral("&Link, or its part from #v1 on:"), &link}}))
+        return;
+    session.openLink(link.text().toStdString());
+}
+
+void LectureTools::copyLink() {
+    const QString lesson = QLatin1Char('#') + QString::fromStdString(session.link());
+    QGuiApplication::clipboard()->setText(pageAddress.section(QLatin1Char('#'), 0, 0) + lesson);
+    session.tellAndSay(pageAddress.isEmpty()
+                           ? "The lesson's part of the link is on the clipboard: put it after "
+                             "the page's address."
+                           : "The link to this step is on the clipboard.");
 }

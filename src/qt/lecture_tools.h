@@ -33,6 +33,11 @@ class LectureTools {
     void chooseExport();
     void chooseRandomPoints();
     void chooseAddPoint();
+    void chooseLinkToOpen();
+    // Puts the link to the step shown on the clipboard, as the page copies it: the page's address,
+    // when it is known, then the lesson from its '#'.
+    void copyLink();
+    void linkPagesAt(const QString& address) { pageAddress = address; }
 
   private:
     void writePicture(const QString& path, const PictureOptions& options);
@@ -42,4 +47,5 @@ class LectureTools {
     QWidget& window;
     Session& session;
     PictureBox& surface;
+    QString pageAddress;
 };

@@ -217,6 +217,11 @@ void MainWindow::carryOut(Command chosen) {
     case Command::OpenPoints:
         tools.chooseFileToOpen();
         return focusAfterRun();
+    case Command::OpenLessonLink:
+        tools.chooseLinkToOpen();
+        return focusAfterRun();
+    case Command::CopyLink:
+        return tools.copyLink();
     case Command::SavePointsAs:
         return tools.chooseFileToSave();
     case Command::ExportPicture:

@@ -6,6 +6,7 @@ bool Program::start(const CommandLine& line) {
     Main(screen, services, [this, &line] {
         mainWindow = std::make_unique<MainWindow>(points, services);
         mainWindow->load();
+        mainWindow->lectureTools().linkPagesAt(line.pageAddress);
         if (line.speed)
             mainWindow->setSpeed(*line.speed);
         if (line.startPaused)

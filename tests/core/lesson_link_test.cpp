@@ -18,18 +18,20 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
     lesson.test = 3;
     lesson.eachStep = true;
     lesson.pointNumbers = true;
+    lesson.code = lesson.pointList = true;
     const std::string fragment = writeLink(lesson);
-    EXPECT_EQ(fragment, "v1;p=900,900,6900,1200.5,3000,5000,0.1,7020;s=1;t=3;e=1;n=1");
+    EXPECT_EQ(fragment, "v1;p=900,900,6900,1200.5,3000,5000,0.1,7020;s=1;t=3;e=1;n=1;c=1;l=1");
     for (const std::string& text : std::vector<std::string>{
              fragment, '#' + fragment, " file:///home/me/convex-hull.html#" + fragment + "\n",
              "https://example.org/"
-             "hull.html#v1%3Bt=3;p=900%2C900,6900,1200.5,3000,5000,.1,7020;s=1;e=1;n=1;"}) {
+             "hull.html#v1%3Bt=3;p=900%2C900,6900,1200.5,3000,5000,.1,7020;l=1;s=1;c=1;e=1;n=1;"}) {
         const LessonLink read = readLink(text);
         EXPECT_EQ(read.error, "") << text;
         EXPECT_EQ(read.points, lesson.points) << text;
         EXPECT_EQ(read.step, 1);
         EXPECT_EQ(read.test, 3);
         EXPECT_TRUE(read.eachStep && read.pointNumbers && !read.fitted);
+        EXPECT_TRUE(read.code && read.pointList && !read.cost) << text;
     }
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6").step, -1) << "the points only";
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6,7,8;s=1").test, -1) << "the step's end";
@@ -97,6 +99,7 @@ TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
                              "in the drawing area: they were scaled and moved to fit it. Paused at "
                              "step 2 of 2.");
     EXPECT_EQ(w.session.link().substr(w.session.link().size() - 8), ";s=2;n=1");
+
     const std::size_t drawn = w.Pichull.calls.size();
     w.session.openLink("v1;p=1,1");
     EXPECT_EQ(w.view.status, "A run is going on: press RESET first, then open the link again.");
@@ -122,6 +125,13 @@ TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
     w.session.openLink(square + ";s=1;t=9");
     EXPECT_EQ(w.lesson.walkState().tests.size(), 4u) << "the triangle's 3 edges and the wrap";
     w.session.pressReset();
+
+    // The views a link names open with it; those it does not name close.
+    w.session.perform(Command::ShowTheCode);
+    w.session.openLink(square + ";k=1;l=1");
+    EXPECT_TRUE(w.session.showsTheCost() && w.session.listsThePoints() &&
+                !w.session.showsTheCode());
+    EXPECT_EQ(w.session.link().substr(w.session.link().size() - 8), ";k=1;l=1");
 
     w.session.openLink("v1;p=0,0,100,100,200,200;s=0");
     EXPECT_FALSE(w.lesson.hasRun());

@@ -6,6 +6,8 @@
 #include "qt/program.h"
 #include "shown_window.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QStatusBar>
@@ -197,16 +199,26 @@ TEST(CommandLine, OpensAFileAnswersHelpAndRefusesMistakes) {
     file.close();
     const QByteArray path = file.fileName().toLocal8Bit();
     // The slowest speed, and each option alone, so that two of them cannot trade places.
-    const char* launched[] = {"convex-hull", "--speed",         "1000",
-                              "--paused",    "--point-numbers", path.data()};
+    const char* launched[] = {"convex-hull",
+                              "--speed",
+                              "1000",
+                              "--paused",
+                              "--point-numbers",
+                              "--page-url",
+                              "https://example.org/hull.html#v1;p=1,2",
+                              path.data()};
     Program program;
-    ASSERT_TRUE(program.start(readCommandLine(6, const_cast<char**>(launched))));
+    ASSERT_TRUE(program.start(readCommandLine(8, const_cast<char**>(launched))));
     EXPECT_EQ(program.pointSet().Pointcount, 4);
     EXPECT_FALSE(program.window()->menus().action(Command::ShowEachStep).isChecked());
     EXPECT_TRUE(program.window()->menus().action(Command::ShowPointNumbers).isChecked());
     QTest::mouseClick(program.window()->findChild<QWidget*>("Cmdstart"), Qt::LeftButton);
     EXPECT_EQ(program.window()->timer().interval(), 1000);
     EXPECT_TRUE(program.window()->session().isPaused());
+    // The link to the step, after the page's address in place of the lesson it held.
+    program.window()->menus().action(Command::CopyLink).trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "https://example.org/hull.html#v1;p=15,15,15,1500,1500,15,1500,1500;s=0;n=1");
     program.window()->close();
     const char* zoomed[] = {"convex-hull", "--zoom", "2", "--show-each-step", "points.txt"};
     const CommandLine marked = readCommandLine(5, const_cast<char**>(zoomed));

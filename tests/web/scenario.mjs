@@ -209,7 +209,7 @@ await scenario('a lesson: paused, stepped both ways, run again, finished and che
   assert.match(await text(page, '#link-text'), /^The lesson's part of the link is on the clipboard\. .*Students need the page too/);
   const part = await page.evaluate(() => navigator.clipboard.readText());
   assert.equal(await page.inputValue('#link'), part);
-  assert.match(part, /^#v1;p=900,900,.*;s=4;e=1$/);
+  assert.match(part, /^#v1;p=900,900,.*;s=4;e=1;l=1$/, 'the link keeps the point list open');
   await page.keyboard.press('Escape');
   const second = await open({ viewport: { width: 1280, height: 720 }, address: address + part });
   await statusBecomes(second, 'Paused at step 4 of 5: point 7 lies on the edge from point');
@@ -481,21 +481,50 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   await phone.waitForTimeout(100);
   assert.equal(await count(phone), 1, 'one point, from the tap');
   const under = (css, start, size, pixels) => Math.floor((css - start) / size * pixels) * PerPixel;
+  const drawingTop = box.y;
   await phone.click('#menubutton');
+  assert.equal((await phone.locator('#picture').boundingBox()).y, drawingTop, 'the menus open over the drawing');
   const saved = await download(phone, () => phone.click('text=Save Points As…'));
+  assert.equal(await phone.locator('#menubutton').getAttribute('aria-expanded'), 'false', 'a command closes the menus');
   assert.equal(saved.name, 'points-1.txt');
   assert.deepEqual(saved.text.trim().split('\n').slice(1), [
     `${under(tapX, box.x, box.width, Width)} ${under(tapY, box.y, box.height, Height)}`]);
   assert.equal(await phone.locator('#picture').evaluate((c) => getComputedStyle(c).imageRendering), 'pixelated');
   // The code and the plot under the drawing: within the screen, the plot laid out at its width,
   // not shrunk to it, so that its type keeps its size.
+  await phone.click('#menubutton');
   await phone.click('text=Show the Code');
+  await phone.click('#menubutton');
   await phone.click('text=Cost of the Run');
   const panels = await legibility(phone);
   assert.ok(panels.wide <= 360 && panels.right <= 360, `the panels within the screen: ${JSON.stringify(panels)}`);
   const plot = await phone.locator('#costplot svg').evaluate((svg) => [svg.getBoundingClientRect().width, svg.width.baseVal.value]);
   assert.ok(plot[0] === plot[1], `the plot drawn ${plot[1]} wide, shown ${plot[0]} wide`);
   assert.deepEqual(phone.errors, []);
+
+  // A linked lesson stepped by touch, one tap a step, its numbers and marks at least 12 CSS px on
+  // the screen however small the drawing stands.
+  const upright = await open({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true,
+                               hasTouch: true, address: address + '#v1;p=900,900,900,6000,6900,6000,6900,900,3900,3000,3000,300;s=1;e=1;n=1' });
+  await statusBecomes(upright, 'Paused at step 1 of 3');
+  await upright.tap('#runbar [data-command=step-forward]');
+  await statusBecomes(upright, 'Paused at step 2 of 3');
+  await upright.tap('#runbar [data-command=step-back]');
+  await statusBecomes(upright, 'Paused at step 1 of 3');
+  await upright.tap('#runbar [data-command=step-into]');
+  await statusBecomes(upright, 'Paused at step 2 of 3, test 1 of 5');
+  assert.equal(await upright.locator('#runbar [data-command=pause-or-resume]').textContent(), 'Resume');
+  for (const [w, h] of await upright.$$eval('#runbar button', (all) => all.map((b) => [b.offsetWidth, b.offsetHeight])))
+    assert.ok(w >= 44 && h >= 44, `a run control of ${w}×${h}`);
+  const marks = await upright.evaluate(() => {
+    const overlay = document.getElementById('overlay');
+    const shown = overlay.getBoundingClientRect().width;
+    const font = parseFloat(overlay.getContext('2d').font.match(/([\d.]+)px/)[1]);
+    return { drawn: overlay.width, shown: shown * devicePixelRatio, numbers: font * shown / 525 };
+  });
+  assert.ok(Math.abs(marks.drawn - marks.shown) <= 1, `the marks drawn at the screen's size: ${JSON.stringify(marks)}`);
+  assert.ok(marks.numbers >= 11.99, `numbers of ${marks.numbers} CSS px`);
+  assert.deepEqual(upright.errors, []);
 
   // A laptop with a low view: all of it on screen from the start.
   const laptop = await open({ viewport: { width: 1366, height: 600 } });

@@ -105,6 +105,9 @@ constexpr LinkField Fields[] = {
     {'t', LinkField::Count, &LessonLink::test, 1, "a test of a step"},
     {'e', LinkField::Switch, nullptr, 0, "", &LessonLink::eachStep},
     {'n', LinkField::Switch, nullptr, 0, "", &LessonLink::pointNumbers},
+    {'c', LinkField::Switch, nullptr, 0, "", &LessonLink::code},
+    {'k', LinkField::Switch, nullptr, 0, "", &LessonLink::cost},
+    {'l', LinkField::Switch, nullptr, 0, "", &LessonLink::pointList},
 };
 
 std::string readValue(const LinkField& field, std::string_view value, LessonLink& lesson) {

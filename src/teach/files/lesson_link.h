@@ -2,7 +2,7 @@
 
 // A lesson as the part of a page's address after the '#': the points in their numbering, the step
 // a run stands at, the test inside it, and the views shown, e.g.
-// v1;p=900,900,6900,1200,3000,5000;s=2;t=3;e=1;n=1.
+// v1;p=900,900,6900,1200,3000,5000;s=2;t=3;e=1;n=1;c=1;k=1;l=1.
 
 #include "form/area.h"
 
@@ -20,6 +20,10 @@ struct LessonLink {
     int test = -1;
     bool eachStep = false;
     bool pointNumbers = false;
+    // View > Show the Code, Cost of the Run and Point List.
+    bool code = false;
+    bool cost = false;
+    bool pointList = false;
     // Empty when the link was read; otherwise why not, in words about a link.
     std::string error;
 };

@@ -7,8 +7,10 @@
 
 enum class Command {
     OpenPoints,
+    OpenLessonLink,
     SavePointsAs,
     ExportPicture,
+    CopyLink,
     Quit,
     UndoLastPoint,
     RandomPoints,
@@ -55,11 +57,15 @@ struct CommandEntry {
 inline constexpr bool ByFace = true;
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 23> Commands{{
+inline constexpr std::array<CommandEntry, 25> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}, false, false, ByFace},
+    // A whole address or its part from #v1 on, pasted in.
+    {Command::OpenLessonLink,   "open-lesson-link",   "&File", "Open Lesson Link…",   {}, false, false, ByFace},
     // Not every desktop binds a key to Save As; Ctrl+Shift+S is the common one.
     {Command::SavePointsAs,     "save-points-as",     "&File", "Save Points As…",     {"Ctrl+Shift+S"}, false, false, ByFace},
     {Command::ExportPicture,    "export-picture",     "&File", "Export Picture…",     {}, false, false, ByFace},
+    // The points, the step and the views, to open on another screen: a lecturer's notes, a student's phone.
+    {Command::CopyLink,         "copy-link",          "&File", "Copy Link to This Step", {}, false, false, ByFace},
     {Command::Quit,             "quit",               "&File", "Quit",                {"Ctrl+Q"}, false, true},
     // Backspace too, the key a lecturer tries first after a wrong click.
     {Command::UndoLastPoint,    "undo-last-point",    "&Edit", "Undo Last Point",     {"Ctrl+Z", "Backspace"}},

@@ -193,6 +193,7 @@ bool Session::isEnabled(Command command) const {
     const RunActions run = lesson.actions();
     switch (command) {
     case Command::OpenPoints:
+    case Command::OpenLessonLink:
     case Command::RandomPoints:
         return input.canReplace();
     case Command::SavePointsAs:
@@ -212,6 +213,7 @@ bool Session::isEnabled(Command command) const {
     case Command::RunAgain:
         return run.runAgain;
     case Command::ExportPicture:
+    case Command::CopyLink:
     case Command::Quit:
     case Command::StartPaused:
     case Command::ReadTheHull:
@@ -416,6 +418,9 @@ void Session::openLinked(std::string_view text) {
     lesson.say(std::to_string(points.Pointcount) + " points from the link");
     lesson.showEachStep(link.eachStep);
     lesson.showPointNumbers(link.pointNumbers);
+    showsCode = link.code;
+    showsCost = link.cost;
+    listsPoints = link.pointList;
     const bool canStart = kept.Cmdstart.enabled;
     if (link.step >= 0 && canStart)
         lesson.openAt(link.step, link.test);
@@ -464,6 +469,9 @@ std::string Session::link() const {
         shown.test = static_cast<int>(walk.tests.size());
     shown.eachStep = lesson.showsEachStep();
     shown.pointNumbers = lesson.showsPointNumbers();
+    shown.code = showsCode;
+    shown.cost = showsCost;
+    shown.pointList = listsPoints;
     return writeLink(shown);
 }
 

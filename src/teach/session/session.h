@@ -97,6 +97,8 @@ class Session {
     void scrubTo(int step);
     // One orientation test on (1) or back (-1), across the ends of steps.
     void scrubByTest(int direction);
+    // Says this in the status line and to a screen reader at once.
+    void tellAndSay(const std::string& text);
     // Reports in a message box that something cannot be done with a file, and why.
     void reportFileProblem(const std::string& what, const std::string& name,
                            const std::string& problem);
@@ -142,7 +144,6 @@ class Session {
     void guard(const std::function<void()>& handler);
     void addTyped(std::string_view x, std::string_view y);
     void openLinked(std::string_view text);
-    void tellAndSay(const std::string& text);
     bool canMovePoints() const;
     // The points entered again after a move or an undo, and a run they had worked out again to the
     // step it stood at, or why it can no longer start.
