@@ -526,6 +526,22 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   assert.ok(marks.numbers >= 11.99, `numbers of ${marks.numbers} CSS px`);
   assert.deepEqual(upright.errors, []);
 
+  // Held sideways, and in a short window: the drawing fitted to the height, the sentence and Step
+  // Forward beside it, all on the screen without scrolling.
+  for (const [width, height, phone] of [[844, 390, true], [1100, 560, false]]) {
+    const short = await open({ viewport: { width, height }, isMobile: phone, hasTouch: phone,
+                               address: address + '#v1;p=900,900,900,6000,6900,6000,6900,900,3900,3000,3000,300;s=1;e=1' });
+    await statusBecomes(short, 'Paused at step 1 of 3');
+    for (const selector of ['#picture', '#status', '#runbar [data-command=step-forward]']) {
+      const place = await short.locator(selector).boundingBox();
+      assert.ok(place.y >= 0 && place.y + place.height <= height + 0.5 && place.x + place.width <= width + 0.5,
+                `${selector} at ${width}×${height}: ${JSON.stringify(place)}`);
+    }
+    await short.click('#runbar [data-command=step-forward]');
+    await statusBecomes(short, 'Paused at step 2 of 3');
+    assert.deepEqual(short.errors, []);
+  }
+
   // A laptop with a low view: all of it on screen from the start.
   const laptop = await open({ viewport: { width: 1366, height: 600 } });
   for (const id of ['#Cmdend', '#status']) {
