@@ -121,6 +121,10 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* hull_changed_pixels() {
     return surface.picture.rgba().data();
 }
 
+EMSCRIPTEN_KEEPALIVE void hull_show_picture_at(int scale) {
+    page().showPictureAt(scale);
+}
+
 // The picture drawn afresh `scale` times larger, as RGBA bytes; thick lines grow with it.
 EMSCRIPTEN_KEEPALIVE const uint8_t* hull_picture(int scale, int thickLines) {
     return page().picture(scale, thickLines != 0).rgba().data();

@@ -11,21 +11,30 @@
 
 #include <string>
 
-// The drawing surface: a picture in memory, one pixel per layout pixel, that the page copies to
-// its canvas once per frame when it has changed.
+// The drawing surface: a picture in memory, `scale` pixels to a layout pixel, that the page
+// copies to its canvas once per frame when it has changed. Larger than its own size, its lines
+// grow with it, as a zoomed desktop draws them.
 class WebSurface : public CallSurface {
   public:
     static constexpr Color BackColor = *layout::Pichull.color;
 
     Color backColor() const override { return BackColor; }
+    // The picture at another scale, drawn afresh from what has been drawn.
+    void drawAt(int newScale, const std::vector<DrawCall>& drawn) {
+        scale = newScale;
+        picture = rasterize(drawn, area::WidthPixels, area::HeightPixels, area::TwipsPerPixel,
+                            scale, BackColor, true);
+        changed = true;
+    }
 
     Raster picture{area::WidthPixels, area::HeightPixels, BackColor};
+    int scale = 1;
     bool changed = true;
 
   private:
-    // Drawn as a picture drawn afresh at its own size, so that the two agree pixel for pixel.
+    // Drawn as a picture drawn afresh at that size, so that the two agree pixel for pixel.
     void take(const DrawCall& call) override {
-        draw(picture, call, area::TwipsPerPixel, 1);
+        draw(picture, call, area::TwipsPerPixel, scale, true);
         changed = true;
     }
 };

@@ -15,6 +15,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 
 WebPage::WebPage() : session(points, {drawing, timer, desktop}, *this) {
@@ -102,6 +103,11 @@ std::string WebPage::svg(bool withMarks) const {
 
 std::string WebPage::costSvg(int width, int height) const {
     return svgOf(plotOf(session.costs(), width, height));
+}
+
+void WebPage::showPictureAt(int scale) {
+    if (scale != drawing.scale)
+        drawing.drawAt(std::clamp(scale, 1, 4), session.drawn());
 }
 
 const Raster& WebPage::picture(int scale, bool thickLines) {

@@ -40,6 +40,8 @@ class WebPage : public LessonView {
     std::string svg(bool withMarks) const;
     // The plot of View > Cost of the Run as an SVG drawing of that size.
     std::string costSvg(int width, int height) const;
+    // The drawing area's picture kept `scale` times its own size from now on.
+    void showPictureAt(int scale);
     // The picture drawn afresh `scale` times larger, as RGBA bytes, its lines grown with it when
     // thick.
     const Raster& picture(int scale, bool thickLines);

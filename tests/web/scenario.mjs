@@ -66,11 +66,23 @@ async function answer(page, key) {
   await page.keyboard.press(key);
   await page.waitForFunction(() => !document.getElementById('message').hasAttribute('open'));
 }
-// The canvas as the next frame leaves it: the page copies its picture there once per frame.
+// The canvas as the next frame leaves it, one pixel for each pixel of the drawing: the page
+// copies its picture there once per frame, at a whole scale where the drawing stands larger, and
+// the middle of each pixel's block is taken.
 async function pixels(page) {
   await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
-  return page.evaluate(() => Array.from(document.getElementById('picture').getContext('2d')
-    .getImageData(0, 0, 525, 469).data));
+  return page.evaluate(([width, height]) => {
+    const canvas = document.getElementById('picture');
+    const scale = canvas.width / width;
+    const whole = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    const data = [];
+    for (let y = 0; y < height; ++y)
+      for (let x = 0; x < width; ++x) {
+        const at = ((y * scale + (scale >> 1)) * canvas.width + x * scale + (scale >> 1)) * 4;
+        data.push(whole[at], whole[at + 1], whole[at + 2], whole[at + 3]);
+      }
+    return data;
+  }, [Width, Height]);
 }
 const colour = (data, x, y) => data.slice((y * Width + x) * 4, (y * Width + x) * 4 + 3).join(',');
 const Blue = '0,0,255', Magenta = '255,0,255';
@@ -489,7 +501,9 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   assert.equal(saved.name, 'points-1.txt');
   assert.deepEqual(saved.text.trim().split('\n').slice(1), [
     `${under(tapX, box.x, box.width, Width)} ${under(tapY, box.y, box.height, Height)}`]);
-  assert.equal(await phone.locator('#picture').evaluate((c) => getComputedStyle(c).imageRendering), 'pixelated');
+  // Drawn afresh at the screen's own pixels or more, never enlarged.
+  const dense = await phone.locator('#picture').evaluate((c) => [c.width, c.getBoundingClientRect().width * devicePixelRatio]);
+  assert.ok(dense[0] >= dense[1] - 1, `the picture drawn ${dense[0]} wide, shown ${dense[1]} device pixels wide`);
   // The code and the plot under the drawing: within the screen, the plot laid out at its width,
   // not shrunk to it, so that its type keeps its size.
   await phone.click('#menubutton');
@@ -565,6 +579,8 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   const projector = await open({ viewport: { width: 1920, height: 1080 } });
   const filled = await projector.locator('#window').boundingBox();
   assert.ok(filled.height >= 1070 && filled.height <= 1080 && filled.width > 1200, `the window fills ${JSON.stringify(filled)}`);
+  const projected = await projector.locator('#picture').evaluate((c) => [c.width, c.getBoundingClientRect().width * devicePixelRatio]);
+  assert.ok(projected[0] >= projected[1] - 1, `the picture drawn ${projected[0]} wide, shown ${projected[1]} wide`);
   assert.deepEqual([...laptop.errors, ...projector.errors], []);
 });
 
