@@ -2,7 +2,15 @@
 
 #include "qt/units.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+
+namespace {
+
+// The smallest type the code is set in, in pixels: smaller is hard to read from a seat.
+constexpr int LeastPixels = 12;
+
+} // namespace
 
 #include <algorithm>
 
@@ -14,20 +22,38 @@ CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setMargin(4);
+    // As wide as the panels, whatever its longest line: the walk's words wrap within that width.
+    QSizePolicy fill(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    fill.setHeightForWidth(true);
+    setSizePolicy(fill);
     // Small enough that the code and the walk's state fit under the sentence whole.
     QFont small = font();
     small.setPointSize(9);
+    ownPixels = QFontInfo(small).pixelSize();
+    small.setPixelSize(ownPixels);
     setFont(small);
 }
 
-int CodePanel::naturalWidth() const {
-    QFont code(QStringLiteral("monospace"), font().pointSize());
+int CodePanel::widthAt(int pixels) const {
+    QFont code(QStringLiteral("monospace"));
     code.setStyleHint(QFont::Monospace);
+    code.setPixelSize(pixels);
     int widest = 0;
     for (std::string_view line : StepCode)
         widest = std::max(
             widest, QFontMetrics(code).horizontalAdvance(QStringLiteral("→ ") + toQString(line)));
     return widest + 2 * margin() + 2 * frameWidth() + 8;
+}
+
+void CodePanel::fitTo(int width) {
+    int pixels = ownPixels;
+    while (pixels > LeastPixels && widthAt(pixels) > width)
+        --pixels;
+    if (font().pixelSize() == pixels)
+        return;
+    QFont fitted = font();
+    fitted.setPixelSize(pixels);
+    setFont(fitted);
 }
 
 // No accessible name: a screen reader reads a label's text only where the label has none.
@@ -38,10 +64,10 @@ void CodePanel::showCode(const CodeShown& code) {
         const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
         const QString text = toQString(StepCode[line]).toHtmlEscaped();
         html +=
-            lit ? QStringLiteral("<p style='margin:0; white-space:pre-wrap; "
+            lit ? QStringLiteral("<p style='margin:0; white-space:pre; "
                                  "background-color:%1'><b>→ %2</b></p>")
                       .arg(toQColor(LitLine).name(), text)
-                : QStringLiteral("<p style='margin:0; white-space:pre-wrap'>  %1</p>").arg(text);
+                : QStringLiteral("<p style='margin:0; white-space:pre'>  %1</p>").arg(text);
     }
     html += QStringLiteral("</div>");
     for (const std::string& words : code.words)

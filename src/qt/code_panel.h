@@ -11,6 +11,14 @@ class CodePanel : public QLabel {
     explicit CodePanel(QWidget* parent);
 
     void showCode(const CodeShown& code);
-    // The width that shows every line of the code unwrapped.
-    int naturalWidth() const;
+    // The width that shows every line of the code whole at the panel's own type size.
+    int naturalWidth() const { return widthAt(ownPixels); }
+    // The type as large as its own size, or smaller so that the code's lines stand whole in this
+    // width, never under 12 pixels; narrower still, the lines are cut, never wrapped.
+    void fitTo(int width);
+
+  private:
+    int widthAt(int pixels) const;
+
+    int ownPixels;
 };

@@ -69,6 +69,7 @@ void SidePanels::place(const Session& session) {
         }
         const int top = beside::Top + (told ? sentenceHeight + beside::Gap : 0);
         holder.setGeometry(beside::Left, top, width, beside::Top + beside::Height - top);
+        code.fitTo(width);
         holder.show();
     } else {
         if (!toolWindow)
@@ -76,6 +77,7 @@ void SidePanels::place(const Session& session) {
         toolWindow->setWindowTitle(QStringLiteral("Panels"));
         const bool moved = holder.parentWidget() != toolWindow.get();
         toolWindow->hold(holder);
+        code.fitTo(panelsWidth());
         holder.show();
         toolWindow->show();
         // Placed when it comes, and widened where a panel turned on needs more room.

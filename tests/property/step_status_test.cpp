@@ -397,14 +397,31 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
             }
             // The key names the curves one a line, each under the one before.
             std::vector<double> keyLines;
+            const std::vector<std::string> keyNames{"on a circle", "in a disk",
+                                                    "spread over the area", "this run"};
             for (const PlotShape& shape : plot.shapes)
-                for (const char* name :
-                     {"on a circle", "in a disk", "spread over the area", "this run"})
+                for (const std::string& name : keyNames)
                     if (shape.kind == PlotShape::Text && shape.text == name)
                         keyLines.push_back(shape.points[0].second);
             ASSERT_EQ(keyLines.size(), 4u);
             for (std::size_t k = 1; k < keyLines.size(); ++k)
                 EXPECT_GE(keyLines[k] - keyLines[k - 1], PlotTextPixels) << n;
+            // Every name of the key, its box taken as 0.6 of the type's size a letter, clear of
+            // the curves' box.
+            const double top = axes.points[0].second, right = axes.points[2].first;
+            const double titleLine =
+                std::find_if(plot.shapes.begin(), plot.shapes.end(), [](const PlotShape& shape) {
+                    return shape.text == "orientation tests";
+                })->points[0].second;
+            for (const PlotShape& shape : plot.shapes)
+                if (shape.kind == PlotShape::Text && std::ranges::count(keyNames, shape.text) > 0) {
+                    const auto [x, y] = shape.points[0];
+                    const double end =
+                        x + static_cast<double>(shape.text.size()) * PlotTextPixels * 0.6;
+                    EXPECT_TRUE(y <= top || x >= right) << shape.text << " over the curves";
+                    EXPECT_GE(std::abs(y - titleLine), PlotTextPixels) << shape.text;
+                    EXPECT_LE(end, width) << shape.text << " cut";
+                }
         }
     }
 }

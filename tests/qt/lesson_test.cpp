@@ -15,6 +15,9 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -295,6 +298,19 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return code.isVisible(); }));
     EXPECT_GE(code.y(), list.geometry().bottom());
+    // The panels reach down to the controls' bottom, and the code's lines stand one line each,
+    // their type never under 12 pixels.
+    const QWidget& start = *a.window.findChild<QWidget*>(QStringLiteral("Cmdstart"));
+    EXPECT_GE(code.parentWidget()->geometry().bottom(), start.geometry().bottom());
+    EXPECT_GE(code.font().pixelSize(), 12);
+    QTextDocument shown;
+    shown.setDefaultFont(code.font());
+    shown.setHtml(code.text());
+    shown.setTextWidth(code.contentsRect().width() - 2 * code.margin());
+    ASSERT_GT(shown.size().height(), 0) << "laid out";
+    for (QTextBlock line = shown.begin(); line.blockNumber() < static_cast<int>(StepCode.size());
+         line = line.next())
+        EXPECT_EQ(line.layout()->lineCount(), 1) << line.text().toStdString();
     EXPECT_TRUE(codeRead().contains(u"→   the kept edges and the new ones make the hull"))
         << codeRead().toStdString();
     EXPECT_TRUE(codeRead().contains(u"Orientation tests: 5 in this step, 9 in the run."));

@@ -20,9 +20,16 @@ inline constexpr int ControlsRight = [] {
         right = std::max(right, control->left + control->width);
     return right / area::TwipsPerPixel;
 }();
+inline constexpr int ControlsBottom = [] {
+    int bottom = 0;
+    for (const ControlLayout* control : layout::Placed)
+        bottom = std::max(bottom, control->top + control->height);
+    return bottom / area::TwipsPerPixel;
+}();
 inline constexpr int Left = ControlsRight + Gap;
+// From the top of the drawing to the bottom of the controls under it.
 inline constexpr int Top = layout::Pichull.top / area::TwipsPerPixel;
-inline constexpr int Height = layout::Pichull.height / area::TwipsPerPixel;
+inline constexpr int Height = ControlsBottom - Top;
 
 // The width the sentence has in a client area this wide; none when there is too little room.
 inline int widthIn(int clientWidth) {

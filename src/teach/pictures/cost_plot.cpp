@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -49,7 +50,18 @@ std::string text(double value) {
 
 CostPlot plotOf(const CostCurves& curves, int width, int height) {
     CostPlot plot{width, height, {}};
-    const double left = 56, right = width - 12.0, top = 28, bottom = height - 36.0;
+    // The key stands outside the curves: right of them where they keep half the width, else above.
+    std::size_t keys = 0, longest = 0;
+    for (const CurveStyle& style : curveStyles())
+        if (!(curves.*style.curve).empty()) {
+            ++keys;
+            longest = std::max(longest, std::string_view(style.name).size());
+        }
+    const double keyWidth = 38 + static_cast<double>(longest) * PlotTextPixels * 0.6;
+    const double keyLines = static_cast<double>(keys) * (PlotTextPixels + 4);
+    const bool keyBeside = width - keyWidth - 68 >= width / 2.0;
+    const double left = 56, right = width - 12.0 - (keyBeside ? keyWidth : 0);
+    const double top = 28 + (keyBeside ? 0 : keyLines + 4), bottom = height - 36.0;
     const long pointsTop = std::max(curves.points, 4);
     long testsTop = 1;
     for (const CurveStyle& style : curveStyles())
@@ -80,8 +92,9 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
         {PlotShape::Lines, Black, {{left, top}, {left, bottom}, {right, bottom}}});
     say((left + right) / 2, height - 6.0, "points inserted", PlotShape::Middle);
     say(left - 6, top - 12, "orientation tests", PlotShape::Start);
-    // Each curve from the first triangle, its three points, on; named in a key at the top left.
-    double keyLine = top + 14;
+    // Each curve from the first triangle, its three points, on; named in the key, one a line.
+    const double keyLeft = keyBeside ? right + 8 : left;
+    double keyLine = keyBeside ? top + 14 : PlotTextPixels + 2;
     for (const CurveStyle& style : curveStyles()) {
         const CostCurve& curve = curves.*style.curve;
         if (curve.empty())
@@ -93,10 +106,10 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
         plot.shapes.push_back(std::move(line));
         plot.shapes.push_back({PlotShape::Lines,
                                style.color,
-                               {{left + 8, keyLine - 4}, {left + 32, keyLine - 4}},
+                               {{keyLeft + 8, keyLine - 4}, {keyLeft + 32, keyLine - 4}},
                                style.width,
                                style.dashes});
-        say(left + 38, keyLine, style.name, PlotShape::Start, style.color);
+        say(keyLeft + 38, keyLine, style.name, PlotShape::Start, style.color);
         keyLine += PlotTextPixels + 4;
     }
     return plot;
