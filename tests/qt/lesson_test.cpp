@@ -15,11 +15,11 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolTip>
 
 #include "qt_printers.h"
@@ -302,15 +302,24 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     // their type never under 12 pixels.
     const QWidget& start = *a.window.findChild<QWidget*>(QStringLiteral("Cmdstart"));
     EXPECT_GE(code.parentWidget()->geometry().bottom(), start.geometry().bottom());
-    EXPECT_GE(code.font().pixelSize(), 12);
-    QTextDocument shown;
-    shown.setDefaultFont(code.font());
-    shown.setHtml(code.text());
-    shown.setTextWidth(code.contentsRect().width() - 2 * code.margin());
-    ASSERT_GT(shown.size().height(), 0) << "laid out";
-    for (QTextBlock line = shown.begin(); line.blockNumber() < static_cast<int>(StepCode.size());
-         line = line.next())
-        EXPECT_EQ(line.layout()->lineCount(), 1) << line.text().toStdString();
+    // Narrower than the code, its lines are cut at the panel's edge rather than wrapped.
+    auto codeLinesWhole = [&] {
+        EXPECT_GE(code.font().pixelSize(), 12);
+        QTextDocument shown;
+        shown.setDefaultFont(code.font());
+        shown.setHtml(code.text());
+        shown.setTextWidth(code.contentsRect().width() - 2 * code.margin());
+        ASSERT_GT(shown.size().height(), 0) << "laid out";
+        for (QTextBlock line = shown.begin();
+             line.blockNumber() < static_cast<int>(StepCode.size()); line = line.next())
+            EXPECT_EQ(line.layout()->lineCount(), 1) << line.text().toStdString();
+    };
+    codeLinesWhole();
+    const QSize wide = a.window.size();
+    a.window.resize(a.window.width() - code.width() + 260, wide.height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return code.width() < 300; })) << code.width();
+    codeLinesWhole();
+    a.window.resize(wide);
     EXPECT_TRUE(codeRead().contains(u"→   the kept edges and the new ones make the hull"))
         << codeRead().toStdString();
     EXPECT_TRUE(codeRead().contains(u"Orientation tests: 5 in this step, 9 in the run."));
