@@ -409,12 +409,15 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
             // Every name of the key, its box taken as 0.6 of the type's size a letter, clear of
             // the curves' box.
             const double top = axes.points[0].second, right = axes.points[2].first;
-            const double titleLine =
-                std::find_if(plot.shapes.begin(), plot.shapes.end(), [](const PlotShape& shape) {
-                    return shape.text == "orientation tests";
-                })->points[0].second;
+            const double titleLine = std::find_if(plot.shapes.begin(), plot.shapes.end(),
+                                                  [](const PlotShape& shape) {
+                                                      return shape.text == "orientation tests";
+                                                  })
+                                         ->points[0]
+                                         .second;
             for (const PlotShape& shape : plot.shapes)
-                if (shape.kind == PlotShape::Text && std::ranges::count(keyNames, shape.text) > 0) {
+                if (shape.kind == PlotShape::Text &&
+                    std::count(keyNames.begin(), keyNames.end(), shape.text) > 0) {
                     const auto [x, y] = shape.points[0];
                     const double end =
                         x + static_cast<double>(shape.text.size()) * PlotTextPixels * 0.6;
