@@ -576,6 +576,27 @@ await scenario('every screen: a phone by touch, a laptop, a projector, browser z
   assert.ok(zoomed > 1.9 * before && zoomed < 2.1 * before, `zoomed type ${zoomed} against ${before}`);
   assert.ok(!await laptop.evaluate(() => document.body.classList.contains('compact')), 'the same arrangement, larger');
 
+  // Open panels stand beside the drawing, each on the screen, the code's lines one line each.
+  const points30 = [];
+  for (let i = 0; i < 30; ++i) points30.push(300 + 240 * ((i * 37) % 30), 300 + 213 * ((i * 23) % 30));
+  const lesson30 = address + '#v1;p=' + points30.join(',') + ';s=20;t=3;e=1;n=1';
+  for (const [width, height, views] of [[1280, 800, ';c=1;k=1'], [1920, 1080, ';c=1;k=1;l=1']]) {
+    const shown = await open({ viewport: { width, height }, address: lesson30 + views });
+    await statusBecomes(shown, 'Paused at step 20 of 27, test 3');
+    for (const id of views.includes('l=1') ? ['#code', '#cost', '#pointlist'] : ['#code', '#cost']) {
+      const place = await shown.locator(id).boundingBox();
+      assert.ok(place && place.y < height - 40 && place.x + 100 < width && place.x >= 0,
+                `${id} on the screen at ${width}×${height}: ${JSON.stringify(place)}`);
+    }
+    const lines = await shown.$$eval('#code li', (all) => all.map((li) => {
+      const text = document.createRange();
+      text.selectNodeContents(li);
+      return new Set(Array.from(text.getClientRects(), (box) => Math.round(box.top))).size;
+    }));
+    assert.ok(lines.length > 10 && lines.every((n) => n === 1), `the code's lines: ${lines}`);
+    assert.deepEqual(shown.errors, []);
+  }
+
   const projector = await open({ viewport: { width: 1920, height: 1080 } });
   const filled = await projector.locator('#window').boundingBox();
   assert.ok(filled.height >= 1070 && filled.height <= 1080 && filled.width > 1200, `the window fills ${JSON.stringify(filled)}`);
