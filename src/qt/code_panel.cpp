@@ -49,6 +49,8 @@ void CodePanel::fitTo(int width) {
     int pixels = ownPixels;
     while (pixels > LeastPixels && widthAt(pixels) > width)
         --pixels;
+    // Still too wide, it keeps its lines' width, and its panel scrolls sideways.
+    setMinimumWidth(widthAt(pixels) > width ? widthAt(pixels) : 0);
     if (font().pixelSize() == pixels)
         return;
     QFont fitted = font();
@@ -63,11 +65,10 @@ void CodePanel::showCode(const CodeShown& code) {
     for (std::size_t line = 0; line < StepCode.size(); ++line) {
         const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
         const QString text = toQString(StepCode[line]).toHtmlEscaped();
-        html +=
-            lit ? QStringLiteral("<p style='margin:0; white-space:pre; "
-                                 "background-color:%1'><b>→ %2</b></p>")
-                      .arg(toQColor(LitLine).name(), text)
-                : QStringLiteral("<p style='margin:0; white-space:pre'>  %1</p>").arg(text);
+        html += lit ? QStringLiteral("<p style='margin:0; white-space:pre; "
+                                     "background-color:%1'><b>→ %2</b></p>")
+                          .arg(toQColor(LitLine).name(), text)
+                    : QStringLiteral("<p style='margin:0; white-space:pre'>  %1</p>").arg(text);
     }
     html += QStringLiteral("</div>");
     for (const std::string& words : code.words)

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScrollBar>
 
 SidePanels::ToolWindow::ToolWindow(QWidget* owner, const QList<QAction*>& keys,
                                    std::function<void()> closed)
@@ -24,10 +25,15 @@ void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
 
 SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
     : client(client), sentence(sentence), closed(std::move(closed)), holder(&client),
-      holderLayout(&holder), list(&holder), code(&holder), cost(&holder) {
+      holderLayout(&holder), list(&holder), codeScroll(&holder), code(&holder), cost(&holder) {
     holderLayout.setContentsMargins(0, 0, 0, 0);
     holderLayout.addWidget(&list, 1);
-    holderLayout.addWidget(&code);
+    codeScroll.setWidget(&code);
+    codeScroll.setWidgetResizable(true);
+    codeScroll.setFrameShape(QFrame::NoFrame);
+    codeScroll.setFocusPolicy(Qt::NoFocus);
+    codeScroll.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    holderLayout.addWidget(&codeScroll);
     holderLayout.addWidget(&cost, 1);
     holder.hide();
     pace.setSingleShot(true);
@@ -55,7 +61,7 @@ void SidePanels::place(const Session& session) {
         return;
     }
     list.setVisible(session.listsThePoints());
-    code.setVisible(session.showsTheCode());
+    codeScroll.setVisible(session.showsTheCode());
     cost.setVisible(session.showsTheCost());
     // Only a run going on is paced; a step stepped, or the last one, is listed at once.
     if (pace.isActive() && session.isRunning())
@@ -70,6 +76,7 @@ void SidePanels::place(const Session& session) {
         const int top = beside::Top + (told ? sentenceHeight + beside::Gap : 0);
         holder.setGeometry(beside::Left, top, width, beside::Top + beside::Height - top);
         code.fitTo(width);
+        fitCodeHeight();
         holder.show();
     } else {
         if (!toolWindow)
@@ -78,6 +85,7 @@ void SidePanels::place(const Session& session) {
         const bool moved = holder.parentWidget() != toolWindow.get();
         toolWindow->hold(holder);
         code.fitTo(panelsWidth());
+        fitCodeHeight();
         holder.show();
         toolWindow->show();
         // Placed when it comes, and widened where a panel turned on needs more room.
@@ -100,17 +108,29 @@ void SidePanels::placeToolWindow() {
 
 int SidePanels::panelsWidth() const {
     return std::max({pixelsOf(layout::Lbltext.width, client), list.naturalWidth(),
-                     code.isVisibleTo(&holder) ? code.naturalWidth() : 0});
+                     codeScroll.isVisibleTo(&holder) ? code.naturalWidth() : 0});
 }
 
 void SidePanels::showPanels(const Session& session) {
     if (session.listsThePoints())
         list.showRows(session.pointRows());
-    if (session.showsTheCode())
+    if (session.showsTheCode()) {
         code.showCode(session.code());
+        fitCodeHeight();
+    }
     if (session.showsTheCost())
         cost.showCosts(session.costs());
     pace.start();
+}
+
+// The code whole in height, its words wrapped at the width it takes, with room for the bar that
+// scrolls it sideways.
+void SidePanels::fitCodeHeight() {
+    const int width = std::max(codeScroll.width(), code.minimumWidth());
+    const bool sideways = code.minimumWidth() > codeScroll.width();
+    codeScroll.setFixedHeight(
+        code.heightForWidth(width) +
+        (sideways ? codeScroll.horizontalScrollBar()->sizeHint().height() : 0));
 }
 
 void SidePanels::focusPointList() {

@@ -4,6 +4,7 @@
 #include "qt/cost_panel.h"
 #include "qt/point_list_panel.h"
 
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -51,6 +52,7 @@ class SidePanels {
 
     void showPanels(const Session& session);
     void placeToolWindow();
+    void fitCodeHeight();
     // As wide as the list's columns and the code's lines need, and no narrower than the
     // instructions column.
     int panelsWidth() const;
@@ -65,6 +67,9 @@ class SidePanels {
     QWidget holder;
     QVBoxLayout holderLayout;
     PointListPanel list;
+    // The code scrolls sideways where the panels are narrower than its lines at its least type.
+    // Made before the code, so that the code leaves it before it goes and is not deleted twice.
+    QScrollArea codeScroll;
     CodePanel code;
     CostPanel cost;
     // A fast run changes the list every millisecond: it is shown anew at most ten times a second.

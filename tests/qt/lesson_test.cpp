@@ -297,12 +297,12 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
         return countIn(shownOnScreen(a.window.clientArea(), shown), QColor(255, 255, 128));
     };
     ASSERT_TRUE(QTest::qWaitFor([&] { return code.isVisible(); }));
-    EXPECT_GE(code.y(), list.geometry().bottom());
+    EXPECT_GE(code.mapTo(list.parentWidget(), QPoint(0, 0)).y(), list.geometry().bottom());
     // The panels reach down to the controls' bottom, and the code's lines stand one line each,
     // their type never under 12 pixels.
     const QWidget& start = *a.window.findChild<QWidget*>(QStringLiteral("Cmdstart"));
-    EXPECT_GE(code.parentWidget()->geometry().bottom(), start.geometry().bottom());
-    // Narrower than the code, its lines are cut at the panel's edge rather than wrapped.
+    EXPECT_GE(list.parentWidget()->geometry().bottom(), start.geometry().bottom());
+    // Narrower than the code, its lines stay whole and the panel scrolls sideways.
     auto codeLinesWhole = [&] {
         EXPECT_GE(code.font().pixelSize(), 12);
         QTextDocument shown;
@@ -317,8 +317,10 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     codeLinesWhole();
     const QSize wide = a.window.size();
     a.window.resize(a.window.width() - code.width() + 260, wide.height());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return code.width() < 300; })) << code.width();
+    const QWidget& codeInView = *code.parentWidget();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return codeInView.width() < 300; })) << codeInView.width();
     codeLinesWhole();
+    EXPECT_GT(code.width(), codeInView.width()) << "scrolled sideways";
     a.window.resize(wide);
     EXPECT_TRUE(codeRead().contains(u"→   the kept edges and the new ones make the hull"))
         << codeRead().toStdString();
