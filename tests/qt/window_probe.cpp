@@ -6,6 +6,7 @@
 #include "qt/program.h"
 #include "session_probe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -92,6 +93,35 @@ void probeEdges(Program& program) {
                 points.Ycoord(1));
 }
 
+// A run stepped to its third step with each step shown and every panel open; each panel is named
+// as in view or cut, by where a screen reader is told it stands, within the window's client area.
+void probePanels(MainWindow& window) {
+    Session& session = window.session();
+    for (int i = 0; i < 30; ++i)
+        session.click(1, 0, static_cast<float>(300 + 240 * ((i * 37) % 30)),
+                      static_cast<float>(300 + 213 * ((i * 23) % 30)));
+    for (Command command : {Command::StartPaused, Command::ShowEachStep, Command::ShowPointList,
+                            Command::ShowTheCode, Command::ShowCostOfRun})
+        session.perform(command);
+    session.pressStart();
+    for (int step = 0; step < 3; ++step)
+        session.perform(Command::StepForward);
+    session.perform(Command::StepInto);
+    QTest::qWait(300);
+    const QRect client(window.clientArea().mapToGlobal(QPoint(0, 0)), window.clientArea().size());
+    SidePanels& panels = window.sidePanels();
+    const std::pair<const char*, QWidget*> shown[] = {{"sentence", &window.sentenceBeside()},
+                                                      {"list", &panels.pointList()},
+                                                      {"code", panels.codePanel().parentWidget()},
+                                                      {"cost", &panels.costPanel()}};
+    for (auto [name, widget] : shown) {
+        const QRect place = QAccessible::queryAccessibleInterface(widget)->rect();
+        const bool inView = widget->isVisible() && place.height() > 20 && client.contains(place);
+        std::printf("panel %s %s\n", name, inView ? "in view" : "cut");
+    }
+    std::printf("code type %d\n", panels.codePanel().font().pixelSize());
+}
+
 // Puts the program in a state that no click can reach, so that the next event raises the error.
 void provoke(MainWindow& window, const char* kind) {
     clickPoints(window, {QPoint(10, 10), QPoint(10, 200), QPoint(200, 10), QPoint(300, 300),
@@ -130,6 +160,12 @@ int main(int argc, char** argv) {
 
     if (std::strcmp(mode, "layout") == 0) {
         printLayout(program);
+        return 0;
+    }
+    if (std::strcmp(mode, "panels") == 0) {
+        window.showMaximized();
+        QTest::qWait(300);
+        probePanels(window);
         return 0;
     }
     if (std::strcmp(mode, "edges") == 0) {
