@@ -59,7 +59,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
         commandMenus.refresh(shown.commands);
         display.show(shown);
         timeline.follow(shown.timeline);
-        panels.place(core);
+        panels.place(shown);
     });
     commandMenus.refresh(core.commands());
     desktop.setWindow(this, &drawingArea);
@@ -322,7 +322,7 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    panels.place(core);
+    panels.place(core.screen(twipsPerPixel(drawingArea)));
 }
 
 // Closing the window ends the program at once, whatever it is doing.

@@ -3,7 +3,6 @@
 #include "form/layout.h"
 #include "qt/units.h"
 #include "teach/pictures/beside.h"
-#include "teach/session/session.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -40,15 +39,14 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
     pace.setInterval(100);
     QObject::connect(&pace, &QTimer::timeout, &pace, [this] {
         if (pending)
-            showPanels(*std::exchange(pending, nullptr));
+            showPanels(*std::exchange(pending, std::nullopt));
     });
 }
 
-void SidePanels::place(const Session& session) {
+void SidePanels::place(const ShownScreen& screen) {
     const int width = beside::widthIn(client.width());
-    const bool listed =
-        session.listsThePoints() || session.showsTheCode() || session.showsTheCost();
-    const bool told = width > 0 && session.tellsEachStep();
+    const bool listed = screen.pointList || screen.code || screen.cost;
+    const bool told = width > 0 && screen.tellsEachStep;
     // With panels under it, the sentence takes the lines it needs, up to a third of the height.
     const int sentenceHeight =
         listed ? std::min(sentence.heightForWidth(width), beside::Height / 3) : beside::Height;
@@ -60,14 +58,14 @@ void SidePanels::place(const Session& session) {
             toolWindow->hide();
         return;
     }
-    list.setVisible(session.listsThePoints());
-    codeScroll.setVisible(session.showsTheCode());
-    cost.setVisible(session.showsTheCost());
+    list.setVisible(screen.pointList.has_value());
+    codeScroll.setVisible(screen.code.has_value());
+    cost.setVisible(screen.cost.has_value());
     // Only a run going on is paced; a step stepped, or the last one, is listed at once.
-    if (pace.isActive() && session.isRunning())
-        pending = &session;
+    if (pace.isActive() && screen.running)
+        pending = screen;
     else
-        showPanels(session);
+        showPanels(screen);
     if (width > 0) {
         if (holder.parentWidget() != &client) {
             holder.setParent(&client);
@@ -111,15 +109,15 @@ int SidePanels::panelsWidth() const {
                      codeScroll.isVisibleTo(&holder) ? code.naturalWidth() : 0});
 }
 
-void SidePanels::showPanels(const Session& session) {
-    if (session.listsThePoints())
-        list.showRows(session.pointRows());
-    if (session.showsTheCode()) {
-        code.showCode(session.code());
+void SidePanels::showPanels(const ShownScreen& screen) {
+    if (screen.pointList)
+        list.showRows(*screen.pointList);
+    if (screen.code) {
+        code.showCode(*screen.code);
         fitCodeHeight();
     }
-    if (session.showsTheCost())
-        cost.showCosts(session.costs());
+    if (screen.cost)
+        cost.showCosts(screen.cost->curves);
     pace.start();
 }
 

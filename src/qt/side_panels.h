@@ -3,6 +3,7 @@
 #include "qt/code_panel.h"
 #include "qt/cost_panel.h"
 #include "qt/point_list_panel.h"
+#include "teach/session/screen.h"
 
 #include <QScrollArea>
 #include <QTimer>
@@ -11,9 +12,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
-class Session;
 
 // The room right of the controls: the step's sentence in large type, and under it the panels
 // that follow the run (the point list, the code, the cost). Where the window is too narrow, the
@@ -23,8 +24,9 @@ class SidePanels {
     // `closed` is called when the user closes the tool window, to turn its panels off.
     SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed);
 
-    // Places the sentence and the panels as the session and the window's width have them now.
-    void place(const Session& session);
+    // Places the sentence and the panels as the screen's description and the window's width
+    // have them now.
+    void place(const ShownScreen& screen);
     // Gives the point list the keyboard focus, in whichever window holds it.
     void focusPointList();
     // The window's menu commands, so that their keys act from the tool window too.
@@ -50,7 +52,7 @@ class SidePanels {
         std::function<void()> closed;
     };
 
-    void showPanels(const Session& session);
+    void showPanels(const ShownScreen& screen);
     void placeToolWindow();
     void fitCodeHeight();
     // As wide as the list's columns and the code's lines need, and no narrower than the
@@ -74,5 +76,5 @@ class SidePanels {
     CostPanel cost;
     // A fast run changes the list every millisecond: it is shown anew at most ten times a second.
     QTimer pace;
-    const Session* pending = nullptr;
+    std::optional<ShownScreen> pending;
 };

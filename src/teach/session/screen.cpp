@@ -88,8 +88,9 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     }
     json.key("cost");
     if (screen.cost) {
-        json.beginObject().key("points").value(screen.cost->points).key("run").beginArray();
-        for (long tests : screen.cost->run)
+        const CostCurves& curves = screen.cost->curves;
+        json.beginObject().key("points").value(curves.points).key("run").beginArray();
+        for (long tests : curves.run)
             json.value(static_cast<double>(tests));
         json.endArray().key("words").value(screen.cost->words).endObject();
     } else {

@@ -25,8 +25,8 @@ struct CommandShown {
 };
 
 struct CostShown {
-    int points = 0;
-    CostCurve run;
+    // The run's cost and those of the random sets of its size.
+    CostCurves curves;
     // The totals, for those who cannot see the plot.
     std::string words;
 };
@@ -62,6 +62,8 @@ struct ShownScreen {
     int step = -1;
     // Whether the step's sentence also stands beside the drawing.
     bool tellsEachStep = false;
+    // Whether a run is going on, neither paused nor over.
+    bool running = false;
     std::vector<MarkShape> marks;
     std::vector<CommandShown> commands = {};
     // The rows of View > Point List, when it is on.

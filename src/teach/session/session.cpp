@@ -493,6 +493,7 @@ ShownScreen Session::screen(double twipsPerPixel) const {
                        .status = shown.status,
                        .step = shownStep(),
                        .tellsEachStep = lesson.tellsEachStep(),
+                       .running = isRunning(),
                        .marks = markShapes(shown.marks, twipsPerPixel),
                        .commands = commands(),
                        .ended = watch.hasEnded()};
@@ -502,7 +503,7 @@ ShownScreen Session::screen(double twipsPerPixel) const {
         screen.code = code();
     if (showsCost) {
         const CostCurves curves = costs();
-        screen.cost = CostShown{points.Pointcount, curves.run, costInWords(curves)};
+        screen.cost = CostShown{curves, costInWords(curves)};
     }
     if (showsTimeline)
         screen.timeline = timeline();
