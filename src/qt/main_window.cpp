@@ -59,7 +59,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
         commandMenus.refresh(shown.commands);
         display.show(shown);
         timeline.follow(shown.timeline);
-        panels.place(shown);
+        panels.place(shown, placeTimeline());
     });
     commandMenus.refresh(core.commands());
     desktop.setWindow(this, &drawingArea);
@@ -163,10 +163,6 @@ void MainWindow::buildLayout() {
     setTabOrder(&endButton, &speedBar);
     setTabOrder(&speedBar, &timeline);
     setTabOrder(&timeline, &panels.pointList());
-    // Under the row of buttons, as wide as the drawing.
-    const int under = pixelsOf(layout::Cmdstart.top + layout::Cmdstart.height, *this);
-    timeline.setGeometry(pixelsOf(layout::Pichull.left, *this), under + 6,
-                         pixelsOf(layout::Pichull.width, *this), 28);
     drawingArea.setFocus();
 }
 
@@ -299,6 +295,22 @@ void MainWindow::setSpeed(int milliseconds) {
     speedBar.setDelay(milliseconds);
 }
 
+// Under the row of buttons, as wide as the drawing; where the window is too short for that (a large
+// zoom on a projector), at the foot of the room beside the controls, whose height it takes from
+// the panels there. Returns that height.
+int MainWindow::placeTimeline() {
+    constexpr int Height = 28, Gap = 6;
+    const int under = pixelsOf(layout::Cmdstart.top + layout::Cmdstart.height, *this);
+    const int besideWidth = beside::widthIn(client.width());
+    if (client.height() >= under + Gap + Height || besideWidth == 0) {
+        timeline.setGeometry(pixelsOf(layout::Pichull.left, *this), under + Gap,
+                             pixelsOf(layout::Pichull.width, *this), Height);
+        return 0;
+    }
+    timeline.setGeometry(beside::Left, beside::Top + beside::Height - Height, besideWidth, Height);
+    return timeline.isHidden() ? 0 : Height + beside::Gap;
+}
+
 void MainWindow::showControls(const ControlsShown& shown) {
     startButton.setEnabled(shown.startEnabled);
     // The default-button look only: outside a dialog Qt does not press it on Enter.
@@ -322,7 +334,7 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    panels.place(core.screen(twipsPerPixel(drawingArea)));
+    panels.place(core.screen(twipsPerPixel(drawingArea)), placeTimeline());
 }
 
 // Closing the window ends the program at once, whatever it is doing.

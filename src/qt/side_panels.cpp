@@ -43,13 +43,14 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
     });
 }
 
-void SidePanels::place(const ShownScreen& screen) {
+void SidePanels::place(const ShownScreen& screen, int footHeight) {
     const int width = beside::widthIn(client.width());
+    const int height = beside::Height - footHeight;
     const bool listed = screen.pointList || screen.code || screen.cost;
     const bool told = width > 0 && screen.tellsEachStep;
     // With panels under it, the sentence takes the lines it needs, up to a third of the height.
     const int sentenceHeight =
-        listed ? std::min(sentence.heightForWidth(width), beside::Height / 3) : beside::Height;
+        listed ? std::min(sentence.heightForWidth(width), height / 3) : height;
     sentence.setGeometry(beside::Left, beside::Top, width, sentenceHeight);
     sentence.setVisible(told);
     if (!listed) {
@@ -72,7 +73,7 @@ void SidePanels::place(const ShownScreen& screen) {
             toolWindow->hide();
         }
         const int top = beside::Top + (told ? sentenceHeight + beside::Gap : 0);
-        holder.setGeometry(beside::Left, top, width, beside::Top + beside::Height - top);
+        holder.setGeometry(beside::Left, top, width, beside::Top + height - top);
         code.fitTo(width);
         fitCodeHeight();
         holder.show();

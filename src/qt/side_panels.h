@@ -25,8 +25,8 @@ class SidePanels {
     SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed);
 
     // Places the sentence and the panels as the screen's description and the window's width
-    // have them now.
-    void place(const ShownScreen& screen);
+    // have them now, leaving so many pixels free at the foot of their room.
+    void place(const ShownScreen& screen, int footHeight = 0);
     // Gives the point list the keyboard focus, in whichever window holds it.
     void focusPointList();
     // The window's menu commands, so that their keys act from the tool window too.

@@ -368,6 +368,7 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
         for (auto [width, height] : {std::pair{240, 160}, {480, 320}, {1000, 600}}) {
             const CostPlot plot = plotOf(costs, width, height);
             long topMark = -1;
+            double markLine = height;
             for (const PlotShape& shape : plot.shapes) {
                 for (auto [x, y] : shape.points) {
                     ASSERT_TRUE(0 <= x && x <= width && 0 <= y && y <= height)
@@ -377,7 +378,10 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
                 if (shape.kind == PlotShape::Text && shape.anchor == PlotShape::End) {
                     const long mark = std::stol(shape.text);
                     EXPECT_GT(mark, topMark) << "marks in order";
+                    EXPECT_GE(markLine - shape.points[0].second, PlotTextPixels)
+                        << n << " points at " << width << " x " << height << ": " << mark;
                     topMark = mark;
+                    markLine = shape.points[0].second;
                 }
             }
             EXPECT_GE(topMark, costs.circle.back()) << n;

@@ -88,13 +88,14 @@ TEST_F(DisplayCheck, Display800WideOpensTheWindowMaximizedWhateverItsHeight) {
 }
 
 // A projector: 1920 × 1080 with the window 1.75 times larger, each step shown and every panel open.
-// Every panel stands in the window, as a screen reader is told, its code type 12 pixels or more.
+// Every panel and the timeline stand in the window, as a screen reader is told, the code's type 12
+// pixels or more.
 TEST_F(ConfiguredScreen, AProjectorShowsEveryPanelInView) {
     QProcessEnvironment projector = screenOf(1920, 1080);
     projector.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1.75"));
     const ProbeRun run = runProbe({QStringLiteral("panels")}, projector);
     ASSERT_EQ(run.status, 0) << run.output.toStdString();
-    for (const char* panel : {"sentence", "list", "code", "cost"})
+    for (const char* panel : {"sentence", "list", "code", "cost", "timeline"})
         EXPECT_TRUE(run.output.contains(QStringLiteral("panel %1 in view").arg(panel)))
             << run.output.toStdString();
     const QRegularExpression type(QStringLiteral("code type (\\d+)"));

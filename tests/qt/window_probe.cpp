@@ -101,7 +101,7 @@ void probePanels(MainWindow& window) {
         session.click(1, 0, static_cast<float>(300 + 240 * ((i * 37) % 30)),
                       static_cast<float>(300 + 213 * ((i * 23) % 30)));
     for (Command command : {Command::StartPaused, Command::ShowEachStep, Command::ShowPointList,
-                            Command::ShowTheCode, Command::ShowCostOfRun})
+                            Command::ShowTheCode, Command::ShowCostOfRun, Command::ShowTimeline})
         session.perform(command);
     session.pressStart();
     for (int step = 0; step < 3; ++step)
@@ -113,10 +113,11 @@ void probePanels(MainWindow& window) {
     const std::pair<const char*, QWidget*> shown[] = {{"sentence", &window.sentenceBeside()},
                                                       {"list", &panels.pointList()},
                                                       {"code", panels.codePanel().parentWidget()},
-                                                      {"cost", &panels.costPanel()}};
+                                                      {"cost", &panels.costPanel()},
+                                                      {"timeline", &window.runTimeline()}};
     for (auto [name, widget] : shown) {
         const QRect place = QAccessible::queryAccessibleInterface(widget)->rect();
-        const bool inView = widget->isVisible() && place.height() > 20 && client.contains(place);
+        const bool inView = widget->isVisible() && place.height() >= 20 && client.contains(place);
         std::printf("panel %s %s\n", name, inView ? "in view" : "cut");
     }
     std::printf("code type %d\n", panels.codePanel().font().pixelSize());

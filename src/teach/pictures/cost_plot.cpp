@@ -31,12 +31,14 @@ const std::vector<CurveStyle>& curveStyles() {
     return styles;
 }
 
-// A round step for about five marks along an axis up to `top`: 1, 2 or 5 times a power of ten.
-long markStep(long top) {
+// A round step for about five marks along an axis up to `top`, fewer where the axis is too short
+// to keep them `apart` pixels apart: 1, 2 or 5 times a power of ten.
+long markStep(long top, double length, double apart) {
+    const long marks = std::clamp(static_cast<long>(length / apart), 1L, 5L);
     long step = 1;
     for (long power = 1;; power *= 10)
         for (long times : {1, 2, 5})
-            if (top <= 5 * (step = times * power))
+            if (top <= marks * (step = times * power))
                 return step;
 }
 
@@ -67,7 +69,8 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
     for (const CurveStyle& style : curveStyles())
         for (long tests : curves.*style.curve)
             testsTop = std::max(testsTop, tests);
-    const long xStep = markStep(pointsTop), yStep = markStep(testsTop);
+    const long xStep = markStep(pointsTop, right - left, 4.0 * PlotTextPixels);
+    const long yStep = markStep(testsTop, bottom - top, PlotTextPixels + 4.0);
     const double xEnd = static_cast<double>(pointsTop);
     const double yEnd = static_cast<double>((testsTop + yStep - 1) / yStep * yStep);
     auto at = [&](double points, double tests) {
