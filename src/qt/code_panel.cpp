@@ -71,9 +71,14 @@ void CodePanel::showCode(const CodeShown& code) {
                     : QStringLiteral("<p style='margin:0; white-space:pre'>  %1</p>").arg(text);
     }
     html += QStringLiteral("</div>");
+    if (html != text())
+        setText(html);
+}
+
+QString CodePanel::wordsOf(const CodeShown& code) {
+    QString html;
     for (const std::string& words : code.words)
         html += QStringLiteral("<p style='margin:4px 0 0 0'>%1</p>")
                     .arg(toQString(words).toHtmlEscaped());
-    if (html != text())
-        setText(html);
+    return html;
 }

@@ -24,7 +24,8 @@ void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
 
 SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
     : client(client), sentence(sentence), closed(std::move(closed)), holder(&client),
-      holderLayout(&holder), list(&holder), codeScroll(&holder), code(&holder), cost(&holder) {
+      holderLayout(&holder), list(&holder), codeScroll(&holder), code(&holder), codeWords(&holder),
+      cost(&holder) {
     holderLayout.setContentsMargins(0, 0, 0, 0);
     holderLayout.addWidget(&list, 1);
     codeScroll.setWidget(&code);
@@ -33,6 +34,14 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
     codeScroll.setFocusPolicy(Qt::NoFocus);
     codeScroll.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     holderLayout.addWidget(&codeScroll);
+    codeWords.setObjectName(QStringLiteral("codeWords"));
+    codeWords.setWordWrap(true);
+    codeWords.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    codeWords.setBackgroundRole(QPalette::Base);
+    codeWords.setAutoFillBackground(true);
+    codeWords.setMargin(4);
+    codeWords.setFont(code.font());
+    holderLayout.addWidget(&codeWords);
     holderLayout.addWidget(&cost, 1);
     holder.hide();
     pace.setSingleShot(true);
@@ -61,6 +70,7 @@ void SidePanels::place(const ShownScreen& screen, int footHeight) {
     }
     list.setVisible(screen.pointList.has_value());
     codeScroll.setVisible(screen.code.has_value());
+    codeWords.setVisible(screen.code.has_value());
     cost.setVisible(screen.cost.has_value());
     // Only a run going on is paced; a step stepped, or the last one, is listed at once.
     if (pace.isActive() && screen.running)
@@ -115,6 +125,8 @@ void SidePanels::showPanels(const ShownScreen& screen) {
         list.showRows(*screen.pointList);
     if (screen.code) {
         code.showCode(*screen.code);
+        if (const QString words = CodePanel::wordsOf(*screen.code); words != codeWords.text())
+            codeWords.setText(words);
         fitCodeHeight();
     }
     if (screen.cost)

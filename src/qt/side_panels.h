@@ -5,6 +5,7 @@
 #include "qt/point_list_panel.h"
 #include "teach/session/screen.h"
 
+#include <QLabel>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -13,8 +14,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QLabel;
 
 // The room right of the controls: the step's sentence in large type, and under it the panels
 // that follow the run (the point list, the code, the cost). Where the window is too narrow, the
@@ -34,6 +33,7 @@ class SidePanels {
 
     PointListPanel& pointList() { return list; }
     CodePanel& codePanel() { return code; }
+    QLabel& codeWordsPanel() { return codeWords; }
     CostPanel& costPanel() { return cost; }
     // The tool window, once a narrow window has needed it.
     QWidget* window() { return toolWindow.get(); }
@@ -73,6 +73,7 @@ class SidePanels {
     // Made before the code, so that the code leaves it before it goes and is not deleted twice.
     QScrollArea codeScroll;
     CodePanel code;
+    QLabel codeWords;
     CostPanel cost;
     // A fast run changes the list every millisecond: it is shown anew at most ten times a second.
     QTimer pace;

@@ -365,7 +365,7 @@ TEST(CostOfTheRun, ThePlotFitsItsSize) {
     for (int n : {3, 4, 7, 20, 137, 500}) {
         CostCurves costs = comparedCosts(n);
         costs.run = costs.circle;
-        for (auto [width, height] : {std::pair{240, 160}, {480, 320}, {1000, 600}}) {
+        for (auto [width, height] : {std::pair{240, 160}, {300, 110}, {480, 320}, {1000, 600}}) {
             const CostPlot plot = plotOf(costs, width, height);
             long topMark = -1;
             double markLine = height;

@@ -310,9 +310,10 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
         shown.setHtml(code.text());
         shown.setTextWidth(code.contentsRect().width() - 2 * code.margin());
         ASSERT_GT(shown.size().height(), 0) << "laid out";
-        for (QTextBlock line = shown.begin();
-             line.blockNumber() < static_cast<int>(StepCode.size()); line = line.next())
+        int lines = 0;
+        for (QTextBlock line = shown.begin(); line.isValid(); line = line.next(), ++lines)
             EXPECT_EQ(line.layout()->lineCount(), 1) << line.text().toStdString();
+        EXPECT_EQ(lines, static_cast<int>(StepCode.size()));
     };
     codeLinesWhole();
     const QSize wide = a.window.size();
@@ -324,7 +325,11 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
     a.window.resize(wide);
     EXPECT_TRUE(codeRead().contains(u"→   the kept edges and the new ones make the hull"))
         << codeRead().toStdString();
-    EXPECT_TRUE(codeRead().contains(u"Orientation tests: 5 in this step, 9 in the run."));
+    const QLabel& words = a.window.sidePanels().codeWordsPanel();
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(&words))
+                    ->text(QAccessible::Name)
+                    .contains(u"Orientation tests: 5 in this step, 9 in the run."));
+    EXPECT_GE(words.y(), codeInView.parentWidget()->geometry().bottom()) << "under the code";
     EXPECT_TRUE(QTest::qWaitFor([&] { return litShown(1) > 1000; })) << "the last line lit";
     EXPECT_EQ(litShown(0), 0);
     key(Qt::Key_I);

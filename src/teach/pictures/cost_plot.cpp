@@ -61,7 +61,9 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
         }
     const double keyWidth = 38 + static_cast<double>(longest) * PlotTextPixels * 0.6;
     const double keyLines = static_cast<double>(keys) * (PlotTextPixels + 4);
-    const bool keyBeside = width - keyWidth - 68 >= width / 2.0;
+    // Above them only where they keep three lines of height under it.
+    const bool keyBeside = width - keyWidth - 68 >= width / 2.0 ||
+                           height - 36.0 - 28 - keyLines - 4 < 3 * (PlotTextPixels + 4);
     const double left = 56, right = width - 12.0 - (keyBeside ? keyWidth : 0);
     const double top = 28 + (keyBeside ? 0 : keyLines + 4), bottom = height - 36.0;
     const long pointsTop = std::max(curves.points, 4);
@@ -86,7 +88,9 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
         plot.shapes.push_back({PlotShape::Lines, Grey, {{across, bottom}, {across, bottom + 4}}});
         say(across, bottom + 16, text(static_cast<double>(x)), PlotShape::Middle);
     }
-    for (long y = 0; y <= yEnd; y += yStep) {
+    // An axis too short for two marks a line apart shows its top one alone.
+    const long yFirst = bottom - top < PlotTextPixels + 4.0 ? static_cast<long>(yEnd) : 0;
+    for (long y = yFirst; y <= yEnd; y += yStep) {
         const double up = at(0, static_cast<double>(y)).second;
         plot.shapes.push_back({PlotShape::Lines, Grey, {{left - 4, up}, {left, up}}});
         say(left - 6, up + 4, text(static_cast<double>(y)), PlotShape::End);
