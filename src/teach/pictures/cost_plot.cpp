@@ -59,20 +59,22 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
             ++keys;
             longest = std::max(longest, std::string_view(style.name).size());
         }
+    // The margins round the curves, for the axes' marks and names.
+    constexpr double Left = 56, Right = 12, Top = 28, Bottom = 36, Line = PlotTextPixels + 4;
     const double keyWidth = 38 + static_cast<double>(longest) * PlotTextPixels * 0.6;
-    const double keyLines = static_cast<double>(keys) * (PlotTextPixels + 4);
+    const double keyLines = static_cast<double>(keys) * Line;
     // Above them only where they keep three lines of height under it.
-    const bool keyBeside = width - keyWidth - 68 >= width / 2.0 ||
-                           height - 36.0 - 28 - keyLines - 4 < 3 * (PlotTextPixels + 4);
-    const double left = 56, right = width - 12.0 - (keyBeside ? keyWidth : 0);
-    const double top = 28 + (keyBeside ? 0 : keyLines + 4), bottom = height - 36.0;
+    const bool keyBeside = width - keyWidth - Left - Right >= width / 2.0 ||
+                           height - Bottom - Top - keyLines - 4 < 3 * Line;
+    const double left = Left, right = width - Right - (keyBeside ? keyWidth : 0);
+    const double top = Top + (keyBeside ? 0 : keyLines + 4), bottom = height - Bottom;
     const long pointsTop = std::max(curves.points, 4);
     long testsTop = 1;
     for (const CurveStyle& style : curveStyles())
         for (long tests : curves.*style.curve)
             testsTop = std::max(testsTop, tests);
     const long xStep = markStep(pointsTop, right - left, 4.0 * PlotTextPixels);
-    const long yStep = markStep(testsTop, bottom - top, PlotTextPixels + 4.0);
+    const long yStep = markStep(testsTop, bottom - top, Line);
     const double xEnd = static_cast<double>(pointsTop);
     const double yEnd = static_cast<double>((testsTop + yStep - 1) / yStep * yStep);
     auto at = [&](double points, double tests) {
@@ -89,7 +91,7 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
         say(across, bottom + 16, text(static_cast<double>(x)), PlotShape::Middle);
     }
     // An axis too short for two marks a line apart shows its top one alone.
-    const long yFirst = bottom - top < PlotTextPixels + 4.0 ? static_cast<long>(yEnd) : 0;
+    const long yFirst = bottom - top < Line ? static_cast<long>(yEnd) : 0;
     for (long y = yFirst; y <= yEnd; y += yStep) {
         const double up = at(0, static_cast<double>(y)).second;
         plot.shapes.push_back({PlotShape::Lines, Grey, {{left - 4, up}, {left, up}}});
@@ -117,7 +119,7 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
                                style.width,
                                style.dashes});
         say(keyLeft + 38, keyLine, style.name, PlotShape::Start, style.color);
-        keyLine += PlotTextPixels + 4;
+        keyLine += Line;
     }
     return plot;
 }
