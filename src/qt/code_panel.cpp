@@ -5,14 +5,18 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace {
 
-// The smallest type the code is set in, in pixels: smaller is hard to read from a seat.
-constexpr int LeastPixels = 12;
+QFont codeFont(int pixels) {
+    QFont code(QStringLiteral("Liberation Mono"));
+    code.setStyleHint(QFont::Monospace);
+    code.setPixelSize(pixels);
+    return code;
+}
 
 } // namespace
-
-#include <algorithm>
 
 CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("code"));
@@ -26,30 +30,21 @@ CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
     QSizePolicy fill(QSizePolicy::Ignored, QSizePolicy::Preferred);
     fill.setHeightForWidth(true);
     setSizePolicy(fill);
-    // Small enough that the code and the walk's state fit under the sentence whole.
-    QFont small = font();
-    small.setPointSize(9);
-    ownPixels = QFontInfo(small).pixelSize();
-    small.setPixelSize(ownPixels);
-    setFont(small);
+    QFont own = font();
+    own.setPixelSize(beside::CodePixels);
+    setFont(own);
 }
 
 int CodePanel::widthAt(int pixels) const {
-    QFont code(QStringLiteral("monospace"));
-    code.setStyleHint(QFont::Monospace);
-    code.setPixelSize(pixels);
     int widest = 0;
     for (std::string_view line : StepCode)
-        widest = std::max(
-            widest, QFontMetrics(code).horizontalAdvance(QStringLiteral("→ ") + toQString(line)));
+        widest = std::max(widest, QFontMetrics(codeFont(pixels))
+                                      .horizontalAdvance(QStringLiteral("→ ") + toQString(line)));
     return widest + 2 * margin() + 2 * frameWidth() + 8;
 }
 
-void CodePanel::fitTo(int width) {
-    int pixels = ownPixels;
-    while (pixels > LeastPixels && widthAt(pixels) > width)
-        --pixels;
-    // Still too wide, it keeps its lines' width, and its panel scrolls sideways.
+void CodePanel::setType(int pixels, int width) {
+    // Lines wider than the width at this type are kept whole, and the panel scrolls sideways.
     setMinimumWidth(widthAt(pixels) > width ? widthAt(pixels) : 0);
     if (font().pixelSize() == pixels)
         return;
@@ -58,10 +53,18 @@ void CodePanel::fitTo(int width) {
     setFont(fitted);
 }
 
+std::optional<int> CodePanel::litLineTop() const {
+    if (lit.empty())
+        return std::nullopt;
+    return margin() + frameWidth() +
+           *std::ranges::min_element(lit) * QFontMetrics(codeFont(font().pixelSize())).lineSpacing();
+}
+
 // No accessible name: a screen reader reads a label's text only where the label has none.
 void CodePanel::showCode(const CodeShown& code) {
     // A lit line is marked by an arrow as well as its colour, for those who cannot tell colours.
-    QString html = QStringLiteral("<div style='font-family: monospace'>");
+    lit = code.lit;
+    QString html = QStringLiteral("<div style=\"font-family: 'Liberation Mono', monospace\">");
     for (std::size_t line = 0; line < StepCode.size(); ++line) {
         const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
         const QString text = toQString(StepCode[line]).toHtmlEscaped();

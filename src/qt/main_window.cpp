@@ -1,7 +1,7 @@
 #include "qt/main_window.h"
 
 #include "qt/units.h"
-#include "teach/pictures/beside.h"
+#include "teach/session/arrangement.h"
 #include "teach/session/help.h"
 
 #include <QAccessibleWidget>
@@ -59,7 +59,7 @@ MainWindow::MainWindow(Modhull& points, QtDesktop& desktop)
         commandMenus.refresh(shown.commands);
         display.show(shown);
         timeline.follow(shown.timeline);
-        panels.place(shown, placeTimeline());
+        placePanels(shown);
     });
     commandMenus.refresh(core.commands());
     desktop.setWindow(this, &drawingArea);
@@ -295,20 +295,12 @@ void MainWindow::setSpeed(int milliseconds) {
     speedBar.setDelay(milliseconds);
 }
 
-// Under the row of buttons, as wide as the drawing; where the window is too short for that (a large
-// zoom on a projector), at the foot of the room beside the controls, whose height it takes from
-// the panels there. Returns that height.
-int MainWindow::placeTimeline() {
-    constexpr int Height = 28, Gap = 6;
-    const int under = pixelsOf(layout::Cmdstart.top + layout::Cmdstart.height, *this);
-    const int besideWidth = beside::widthIn(client.width());
-    if (client.height() >= under + Gap + Height || besideWidth == 0) {
-        timeline.setGeometry(pixelsOf(layout::Pichull.left, *this), under + Gap,
-                             pixelsOf(layout::Pichull.width, *this), Height);
-        return 0;
-    }
-    timeline.setGeometry(beside::Left, beside::Top + beside::Height - Height, besideWidth, Height);
-    return timeline.isHidden() ? 0 : Height + beside::Gap;
+// The panels, the sentence and the timeline where the arrangement for the client's size has them.
+void MainWindow::placePanels(const ShownScreen& shown) {
+    const Arrangement arranged = panels.place(shown);
+    if (!arranged.timeline.empty())
+        timeline.setGeometry(arranged.timeline.left, arranged.timeline.top, arranged.timeline.width,
+                             arranged.timeline.height);
 }
 
 void MainWindow::showControls(const ControlsShown& shown) {
@@ -334,7 +326,7 @@ bool MainWindow::event(QEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    panels.place(core.screen(twipsPerPixel(drawingArea)), placeTimeline());
+    placePanels(core.screen(twipsPerPixel(drawingArea)));
 }
 
 // Closing the window ends the program at once, whatever it is doing.

@@ -51,7 +51,7 @@ class MainWindow : public QMainWindow {
     void buildLayout();
     void wireEvents();
     void showControls(const ControlsShown& shown);
-    int placeTimeline();
+    void placePanels(const ShownScreen& shown);
     void command(Command command);
     void carryOut(Command command);
     void focusAfterRun();

@@ -2,7 +2,7 @@
 
 #include "form/layout.h"
 #include "qt/units.h"
-#include "teach/pictures/beside.h"
+#include "teach/session/arrangement.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -52,57 +52,99 @@ SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> 
     });
 }
 
-void SidePanels::place(const ShownScreen& screen, int footHeight) {
+namespace {
+
+QRect toQRect(const Box& box) {
+    return {box.left, box.top, box.width, box.height};
+}
+
+} // namespace
+
+Arrangement SidePanels::place(const ShownScreen& screen) {
+    const Room room{client.width(),
+                    client.height(),
+                    beside::LeastPixels,
+                    screen.tellsEachStep,
+                    screen.pointList.has_value(),
+                    screen.code.has_value(),
+                    screen.cost.has_value(),
+                    screen.timeline.has_value()};
     const int width = beside::widthIn(client.width());
-    const int height = beside::Height - footHeight;
-    const bool listed = screen.pointList || screen.code || screen.cost;
-    const bool told = width > 0 && screen.tellsEachStep;
-    // With panels under it, the sentence takes the lines it needs, up to a third of the height.
-    const int sentenceHeight =
-        listed ? std::min(sentence.heightForWidth(width), height / 3) : height;
-    sentence.setGeometry(beside::Left, beside::Top, width, sentenceHeight);
-    sentence.setVisible(told);
+    const bool listed = room.pointList || room.code || room.cost;
+    code.setType(arrange(room).codePixels, width > 0 ? width : panelsWidth());
+    if (listed) {
+        list.setVisible(room.pointList);
+        codeScroll.setVisible(room.code);
+        codeWords.setVisible(room.code);
+        cost.setVisible(room.cost);
+        // Only a run going on is paced; a step stepped, or the last one, is listed at once.
+        if (pace.isActive() && screen.running)
+            pending = screen;
+        else
+            showPanels(screen);
+    }
+    const Arrangement arranged =
+        arrange(room, {room.told && width > 0 ? sentence.heightForWidth(width) : 0,
+                       room.code ? codeHeightFor(width) : 0});
+    sentence.setGeometry(toQRect(arranged.sentence));
+    sentence.setVisible(!arranged.sentence.empty());
     if (!listed) {
         holder.hide();
         if (toolWindow)
             toolWindow->hide();
-        return;
-    }
-    list.setVisible(screen.pointList.has_value());
-    codeScroll.setVisible(screen.code.has_value());
-    codeWords.setVisible(screen.code.has_value());
-    cost.setVisible(screen.cost.has_value());
-    // Only a run going on is paced; a step stepped, or the last one, is listed at once.
-    if (pace.isActive() && screen.running)
-        pending = screen;
-    else
-        showPanels(screen);
-    if (width > 0) {
-        if (holder.parentWidget() != &client) {
-            holder.setParent(&client);
-            toolWindow->hide();
-        }
-        const int top = beside::Top + (told ? sentenceHeight + beside::Gap : 0);
-        holder.setGeometry(beside::Left, top, width, beside::Top + height - top);
-        code.fitTo(width);
-        fitCodeHeight();
-        holder.show();
+    } else if (arranged.beside) {
+        placeBeside(arranged);
     } else {
-        if (!toolWindow)
-            toolWindow = std::make_unique<ToolWindow>(client.window(), keys, closed);
-        toolWindow->setWindowTitle(QStringLiteral("Panels"));
-        const bool moved = holder.parentWidget() != toolWindow.get();
-        toolWindow->hold(holder);
-        code.fitTo(panelsWidth());
-        fitCodeHeight();
-        holder.show();
-        toolWindow->show();
-        // Placed when it comes, and widened where a panel turned on needs more room.
-        if (moved)
-            placeToolWindow();
-        else if (toolWindow->width() < panelsWidth())
-            toolWindow->resize(panelsWidth(), toolWindow->height());
+        placeApart();
     }
+    return arranged;
+}
+
+// Each panel in its own box of the column; the code scrolls where its box is shorter than its
+// lines, the walk's words kept whole under it.
+void SidePanels::placeBeside(const Arrangement& arranged) {
+    if (holder.parentWidget() != &client) {
+        holder.setParent(&client);
+        toolWindow->hide();
+    }
+    holderLayout.setEnabled(false);
+    const QRect column = QRect(toQRect(arranged.pointList))
+                             .united(toQRect(arranged.code))
+                             .united(toQRect(arranged.cost));
+    holder.setGeometry(column);
+    const QPoint origin = column.topLeft();
+    list.setGeometry(toQRect(arranged.pointList).translated(-origin));
+    cost.setGeometry(toQRect(arranged.cost).translated(-origin));
+    const QRect codeBox = toQRect(arranged.code).translated(-origin);
+    const int wordsHeight = codeWords.heightForWidth(codeBox.width());
+    const int codeHeight = std::max(codeBox.height() - wordsHeight, codeBox.height() / 2);
+    codeScroll.setMinimumHeight(0);
+    codeScroll.setMaximumHeight(QWIDGETSIZE_MAX);
+    codeScroll.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    codeScroll.setGeometry(codeBox.x(), codeBox.y(), codeBox.width(), codeHeight);
+    codeWords.setGeometry(codeBox.x(), codeBox.y() + codeHeight, codeBox.width(),
+                          codeBox.height() - codeHeight);
+    keepLitLineInView();
+    holder.show();
+}
+
+// In a tool window over the instructions column, laid out by its own layout.
+void SidePanels::placeApart() {
+    if (!toolWindow)
+        toolWindow = std::make_unique<ToolWindow>(client.window(), keys, closed);
+    toolWindow->setWindowTitle(QStringLiteral("Panels"));
+    const bool moved = holder.parentWidget() != toolWindow.get();
+    toolWindow->hold(holder);
+    holderLayout.setEnabled(true);
+    codeScroll.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    codeScroll.setFixedHeight(codeHeightFor(codeScroll.width()) - codeWords.heightForWidth(codeScroll.width()));
+    holder.show();
+    toolWindow->show();
+    // Placed when it comes, and widened where a panel turned on needs more room.
+    if (moved)
+        placeToolWindow();
+    else if (toolWindow->width() < panelsWidth())
+        toolWindow->resize(panelsWidth(), toolWindow->height());
 }
 
 // Its frame over the instructions column, from the top of the drawing to its bottom, as wide as
@@ -127,21 +169,25 @@ void SidePanels::showPanels(const ShownScreen& screen) {
         code.showCode(*screen.code);
         if (const QString words = CodePanel::wordsOf(*screen.code); words != codeWords.text())
             codeWords.setText(words);
-        fitCodeHeight();
+        keepLitLineInView();
     }
     if (screen.cost)
         cost.showCosts(screen.cost->curves);
     pace.start();
 }
 
-// The code whole in height, its words wrapped at the width it takes, with room for the bar that
-// scrolls it sideways.
-void SidePanels::fitCodeHeight() {
-    const int width = std::max(codeScroll.width(), code.minimumWidth());
-    const bool sideways = code.minimumWidth() > codeScroll.width();
-    codeScroll.setFixedHeight(
-        code.heightForWidth(width) +
-        (sideways ? codeScroll.horizontalScrollBar()->sizeHint().height() : 0));
+// The code whole in this width, with room for the bar that scrolls it sideways, and the walk's
+// words wrapped under it.
+int SidePanels::codeHeightFor(int width) const {
+    const bool sideways = code.minimumWidth() > width;
+    return code.heightForWidth(std::max(width, code.minimumWidth())) +
+           (sideways ? codeScroll.horizontalScrollBar()->sizeHint().height() : 0) +
+           codeWords.heightForWidth(width);
+}
+
+void SidePanels::keepLitLineInView() {
+    if (const std::optional<int> lit = code.litLineTop())
+        codeScroll.ensureVisible(0, *lit, 0, 2 * code.fontMetrics().lineSpacing());
 }
 
 void SidePanels::focusPointList() {

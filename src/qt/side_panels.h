@@ -3,6 +3,7 @@
 #include "qt/code_panel.h"
 #include "qt/cost_panel.h"
 #include "qt/point_list_panel.h"
+#include "teach/session/arrangement.h"
 #include "teach/session/screen.h"
 
 #include <QLabel>
@@ -23,9 +24,9 @@ class SidePanels {
     // `closed` is called when the user closes the tool window, to turn its panels off.
     SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed);
 
-    // Places the sentence and the panels as the screen's description and the window's width
-    // have them now, leaving so many pixels free at the foot of their room.
-    void place(const ShownScreen& screen, int footHeight = 0);
+    // Places the sentence and the panels as the screen's description and the client's size have
+    // them now; returns the arrangement, for the timeline to stand where it says.
+    Arrangement place(const ShownScreen& screen);
     // Gives the point list the keyboard focus, in whichever window holds it.
     void focusPointList();
     // The window's menu commands, so that their keys act from the tool window too.
@@ -53,8 +54,11 @@ class SidePanels {
     };
 
     void showPanels(const ShownScreen& screen);
+    void placeBeside(const Arrangement& arranged);
+    void placeApart();
     void placeToolWindow();
-    void fitCodeHeight();
+    int codeHeightFor(int width) const;
+    void keepLitLineInView();
     // As wide as the list's columns and the code's lines need, and no narrower than the
     // instructions column.
     int panelsWidth() const;

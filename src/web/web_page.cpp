@@ -4,7 +4,7 @@
 #include "teach/files/json_writer.h"
 #include "teach/files/numbers.h"
 #include "teach/files/point_file.h"
-#include "teach/pictures/beside.h"
+#include "teach/session/arrangement.h"
 #include "teach/pictures/cost_plot.h"
 #include "teach/pictures/drawing_log.h"
 #include "teach/pictures/mark_shapes.h"

@@ -5,7 +5,7 @@
 #include "screen_grab.h"
 #include "session_probe.h"
 #include "shown_window.h"
-#include "teach/pictures/beside.h"
+#include "teach/session/arrangement.h"
 #include "teach/pictures/cost_plot.h"
 #include "teach/pictures/raster.h"
 
