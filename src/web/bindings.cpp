@@ -28,6 +28,13 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* hull_layout() {
     return returned(layoutJson());
 }
+// `open` holds a bit for each part: the sentence, the point list, the code, the cost, the timeline.
+EMSCRIPTEN_KEEPALIVE const char* hull_arrange(int width, int height, int leastType, int open,
+                                             int sentenceHeight, int codeHeight) {
+    const auto has = [open](int bit) { return (open & (1 << bit)) != 0; };
+    return returned(arrangementJson({width, height, leastType, has(0), has(1), has(2), has(3), has(4)},
+                                    {sentenceHeight, codeHeight}));
+}
 EMSCRIPTEN_KEEPALIVE const char* hull_help() {
     return returned(keyboardAndMouseHelp(Face::Page));
 }

@@ -233,11 +233,9 @@ std::string layoutJson() {
                         {"twipsPerPixel", area::TwipsPerPixel}});
     json.key("beside");
     writeNumbers(json, {{"left", beside::Left},
-                        {"top", beside::Top},
-                        {"height", beside::Height},
                         {"minimumWidth", beside::MinimumWidth},
-                        {"gap", beside::Gap},
-                        {"fontPixels", beside::FontPixels}});
+                        {"codeWidth", codeWidthAt(beside::CodePixels)},
+                        {"gap", beside::Gap}});
     json.key("exportKinds").beginArray();
     for (const ExportKind& kind : ExportKinds)
         json.beginObject()
@@ -263,4 +261,29 @@ std::string layoutJson() {
     for (const ControlLayout* control : layout::Placed)
         writeControl(json, *control);
     return json.endArray().endObject().text();
+}
+
+namespace {
+
+void writeBox(JsonWriter& json, std::string_view name, const Box& box) {
+    if (box.empty())
+        return;
+    json.key(name);
+    writeNumbers(json, {{"left", box.left}, {"top", box.top}, {"width", box.width}, {"height", box.height}});
+}
+
+} // namespace
+
+std::string arrangementJson(const Room& room, const TextHeights& text) {
+    const Arrangement arranged = arrange(room, text);
+    JsonWriter json;
+    json.beginObject().key("beside").value(arranged.beside);
+    writeBox(json, "sentence", arranged.sentence);
+    writeBox(json, "pointList", arranged.pointList);
+    writeBox(json, "code", arranged.code);
+    writeBox(json, "cost", arranged.cost);
+    writeBox(json, "timeline", arranged.timeline);
+    json.key("sentencePixels").value(arranged.sentencePixels);
+    json.key("codePixels").value(arranged.codePixels);
+    return json.key("codeScrollsSideways").value(arranged.codeScrollsSideways).endObject().text();
 }

@@ -3,6 +3,7 @@
 #include "engine/modhull.h"
 #include "form/kept_controls.h"
 #include "teach/run/lesson_view.h"
+#include "teach/session/arrangement.h"
 #include "teach/session/session.h"
 #include "teach/words/announcer.h"
 #include "web/web_controls.h"
@@ -77,5 +78,7 @@ class WebPage : public LessonView {
 
 // The window's layout table in layout pixels, with its colours and fonts, as JSON.
 std::string layoutJson();
+// Where the sentence and the panels stand in a client of the room's size, as JSON.
+std::string arrangementJson(const Room& room, const TextHeights& text);
 // What the marks mean, each with its colour, and the idea of the algorithm, as JSON.
 std::string marksJson();

@@ -66,8 +66,13 @@ TEST(Arrangement, EveryPanelOpenStandsApartInsideTheClientAndFillsTheColumn) {
                     if (room.code && text.code > 0 && a.code.top + text.code + rest <= lowest) {
                         EXPECT_GE(a.code.height, text.code);
                     }
-                    if (room.cost && a.cost.top + beside::LeastCostHeight <= lowest && !room.code) {
-                        EXPECT_GE(a.cost.height, beside::LeastCostHeight);
+                    // The list and the plot keep their least heights wherever the column holds them.
+                    const int panelsTop = std::min({a.pointList.empty() ? lowest : a.pointList.top,
+                                                    a.code.empty() ? lowest : a.code.top,
+                                                    a.cost.empty() ? lowest : a.cost.top});
+                    if (lowest - panelsTop >= rest + a.code.height) {
+                        EXPECT_GE(a.cost.height, room.cost ? beside::LeastCostHeight : 0);
+                        EXPECT_GE(a.pointList.height, room.pointList ? beside::LeastListHeight : 0);
                     }
                 }
 }

@@ -4,10 +4,8 @@
 
 #include <limits>
 
-namespace {
-
-// The code's lines, with the two columns that mark the lit one, as wide as they are at this
-// type: a monospaced advance is at most five eighths of the type, rounded as a face rounds it.
+// The lines with the two columns that mark the lit one: a monospaced advance is at most five
+// eighths of the type, rounded as a face rounds it.
 int codeWidthAt(int pixels) {
     constexpr int Padding = 16;
     std::size_t columns = 0;
@@ -15,6 +13,8 @@ int codeWidthAt(int pixels) {
         columns = std::max(columns, line.size() + 2);
     return (static_cast<int>(columns) * pixels * 5 + 7) / 8 + Padding;
 }
+
+namespace {
 
 void fitCode(Arrangement& arranged, int width, int leastType) {
     const int least = std::max(beside::LeastPixels, leastType);
@@ -51,16 +51,22 @@ void stackPanels(Arrangement& arranged, const Room& room, const TextHeights& tex
     const int wanted = text.code > 0 ? text.code : height / 2;
     const int codeHeight =
         !room.code ? 0 : shared == 0 ? height : std::min(wanted, std::max(height - least, height / 3));
-    const int share = shared > 0 ? (height - codeHeight) / shared : 0;
+    // Each keeps its least height and an equal part of what is left over; short of that, a part in
+    // proportion to it.
+    const int rest = height - codeHeight;
+    const int extra = shared > 0 ? (rest - least) / shared : 0;
+    const auto shareOf = [&](int leastHeight) {
+        return extra >= 0 ? leastHeight + extra : rest * leastHeight / least;
+    };
     const auto next = [&](Box& box, bool shown, int boxHeight) {
         if (!shown)
             return;
         box = {beside::Left, top, width, boxHeight};
         top += boxHeight + beside::PanelGap;
     };
-    next(arranged.pointList, room.pointList, share);
+    next(arranged.pointList, room.pointList, shareOf(beside::LeastListHeight));
     next(arranged.code, room.code, codeHeight);
-    next(arranged.cost, room.cost, share);
+    next(arranged.cost, room.cost, shareOf(beside::LeastCostHeight));
 }
 
 } // namespace

@@ -22,9 +22,10 @@ inline constexpr int TimelineGap = 6;
 // The code's own type, and the least a reader can read from a seat, in screen pixels.
 inline constexpr int CodePixels = 13;
 inline constexpr int LeastPixels = 12;
-// The least height of a panel that shares the column: a few rows of the list, a readable plot.
+// The least height of a panel that shares the column: a few rows of the list, a readable plot
+// with its words.
 inline constexpr int LeastListHeight = 90;
-inline constexpr int LeastCostHeight = 160;
+inline constexpr int LeastCostHeight = 220;
 
 inline constexpr int ControlsRight = [] {
     int right = 0;
@@ -86,3 +87,6 @@ struct Arrangement {
 };
 
 Arrangement arrange(const Room& room, const TextHeights& text = {});
+
+// How wide the code's lines stand at this type, with their panel's padding.
+int codeWidthAt(int pixels);
