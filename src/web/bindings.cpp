@@ -120,12 +120,8 @@ EMSCRIPTEN_KEEPALIVE void hull_open_link(const char* text) {
 }
 
 // The surface's RGBA bytes when they changed since the last call, otherwise null.
-EMSCRIPTEN_KEEPALIVE const uint8_t* hull_changed_pixels() {
-    WebSurface& surface = page().surface();
-    if (!surface.changed)
-        return nullptr;
-    surface.changed = false;
-    return surface.picture.rgba().data();
+EMSCRIPTEN_KEEPALIVE const uint8_t* hull_pixels() {
+    return page().surface().picture.rgba().data();
 }
 
 EMSCRIPTEN_KEEPALIVE void hull_show_picture_at(int scale) {

@@ -12,7 +12,7 @@
 #include <string>
 
 // The drawing surface: a picture in memory, `scale` pixels to a layout pixel, that the page
-// copies to its canvas once per frame when it has changed. Larger than its own size, its lines
+// copies to its canvas in the frame after its revision has changed. Larger than its own size, its lines
 // grow with it, as a zoomed desktop draws them.
 class WebSurface : public CallSurface {
   public:
@@ -24,18 +24,15 @@ class WebSurface : public CallSurface {
         scale = newScale;
         picture = rasterize(drawn, area::WidthPixels, area::HeightPixels, area::TwipsPerPixel,
                             scale, BackColor, true);
-        changed = true;
     }
 
     Raster picture{area::WidthPixels, area::HeightPixels, BackColor};
     int scale = 1;
-    bool changed = true;
 
   private:
     // Drawn as a picture drawn afresh at that size, so that the two agree pixel for pixel.
     void take(const DrawCall& call) override {
         draw(picture, call, area::TwipsPerPixel, scale, true);
-        changed = true;
     }
 };
 

@@ -21,16 +21,19 @@ void DrawingLog::setDrawWidth(int pixels) {
 
 void DrawingLog::line(float x1, float y1, float x2, float y2) {
     drawn.push_back({DrawCall::Line, fore, width, x1, y1, x2, y2});
+    ++changes;
     surface.line(x1, y1, x2, y2);
 }
 
 void DrawingLog::dot(float x, float y) {
     drawn.push_back({DrawCall::Dot, fore, width, x, y, x, y});
+    ++changes;
     surface.dot(x, y);
 }
 
 void DrawingLog::clear() {
     drawn.clear();
+    ++changes;
     surface.clear();
 }
 

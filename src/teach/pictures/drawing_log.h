@@ -55,12 +55,16 @@ class DrawingLog : public Surface {
     bool isEnabled() const override { return surface.isEnabled(); }
 
     const std::vector<DrawCall>& calls() const { return drawn; }
+    // Grows with every call that changes the picture: a face that has shown this revision need
+    // not copy the picture again.
+    int revision() const { return changes; }
 
   private:
     Surface& surface;
     Color fore = 0;
     int width = 1;
     std::vector<DrawCall> drawn;
+    int changes = 0;
 };
 
 // A colour as the web writes it: #rrggbb.

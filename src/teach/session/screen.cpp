@@ -53,7 +53,7 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     json.key("count").value(controls.count).key("text").value(controls.text);
     json.key("note").value(controls.note);
     json.key("status").value(screen.status).key("step").value(screen.step);
-    json.key("tellsEachStep").value(screen.tellsEachStep);
+    json.key("tellsEachStep").value(screen.tellsEachStep).key("picture").value(screen.picture);
     json.key("marks").beginArray();
     for (const MarkShape& shape : screen.marks)
         writeMark(json, shape);

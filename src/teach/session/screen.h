@@ -64,6 +64,8 @@ struct ShownScreen {
     bool tellsEachStep = false;
     // Whether a run is going on, neither paused nor over.
     bool running = false;
+    // The picture's revision: it has changed since a face showed it when this has.
+    int picture = 0;
     std::vector<MarkShape> marks;
     std::vector<CommandShown> commands = {};
     // The rows of View > Point List, when it is on.

@@ -494,6 +494,7 @@ ShownScreen Session::screen(double twipsPerPixel) const {
                        .step = shownStep(),
                        .tellsEachStep = lesson.tellsEachStep(),
                        .running = isRunning(),
+                       .picture = drawing.revision(),
                        .marks = markShapes(shown.marks, twipsPerPixel),
                        .commands = commands(),
                        .ended = watch.hasEnded()};
