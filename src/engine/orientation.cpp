@@ -21,8 +21,8 @@ std::array<double, 6> areaTerms(float xa, float ya, float xb, float yb, float xc
 
 // Adds the terms into a nonoverlapping expansion (error-free two-sum, zero components dropped)
 // and returns its value: the sign is exact, the magnitude as close as a double allows.
-double exactSum(const std::array<double, 6>& terms) {
-    std::array<double, 6> expansion{};
+template <std::size_t N> double exactSum(const std::array<double, N>& terms) {
+    std::array<double, N> expansion{};
     int length = 0;
     for (double q : terms) {
         int kept = 0;
@@ -70,4 +70,14 @@ float orientation(float xa, float ya, float xb, float yb, float xc, float yc) {
     if (std::fabs(sum) <= sumErrorBound * magnitude)
         sum = exactSum(terms);
     return toSingleKeepingSign(-sum);
+}
+
+int compareDistanceToLine(float xp, float yp, float xq, float yq, float x1, float y1, float x2,
+                          float y2) {
+    // The sign of (q - p) x (c2 - c1), multiplied out into eight products, each exact in double.
+    const double Xp = xp, Yp = yp, Xq = xq, Yq = yq, X1 = x1, Y1 = y1, X2 = x2, Y2 = y2;
+    const std::array<double, 8> terms{Xq * Y2,  -(Xq * Y1), -(Xp * Y2), Xp * Y1,
+                                      -(Yq * X2), Yq * X1,   Yp * X2,    -(Yp * X1)};
+    const double difference = -exactSum(terms);
+    return difference > 0 ? 1 : difference < 0 ? -1 : 0;
 }

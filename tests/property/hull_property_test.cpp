@@ -1,6 +1,7 @@
 // Random point sets, many of them degenerate, entered by clicks as a user would, run to the end
 // and checked against an exact hull computed here.
 
+#include "engine/hull_algorithms.h"
 #include "exact_hull.h"
 #include "fake_window.h"
 
@@ -210,6 +211,32 @@ Twips at(const Modhull& mod, int i) {
     return ::testing::AssertionSuccess();
 }
 
+// Each of the other algorithms on the same points: the exact hull's corners in the same order, and
+// each test an event whose side is the exact one.
+void otherAlgorithmsFindTheSameCorners(const Modhull& mod) {
+    std::vector<Twips> points;
+    for (int i = 1; i <= mod.Pointcount; ++i)
+        points.push_back(at(mod, i));
+    const std::vector<Twips> exact = strictHull(points);
+    for (const auto& [name, algorithm] :
+         {std::pair{"gift wrapping", &giftWrapping}, std::pair{"monotone chain", &monotoneChain},
+          std::pair{"quickhull", &quickhull}}) {
+        SCOPED_TRACE(name);
+        const HullTrace trace = algorithm(mod);
+        std::vector<Twips> corners;
+        for (int16_t corner : trace.corners)
+            corners.push_back(at(mod, corner));
+        ASSERT_EQ(corners, exact);
+        for (const HullEvent& event : trace.events)
+            if (event.kind == HullEvent::Kind::Test) {
+                const int64_t turn = turnAsSeen(at(mod, event.a), at(mod, event.b), at(mod, event.c));
+                ASSERT_EQ((event.side > 0) - (event.side < 0), (turn > 0) - (turn < 0));
+            }
+        ASSERT_FALSE(trace.stepEnds.empty());
+        ASSERT_EQ(trace.stepEnds.back(), static_cast<int>(trace.events.size()));
+    }
+}
+
 // The first point, counting from 1, that makes the points entered so far not collinear; 0 when
 // they all are.
 int firstOffTheLine(const PointSet& set) {
@@ -276,6 +303,7 @@ void enterAndRun(Generator& generator, const PointSet& set) {
     ASSERT_EQ(w.desktop.shown.size(), 1u);
     ASSERT_EQ(w.mod.Pointcount, static_cast<int>(set.size()));
     ASSERT_TRUE(isHullOf(w.form, w.mod, w.mod.Pointcount));
+    ASSERT_NO_FATAL_FAILURE(otherAlgorithmsFindTheSameCorners(w.mod));
 }
 
 class HullProperty : public ::testing::TestWithParam<Kind> {};
