@@ -2,6 +2,7 @@
 
 #include "engine_bench.h"
 
+#include "engine/hull_algorithms.h"
 #include "fake_window.h"
 #include "measure.h"
 
@@ -37,6 +38,19 @@ long wholeRun(FakeWindow& w) {
     return orients;
 }
 
+// So many bare Orient calls on the points, their sum kept so that none is left out.
+float orientCalls(const Modhull& points, long calls) {
+    float total = 0;
+    int16_t a = 1;
+    for (long call = 0; call < calls; ++call) {
+        total += points.Orient(a, static_cast<int16_t>(a + 1), static_cast<int16_t>(a + 2));
+        a = a == Points - 2 ? 1 : static_cast<int16_t>(a + 1);
+    }
+    return total;
+}
+
+volatile float sink = 0;
+
 } // namespace
 
 void benchEngine() {
@@ -49,18 +63,24 @@ void benchEngine() {
         wholeRun(w);
     });
 
-    volatile float sink = 0;
+    report("engine_run_us", runMicroseconds);
     const double orientMicroseconds = medianMicroseconds(Repetitions, [&] {
         placeOnCircle(w);
-        float total = 0;
-        int16_t a = 1;
-        for (long call = 0; call < orients; ++call) {
-            total += w.mod.Orient(a, static_cast<int16_t>(a + 1), static_cast<int16_t>(a + 2));
-            a = a == Points - 2 ? 1 : static_cast<int16_t>(a + 1);
-        }
-        sink = total;
+        sink = orientCalls(w.mod, orients);
     });
-
-    report("engine_run_us", runMicroseconds);
     report("engine_ratio", runMicroseconds / orientMicroseconds);
+    placeOnCircle(w);
+    for (const auto& [name, algorithm] : {std::pair{"gift_ratio", &giftWrapping},
+                                          std::pair{"chain_ratio", &monotoneChain},
+                                          std::pair{"quickhull_ratio", &quickhull}}) {
+        // Runs of a few thousand tests are timed twenty at a time, to stand well above the clock.
+        constexpr int Runs = 20;
+        const long tests = algorithm(w.mod).tests();
+        const double run = medianMicroseconds(Repetitions, [&] {
+            for (int r = 0; r < Runs; ++r)
+                algorithm(w.mod);
+        });
+        report(name, run / medianMicroseconds(Repetitions,
+                                              [&] { sink = orientCalls(w.mod, Runs * tests); }));
+    }
 }

@@ -12,14 +12,20 @@ using Kind = HullEvent::Kind;
 // Writes a run's events, and makes each orientation test, so that every test is an event.
 class Recorder {
   public:
-    explicit Recorder(const Modhull& points) : points(points) {}
+    // Room for the events a run is expected to make is taken at once: growing a long trace would
+    // copy it again and again.
+    Recorder(const Modhull& points, std::size_t expected) : points(points) {
+        trace.events.reserve(expected);
+    }
 
     float test(int16_t a, int16_t b, int16_t c) {
         const float side = points.Orient(a, b, c);
-        trace.events.push_back({Kind::Test, a, b, c, side});
+        trace.events.push_back({Kind::Test, static_cast<int8_t>((side > 0) - (side < 0)), a, b, c});
         return side;
     }
-    void add(Kind kind, int16_t a, int16_t b, int16_t c = 0) { trace.events.push_back({kind, a, b, c}); }
+    void add(Kind kind, int16_t a, int16_t b, int16_t c = 0) {
+        trace.events.push_back({kind, 0, a, b, c});
+    }
     void endStep() { trace.stepEnds.push_back(static_cast<int>(trace.events.size())); }
 
     const Modhull& points;
@@ -68,7 +74,9 @@ long HullTrace::tests() const {
 // From the least point, each step finds the next corner: the candidate that no other point lies
 // outside of, the farthest where several lie on one line.
 HullTrace giftWrapping(const Modhull& points) {
-    Recorder run(points);
+    // At most a test and a candidate for each other point at each corner.
+    const std::size_t n = static_cast<std::size_t>(points.Pointcount);
+    Recorder run(points, 2 * n * n);
     const int16_t start = leastPoint(points);
     int16_t current = start;
     std::vector<int16_t> corners;
@@ -96,23 +104,41 @@ HullTrace giftWrapping(const Modhull& points) {
 
 namespace {
 
-// A merge sort by `before`, each comparison counted: the same count in every build.
-void sortCounted(const Modhull& points, std::vector<int16_t>& order, long& comparisons) {
-    if (order.size() < 2)
-        return;
-    std::vector<int16_t> right(order.begin() + static_cast<long>(order.size() / 2), order.end());
-    std::vector<int16_t> left(order.begin(), order.begin() + static_cast<long>(order.size() / 2));
-    sortCounted(points, left, comparisons);
-    sortCounted(points, right, comparisons);
-    std::size_t i = 0, j = 0, k = 0;
-    while (i < left.size() && j < right.size()) {
-        ++comparisons;
-        order[k++] = before(points, right[j], left[i]) ? right[j++] : left[i++];
+struct Keyed {
+    float x, y;
+    int16_t point;
+};
+
+// A merge sort by X, then Y, each comparison counted: the same count in every build. It sorts
+// copies of the coordinates, which cost less to compare than the points' checked slots.
+std::vector<int16_t> sortCounted(const Modhull& points, long& comparisons) {
+    std::vector<Keyed> order, merged(static_cast<std::size_t>(points.Pointcount));
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        order.push_back({points.Xcoord(i), points.Ycoord(i), i});
+    const std::size_t size = order.size();
+    for (std::size_t width = 1; width < size; width *= 2) {
+        for (std::size_t left = 0; left < size; left += 2 * width) {
+            const std::size_t middle = std::min(left + width, size);
+            const std::size_t end = std::min(left + 2 * width, size);
+            std::size_t i = left, j = middle, k = left;
+            while (i < middle && j < end) {
+                ++comparisons;
+                const Keyed& a = order[i];
+                const Keyed& b = order[j];
+                merged[k++] = b.x < a.x || (b.x == a.x && b.y < a.y) ? order[j++] : order[i++];
+            }
+            while (i < middle)
+                merged[k++] = order[i++];
+            while (j < end)
+                merged[k++] = order[j++];
+        }
+        order.swap(merged);
     }
-    while (i < left.size())
-        order[k++] = left[i++];
-    while (j < right.size())
-        order[k++] = right[j++];
+    std::vector<int16_t> sorted;
+    sorted.reserve(size);
+    for (const Keyed& keyed : order)
+        sorted.push_back(keyed.point);
+    return sorted;
 }
 
 } // namespace
@@ -121,11 +147,9 @@ void sortCounted(const Modhull& points, std::vector<int16_t>& order, long& compa
 // each point the next one shows was not a corner, and a pass back builds the other side. A step
 // takes one point with its pops.
 HullTrace monotoneChain(const Modhull& points) {
-    Recorder run(points);
-    std::vector<int16_t> order;
-    for (int16_t i = 1; i <= points.Pointcount; ++i)
-        order.push_back(i);
-    sortCounted(points, order, run.trace.comparisons);
+    // Each point is pushed twice at most and popped as often, and each push or pop follows a test.
+    Recorder run(points, 8 * static_cast<std::size_t>(points.Pointcount));
+    std::vector<int16_t> order = sortCounted(points, run.trace.comparisons);
     // A point on the same spot as the one before it is the same point.
     const auto repeated = std::ranges::unique(
         order, [&](int16_t a, int16_t b) { return sameSpot(points, a, b); });
@@ -159,9 +183,12 @@ struct Outside {
     float side;
 };
 
+using Part = std::vector<Outside>::iterator;
+
 class Quickhull {
   public:
-    explicit Quickhull(const Modhull& points) : run(points), points(points) {}
+    explicit Quickhull(const Modhull& points)
+        : run(points, 4 * static_cast<std::size_t>(points.Pointcount)), points(points) {}
 
     HullTrace trace() && {
         const int16_t least = leastPoint(points);
@@ -169,58 +196,65 @@ class Quickhull {
         for (int16_t i = 2; i <= points.Pointcount; ++i)
             if (before(points, most, i))
                 most = i;
-        std::vector<Outside> below, above;
-        for (int16_t q = 1; q <= points.Pointcount; ++q) {
-            if (sameSpot(points, q, least) || sameSpot(points, q, most))
-                continue;
-            const float side = run.test(least, most, q);
-            if (side < 0)
-                below.push_back({q, side});
-            else if (side > 0)
-                above.push_back({q, -side});
-        }
+        // Those outside the edge from the least up to the greatest first, then the others.
+        std::vector<Outside> outside;
+        outside.reserve(static_cast<std::size_t>(points.Pointcount));
+        for (int16_t q = 1; q <= points.Pointcount; ++q)
+            if (!sameSpot(points, q, least) && !sameSpot(points, q, most))
+                if (const float side = run.test(least, most, q); side != 0)
+                    outside.push_back({q, side});
+        const Part above = std::partition(outside.begin(), outside.end(),
+                                          [](const Outside& o) { return o.side < 0; });
+        for (Part o = above; o != outside.end(); ++o)
+            o->side = -o->side;
         run.add(Kind::TakeEdge, least, most);
         run.add(Kind::TakeEdge, most, least);
         run.endStep();
         std::vector<int16_t> corners{least};
-        split(least, most, below, corners);
+        split(least, most, outside.begin(), above, corners);
         corners.push_back(most);
-        split(most, least, above, corners);
+        split(most, least, above, outside.end(), corners);
         run.trace.corners = std::move(corners);
         return std::move(run.trace);
     }
 
   private:
     // The part outside the edge from p to q: its farthest point is a corner, and the points
-    // outside the two edges through it make the next parts, the one from p first.
-    void split(int16_t p, int16_t q, const std::vector<Outside>& part, std::vector<int16_t>& corners) {
-        if (part.empty())
+    // outside the two edges through it make the next parts, the one from p first, each gathered
+    // at the front of the part's own room.
+    void split(int16_t p, int16_t q, Part begin, Part end, std::vector<int16_t>& corners) {
+        if (begin == end)
             return;
-        const int16_t far = farthest(p, q, part);
+        const int16_t far = farthest(p, q, begin, end);
         run.add(Kind::Farthest, p, q, far);
-        std::vector<Outside> first, second;
-        for (const Outside& o : part) {
-            if (o.point == far)
+        Part firstEnd = begin, secondEnd = begin;
+        for (Part o = begin; o != end; ++o) {
+            const int16_t point = o->point;
+            if (point == far)
                 continue;
-            if (const float side = run.test(p, far, o.point); side < 0)
-                first.push_back({o.point, side});
-            else if (const float other = run.test(far, q, o.point); other < 0)
-                second.push_back({o.point, other});
+            if (const float side = run.test(p, far, point); side < 0) {
+                // The first part grows at the front, pushing the second along by one.
+                const Outside taken{point, side};
+                *secondEnd++ = *firstEnd;
+                *firstEnd++ = taken;
+            } else if (const float other = run.test(far, q, point); other < 0) {
+                *secondEnd++ = {point, other};
+            }
         }
         run.add(Kind::Split, p, q, far);
         run.endStep();
-        split(p, far, first, corners);
+        split(p, far, begin, firstEnd, corners);
         corners.push_back(far);
-        split(far, q, second, corners);
+        split(far, q, firstEnd, secondEnd, corners);
     }
 
     // The sides are rounded: where two are equal, the exact distances decide, and of points as
     // far, all on one line, the least is an end of it and so a corner.
-    int16_t farthest(int16_t p, int16_t q, const std::vector<Outside>& part) const {
-        Outside best = part.front();
-        for (const Outside& o : part)
-            if (o.side < best.side || (o.side == best.side && fartherThan(p, q, o.point, best.point)))
-                best = o;
+    int16_t farthest(int16_t p, int16_t q, Part begin, Part end) const {
+        Outside best = *begin;
+        for (Part o = begin; o != end; ++o)
+            if (o->side < best.side || (o->side == best.side && fartherThan(p, q, o->point, best.point)))
+                best = *o;
         return best.point;
     }
 

@@ -28,9 +28,10 @@ struct HullEvent {
         Split,
     };
     Kind kind;
+    // A test's side: 1 when c lies on the hull's inner side of the line, 0 on it, -1 outside.
+    // Eight bytes an event: gift wrapping on a circle of 500 makes 250,000 tests.
+    int8_t side = 0;
     int16_t a = 0, b = 0, c = 0;
-    // A test's side: positive when c lies on the hull's inner side of the line, 0 on it.
-    float side = 0;
 
     bool operator==(const HullEvent&) const = default;
 };

@@ -230,7 +230,7 @@ void otherAlgorithmsFindTheSameCorners(const Modhull& mod) {
         for (const HullEvent& event : trace.events)
             if (event.kind == HullEvent::Kind::Test) {
                 const int64_t turn = turnAsSeen(at(mod, event.a), at(mod, event.b), at(mod, event.c));
-                ASSERT_EQ((event.side > 0) - (event.side < 0), (turn > 0) - (turn < 0));
+                ASSERT_EQ(event.side, (turn > 0) - (turn < 0));
             }
         ASSERT_FALSE(trace.stepEnds.empty());
         ASSERT_EQ(trace.stepEnds.back(), static_cast<int>(trace.events.size()));
