@@ -2,10 +2,14 @@
 
 #include "qt/units.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 
 CommandMenus::CommandMenus(QMenuBar& bar, const std::function<void(Command)>& trigger) {
     QMenu* menu = nullptr;
+    // A group's radio items stand in a submenu of its name.
+    QMenu* groupMenu = nullptr;
+    QActionGroup* group = nullptr;
     for (const CommandEntry& entry : Commands) {
         if (!menu || menu->title() != toQString(entry.menu)) {
             menu = bar.addMenu(toQString(entry.menu));
@@ -13,7 +17,13 @@ CommandMenus::CommandMenus(QMenuBar& bar, const std::function<void(Command)>& tr
         }
         if (entry.separatorBefore)
             menu->addSeparator();
-        QAction* item = menu->addAction(toQString(entry.text));
+        if (!entry.group.empty() && (!groupMenu || groupMenu->title() != toQString(entry.group))) {
+            groupMenu = menu->addMenu(toQString(entry.group));
+            group = new QActionGroup(groupMenu);
+        }
+        QAction* item = (entry.group.empty() ? menu : groupMenu)->addAction(toQString(entry.text));
+        if (!entry.group.empty())
+            group->addAction(item);
         QList<QKeySequence> keys;
         for (std::string_view key : entry.keys)
             if (!key.empty())

@@ -9,6 +9,7 @@
 #include "teach/pictures/raster.h"
 #include "teach/run/point_list.h"
 #include "teach/run/run_cost.h"
+#include "teach/run/traced_run.h"
 
 #include <gtest/gtest.h>
 
@@ -616,4 +617,83 @@ TEST(MovingPoints, TheRunIsWorkedOutAgainToTheSameStep) {
     w.session.pressStart();
     EXPECT_FALSE(w.session.press(1, 0, 900, 900)) << "during a run no point moves";
     EXPECT_EQ(w.mod.Xcoord(1), 900);
+}
+
+// Each other algorithm chosen before START, on random sets with repeats and points on lines: the
+// timed run ends with the question at its last step; any step scrubbed to shows what a run started
+// paused and stepped there shows; test by test its status and picture are those of Step Into; the
+// run's cost is its trace's tests.
+TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
+    std::mt19937 random(32);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    constexpr std::array algorithms{Command::AlgorithmGiftWrapping, Command::AlgorithmMonotoneChain,
+                                    Command::AlgorithmQuickhull};
+    for (int set = 0; set < 45; ++set) {
+        const Command chosen = algorithms[static_cast<std::size_t>(set % 3)];
+        std::vector<std::pair<float, float>> clicks(static_cast<std::size_t>(between(3, 14)));
+        for (auto& [x, y] : clicks)
+            std::tie(x, y) = std::pair{between(0, 6) * 300.0f, between(0, 6) * 300.0f};
+        auto made = [&](bool paused) {
+            auto w = std::make_unique<FakeWindow>();
+            w->session.load();
+            w->desktop.deferAnswers = true;
+            for (auto [x, y] : clicks)
+                w->session.click(1, 0, x, y);
+            w->session.perform(chosen);
+            if (paused)
+                w->session.perform(Command::StartPaused);
+            w->session.pressStart();
+            return w;
+        };
+        const std::unique_ptr<FakeWindow> timed = made(false);
+        if (!timed->session.isRunning())
+            continue;
+        SCOPED_TRACE("set " + std::to_string(set) + ", " + std::string(entryOf(chosen).text));
+        ASSERT_TRUE(timed->session.isChecked(chosen));
+        const HullTrace trace = traceOf(timed->lesson.algorithm(), timed->mod);
+        const int steps = trace.stepCount();
+        for (int k = 0; k < steps && timed->desktop.shown.empty(); ++k)
+            timed->session.tick();
+        ASSERT_EQ(timed->desktop.shown.size(), 1u) << "the question at the run's last step";
+        ASSERT_EQ(timed->lesson.runCost().back(), trace.tests());
+        // Its last step holds the hull's edges, corner to corner.
+        TracedRun whole(timed->lesson.algorithm(), timed->mod);
+        whole.moveTo(steps);
+        EdgeList held = whole.edges(), hull;
+        for (std::size_t k = 0; k < trace.corners.size(); ++k)
+            hull.push_back({trace.corners[k], trace.corners[(k + 1) % trace.corners.size()]});
+        std::ranges::sort(held);
+        std::ranges::sort(hull);
+        ASSERT_EQ(held, hull);
+        const std::unique_ptr<FakeWindow> scrubbed = made(false);
+        scrubbed->session.perform(Command::ShowTimeline);
+        for (int move = 0; move < 4; ++move) {
+            const int asked = between(-1, steps + 1), at = std::clamp(asked, 0, steps);
+            scrubbed->session.scrubTo(asked);
+            const std::unique_ptr<FakeWindow> straight = made(true);
+            for (int k = 0; k < at && straight->desktop.shown.empty(); ++k)
+                straight->session.perform(Command::StepForward);
+            ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(straight->drawing.calls()))
+                << "step " << at;
+            ASSERT_EQ(scrubbed->session.timeline().step, at);
+            ASSERT_EQ(scrubbed->session.timeline().steps, steps);
+            ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits";
+        }
+        scrubbed->session.scrubTo(0);
+        const std::unique_ptr<FakeWindow> into = made(true);
+        int tests = 0;
+        while (into->desktop.shown.empty()) {
+            scrubbed->session.scrubByTest(1);
+            into->session.perform(Command::StepInto);
+            tests += into->session.timeline().test > 0 || into->lesson.position().inside;
+            if (!into->desktop.shown.empty())
+                break;
+            ASSERT_EQ(scrubbed->view.status, into->view.status);
+            ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(into->drawing.calls()))
+                << into->view.status;
+        }
+        ASSERT_EQ(tests, trace.tests()) << "one Step Into a test";
+    }
 }

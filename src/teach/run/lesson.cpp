@@ -16,7 +16,7 @@ Lesson::Phase Lesson::phase() const {
     if (drawingArea.isEnabled())
         return Phase::Input;
     // Inside a step the run is always paused; so is a run whose question waits.
-    if (form.isWalking() || watch.holdsOne())
+    if (form.isWalking() || (traced && traced->inside()) || watch.holdsOne())
         return Phase::Paused;
     if (!timer.isEnabled())
         return Phase::Finished;
@@ -25,11 +25,13 @@ Lesson::Phase Lesson::phase() const {
 
 // Step 0 is the first triangle; step k inserts point k + 3.
 int Lesson::step() const {
+    if (traced)
+        return traced->step();
     return points.Pointcount == 3 ? 0 : form.Curpoint - 3;
 }
 
 int Lesson::steps() const {
-    return points.Pointcount - 3;
+    return traced ? traced->steps() : points.Pointcount - 3;
 }
 
 RunActions Lesson::actions() const {
@@ -48,13 +50,17 @@ void Lesson::start() {
     timer.release();
     report.reset();
     trace = {};
+    traced.reset();
     const float x2 = points.Xcoord(2), y2 = points.Ycoord(2);
-    watch.holdBack(startsPaused);
+    // Another algorithm asks its question at its own end: the window's, for three points, waits.
+    watch.holdBack(startsPaused || chosen != Algorithm::Incremental);
     // The first triangle is told once the run stands as it will: paused, and renumbered.
     silent = true;
     follow([this] { form.Cmdstart_Click(); });
     if (hasRun())
         trace = traceRun(points);
+    if (hasRun() && chosen != Algorithm::Incremental)
+        beginTracedRun();
     silent = false;
     watch.holdBack(false);
     if (startsPaused && hasRun())
@@ -69,7 +75,10 @@ void Lesson::start() {
 
 void Lesson::tick() {
     sayAtOnce = false;
-    followStep();
+    if (traced)
+        advanceTraced(&TracedRun::finishStep);
+    else
+        followStep();
     show();
     sayAtOnce = true;
 }
@@ -77,6 +86,7 @@ void Lesson::tick() {
 void Lesson::reset() {
     note.clear();
     watch.dropHeld();
+    traced.reset();
     form.Cmdreset_Click();
     // A paused run is given up: its next tick must never come.
     timer.setEnabled(false);
@@ -104,6 +114,8 @@ void Lesson::follow(const std::function<void()>& act) {
 
 // A tick's step, or the rest of a step stepped into.
 void Lesson::followStep() {
+    if (traced)
+        return advanceTraced(&TracedRun::finishStep);
     follow([this] {
         if (!form.isWalking())
             form.beginStep();
@@ -136,7 +148,9 @@ void Lesson::stepInto() {
     note.clear();
     if (phase() == Phase::Running)
         pause();
-    if (walkMade()) {
+    if (traced) {
+        advanceTraced(&TracedRun::nextTest);
+    } else if (walkMade()) {
         follow([this] { form.endStep(); });
     } else {
         if (!form.isWalking())
@@ -218,6 +232,8 @@ void Lesson::showAt(int target, int test) {
 // Straight to the step without showing the steps on the way: the picture, the hull and the walk
 // as a straight run leaves them there, paused, the last step's question held.
 void Lesson::replayAt(int target, int test) {
+    if (traced)
+        return replayTraced(target, test);
     target = std::clamp(target, 0, steps());
     if (target == 0)
         test = -1;
@@ -245,7 +261,7 @@ void Lesson::pauseOrResume() {
         pause();
     } else {
         // A step stepped into is finished first; the run may end with it.
-        if (form.isWalking())
+        if (position().inside)
             followStep();
         if (phase() == Phase::Paused)
             resume();
@@ -271,7 +287,7 @@ void Lesson::stepForward() {
 void Lesson::stepBack() {
     if (!actions().stepBack)
         return;
-    const int tests = form.isWalking() ? form.Tested - 1 : 0;
+    const int tests = position().inside ? position().test - 1 : 0;
     // The step replayed is said once, where it stops.
     replayAt(tests > 0 ? step() : step() - 1, tests);
     stepToSay = true;
@@ -293,6 +309,8 @@ void Lesson::showEachStep(bool on) {
 }
 
 void Lesson::show() {
+    if (traced)
+        return showTraced();
     if (form.isWalking())
         return showTest();
     const Phase now = phase();
@@ -356,13 +374,16 @@ WalkState Lesson::walkState() const {
 CostCurve Lesson::runCost() const {
     if (!hasRun())
         return {};
+    if (traced)
+        return traced->testsBy();
     CostCurve cost = trace.testsBy(step());
     cost.back() -= stepTests() - static_cast<long>(walkShown().size());
     return cost;
 }
 
 void Lesson::readTheHull() {
-    const std::string hull = hullInWords(hasRun() ? edgesOf(form) : EdgeList{});
+    const std::string hull =
+        hullInWords(traced ? traced->edges() : hasRun() ? edgesOf(form) : EdgeList{});
     view.showStatus(hull);
     view.announce(hull, true);
 }
@@ -403,4 +424,82 @@ Overlay Lesson::overlayOf(const StepReport& step) const {
     for (const Edge& edge : step.removed)
         overlay.obsolete.push_back({spot(edge.from), spot(edge.to)});
     return overlay;
+}
+
+RunPosition Lesson::position() const {
+    if (!hasRun())
+        return {};
+    if (traced)
+        return {step(), steps(), traced->inside(), traced->testsInStep(), traced->testsOfStep(step())};
+    const WalkState walk = walkState();
+    return {walk.step, steps(), walk.inside, static_cast<int>(walk.tests.size()), walk.stepTests};
+}
+
+// START has left the window's run at its first triangle with its timer armed; the ticks now move
+// the other algorithm's run, drawn from its trace.
+void Lesson::beginTracedRun() {
+    traced.emplace(chosen, points);
+    // Three points: the window's run asked at once, and its question waits for the other's end.
+    watch.dropHeld();
+    form.Hsbspeed_Change();
+    timer.setEnabled(true);
+    traced->draw(drawingArea);
+    stepToSay = true;
+}
+
+void Lesson::advanceTraced(void (TracedRun::*move)()) {
+    note.clear();
+    ((*traced).*move)();
+    traced->draw(drawingArea);
+    stepToSay = true;
+    if (!traced->inside() && traced->step() == traced->steps()) {
+        showTraced();
+        finishTraced(false);
+    }
+}
+
+// The window's own run at its end: the finished hull, the same corners by any algorithm, and the
+// question, held where a straight run paused there would hold it.
+void Lesson::finishTraced(bool held) {
+    watch.holdBack(held);
+    form.standAt(trace, trace.stepCount(), 0);
+    watch.holdBack(false);
+}
+
+void Lesson::replayTraced(int target, int test) {
+    watch.dropHeld();
+    watch.holdBack(true);
+    timer.hold();
+    form.standAt(trace, 0, 0);
+    watch.dropHeld();
+    watch.holdBack(false);
+    timer.setEnabled(true);
+    traced->moveTo(target, std::max(test, 0));
+    traced->draw(drawingArea);
+    if (!traced->inside() && traced->step() == traced->steps())
+        finishTraced(true);
+    pause();
+}
+
+void Lesson::showTraced() {
+    const Phase now = phase();
+    const std::string words = traced->said();
+    const RunPosition at = position();
+    const std::string line =
+        at.inside ? runLine(Phase::Paused) + ", test " + std::to_string(at.test) + " of " +
+                        std::to_string(at.tests) + ": " + words
+                  : runLine(now) + (eachStep && !words.empty() ? ": " + words : ".");
+    view.showStatus(note.empty() ? line : note + ' ' + line);
+    Overlay overlay = at.inside || eachStep ? traced->overlay() : Overlay{};
+    if (!eachStep)
+        overlay.corners.clear();
+    if (numbers)
+        overlay.numbers = numberMarks();
+    view.showOverlay(overlay);
+    if (stepToSay && !silent) {
+        const std::string said =
+            at.inside ? words : runLine(now) + (words.empty() ? "." : ": " + words);
+        view.announce(note.empty() ? said : note + ' ' + said, sayAtOnce || at.inside);
+    }
+    stepToSay = stepToSay && silent;
 }

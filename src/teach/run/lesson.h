@@ -7,6 +7,7 @@
 #include "teach/run/message_watch.h"
 #include "teach/run/run_cost.h"
 #include "teach/run/timer_hold.h"
+#include "teach/run/traced_run.h"
 #include "teach/words/step_code.h"
 #include "teach/words/step_report.h"
 
@@ -26,6 +27,14 @@ struct RunActions {
     bool runAgain = false;
 
     bool operator==(const RunActions&) const = default;
+};
+
+// Where a run stands among its steps, and inside a step among its tests.
+struct RunPosition {
+    int step = 0, steps = 0;
+    bool inside = false;
+    // Inside a step, the tests made so far in it, from 1, and all of its tests.
+    int test = 0, tests = 0;
 };
 
 // A run that can be paused, stepped forward and back and shown again, with each step told in
@@ -54,6 +63,10 @@ class Lesson {
     bool showsEachStep() const { return eachStep; }
     void showPointNumbers(bool on);
     bool showsPointNumbers() const { return numbers; }
+    // The algorithm START runs: the incremental method, or another played from its trace while
+    // the window's run waits at its first triangle.
+    void chooseAlgorithm(Algorithm algorithm) { chosen = algorithm; }
+    Algorithm algorithm() const { return chosen; }
     // START then begins the run paused at its first triangle.
     void startPaused(bool on) { startsPaused = on; }
     bool startsPausedRun() const { return startsPaused; }
@@ -80,6 +93,7 @@ class Lesson {
     WalkState walkState() const;
     // The run's tests so far, step by step.
     CostCurve runCost() const;
+    RunPosition position() const;
 
     RunActions actions() const;
     // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,
@@ -89,6 +103,7 @@ class Lesson {
     bool tellsEachStep() const { return eachStep && hasRun(); }
     int step() const;
     bool isPaused() const { return phase() == Phase::Paused; }
+    int steps() const;
     // New points may replace the current ones before a run and after it, not during it.
     bool canReplacePoints() const { return phase() == Phase::Input || phase() == Phase::Finished; }
 
@@ -96,7 +111,6 @@ class Lesson {
     enum class Phase { Input, Running, Paused, Finished };
 
     Phase phase() const;
-    int steps() const;
     // Runs a handler that changes the run, then tells what it did.
     void follow(const std::function<void()>& act);
     void followStep();
@@ -111,6 +125,13 @@ class Lesson {
     void resume();
     void askHeldQuestion();
     void showTest();
+    void beginTracedRun();
+    // Moves the traced run on, shows where it stands, and at its last step ends the run as the
+    // window's own run ends: the finished picture and the question.
+    void advanceTraced(void (TracedRun::*move)());
+    void replayTraced(int target, int test);
+    void finishTraced(bool held);
+    void showTraced();
     std::string statusLine(Phase now) const;
     std::string runLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;
@@ -135,6 +156,9 @@ class Lesson {
     bool silent = false;
     // The run begun last, worked out whole at its START.
     RunTrace trace;
+    Algorithm chosen = Algorithm::Incremental;
+    // The other algorithm's run, while one is under way.
+    std::optional<TracedRun> traced;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;
     std::vector<Overlay::Number> numberPlaces;

@@ -22,6 +22,10 @@ enum class Command {
     RunAgain,
     StartPaused,
     ReadTheHull,
+    AlgorithmIncremental,
+    AlgorithmGiftWrapping,
+    AlgorithmMonotoneChain,
+    AlgorithmQuickhull,
     ShowEachStep,
     ShowPointNumbers,
     ShowPointList,
@@ -51,13 +55,15 @@ struct CommandEntry {
     // it to the session's own member, or it only shows something. The session's perform() leaves
     // these alone.
     bool byFace = false;
+    // Items of one named group are radio items: choosing one clears the others.
+    std::string_view group = {};
 };
 
 // The table's last column, by name.
 inline constexpr bool ByFace = true;
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 25> Commands{{
+inline constexpr std::array<CommandEntry, 29> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}, false, false, ByFace},
     // A whole address or its part from #v1 on, pasted in.
     {Command::OpenLessonLink,   "open-lesson-link",   "&File", "Open Lesson Link…",   {}, false, false, ByFace},
@@ -80,6 +86,11 @@ inline constexpr std::array<CommandEntry, 25> Commands{{
     {Command::RunAgain,         "run-again",          "&Run",  "Run Again",           {"Ctrl+R"}, false, true},
     {Command::StartPaused,      "start-paused",       "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},
     {Command::ReadTheHull,      "read-the-hull",      "&Run",  "Read the Hull",       {"H"}, false, true},
+    // What START runs: the same points, the same exact tests, another way round the hull.
+    {Command::AlgorithmIncremental,   "algorithm-incremental",    "&Run", "Incremental",    {"Ctrl+1"}, true, true, false, "Algorithm"},
+    {Command::AlgorithmGiftWrapping,  "algorithm-gift-wrapping",  "&Run", "Gift Wrapping",  {"Ctrl+2"}, true, false, false, "Algorithm"},
+    {Command::AlgorithmMonotoneChain, "algorithm-monotone-chain", "&Run", "Monotone Chain", {"Ctrl+3"}, true, false, false, "Algorithm"},
+    {Command::AlgorithmQuickhull,     "algorithm-quickhull",      "&Run", "Quickhull",      {"Ctrl+4"}, true, false, false, "Algorithm"},
     {Command::ShowEachStep,     "show-each-step",     "&View", "Show Each Step",      {"Ctrl+E"}, true},
     {Command::ShowPointNumbers, "show-point-numbers", "&View", "Show Point Numbers",  {"N"}, true},
     // Every point, where it lies and where it stands in the run, as a table to read row by row.
@@ -106,4 +117,13 @@ inline const CommandEntry* entryWithId(std::string_view id) {
 
 inline const CommandEntry& entryOf(Command command) {
     return Commands[static_cast<std::size_t>(command)];
+}
+
+// The algorithm a Run > Algorithm item chooses, from 0 in the table's order.
+inline int algorithmChosenBy(Command command) {
+    return static_cast<int>(command) - static_cast<int>(Command::AlgorithmIncremental);
+}
+inline bool choosesAlgorithm(Command command) {
+    const int chosen = algorithmChosenBy(command);
+    return chosen >= 0 && chosen < 4;
 }

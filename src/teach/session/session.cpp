@@ -226,6 +226,10 @@ bool Session::isEnabled(Command command) const {
     case Command::KeyboardAndMouse:
     case Command::WhatTheMarksMean:
     case Command::About:
+    case Command::AlgorithmIncremental:
+    case Command::AlgorithmGiftWrapping:
+    case Command::AlgorithmMonotoneChain:
+    case Command::AlgorithmQuickhull:
         break;
     }
     return true;
@@ -238,7 +242,9 @@ bool Session::isChecked(Command command) const {
            (command == Command::ShowPointList && listsPoints) ||
            (command == Command::ShowTheCode && showsCode) ||
            (command == Command::ShowCostOfRun && showsCost) ||
-           (command == Command::ShowTimeline && showsTimeline);
+           (command == Command::ShowTimeline && showsTimeline) ||
+           (choosesAlgorithm(command) &&
+            static_cast<int>(lesson.algorithm()) == algorithmChosenBy(command));
 }
 
 std::string_view Session::whyDisabled(Command command) const {
@@ -314,13 +320,19 @@ void Session::perform(Command command) {
             showsTimeline = !showsTimeline;
             break;
         default:
+            if (choosesAlgorithm(command))
+                lesson.chooseAlgorithm(static_cast<Algorithm>(algorithmChosenBy(command)));
             break;
         }
         // A check mark cannot be heard: a screen reader says what the key turned on or off, and
         // a plot its totals.
         const CommandEntry& entry = entryOf(command);
         const bool plotted = command == Command::ShowCostOfRun && showsCost;
-        if (entry.checkable)
+        if (!entry.group.empty())
+            shown.announce(std::string(entry.group) + ": " + std::string(entry.text) +
+                               (lesson.hasRun() ? ", from the next START." : "."),
+                           true);
+        else if (entry.checkable)
             shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off") +
                                (plotted ? ". " + costInWords(costs()) : ""),
                            true);
@@ -465,8 +477,8 @@ std::string Session::link() const {
     for (int16_t i = 1; i <= points.Pointcount; ++i)
         shown.points.push_back({points.Xcoord(i), points.Ycoord(i)});
     shown.step = shownStep();
-    if (const WalkState walk = lesson.walkState(); walk.inside)
-        shown.test = static_cast<int>(walk.tests.size());
+    if (const RunPosition at = lesson.position(); at.inside)
+        shown.test = at.test;
     shown.eachStep = lesson.showsEachStep();
     shown.pointNumbers = lesson.showsPointNumbers();
     shown.code = showsCode;
@@ -518,14 +530,14 @@ ShownScreen Session::screen(double twipsPerPixel) const {
 TimelineShown Session::timeline() const {
     if (!lesson.hasRun())
         return {};
-    const WalkState walk = lesson.walkState();
+    const RunPosition at = lesson.position();
     TimelineShown shown;
-    shown.steps = points.Pointcount - 3;
-    shown.step = walk.step;
+    shown.steps = at.steps;
+    shown.step = at.step;
     shown.words = "step " + std::to_string(shown.step) + " of " + std::to_string(shown.steps);
-    if (walk.inside) {
-        shown.test = static_cast<int>(walk.tests.size());
-        shown.tests = walk.stepTests;
+    if (at.inside) {
+        shown.test = at.test;
+        shown.tests = at.tests;
         shown.words +=
             ", test " + std::to_string(shown.test) + " of " + std::to_string(shown.tests);
     }
@@ -543,15 +555,14 @@ void Session::scrubByTest(int direction) {
     if (!lesson.hasRun() || watch.isAsking())
         return;
     handle([&] {
-        const WalkState walk = lesson.walkState();
-        const int made = static_cast<int>(walk.tests.size());
-        if (direction > 0 && walk.inside)
-            lesson.showAt(walk.step, made == walk.stepTests ? -1 : made + 1);
+        const RunPosition at = lesson.position();
+        if (direction > 0 && at.inside)
+            lesson.showAt(at.step, at.test == at.tests ? -1 : at.test + 1);
         else if (direction > 0)
-            lesson.showAt(walk.step + 1, walk.step < points.Pointcount - 3 ? 1 : -1);
-        else if (walk.inside)
-            lesson.showAt(made > 1 ? walk.step : walk.step - 1, made - 1);
+            lesson.showAt(at.step + 1, at.step < at.steps ? 1 : -1);
+        else if (at.inside)
+            lesson.showAt(at.test > 1 ? at.step : at.step - 1, at.test - 1);
         else
-            lesson.showAt(walk.step, Modhull::Maxpoints + 1);
+            lesson.showAt(at.step, Modhull::Maxpoints * Modhull::Maxpoints);
     });
 }

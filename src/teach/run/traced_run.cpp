@@ -1,0 +1,234 @@
+#include "teach/run/traced_run.h"
+
+#include "form/fmhull.h"
+
+#include <algorithm>
+
+using Kind = HullEvent::Kind;
+
+HullTrace traceOf(Algorithm algorithm, const Modhull& points) {
+    switch (algorithm) {
+    case Algorithm::GiftWrapping:
+        return giftWrapping(points);
+    case Algorithm::MonotoneChain:
+        return monotoneChain(points);
+    case Algorithm::Quickhull:
+        return quickhull(points);
+    case Algorithm::Incremental:
+        break;
+    }
+    return {};
+}
+
+TracedRun::TracedRun(Algorithm algorithm, const Modhull& points)
+    : algorithm(algorithm), points(points), trace(traceOf(algorithm, points)) {}
+
+namespace {
+
+std::string number(int16_t point) {
+    return std::to_string(point);
+}
+
+std::string sideWords(const HullEvent& test) {
+    return test.side > 0 ? "on the inner side of" : test.side == 0 ? "on the line of" : "on the outer side of";
+}
+
+} // namespace
+
+int TracedRun::testsOfStep(int step) const {
+    if (step < 1 || step > steps())
+        return 0;
+    const auto begin = trace.events.begin() + (step > 1 ? trace.stepEnds[step - 2] : 0);
+    const auto end = trace.events.begin() + trace.stepEnds[step - 1];
+    return static_cast<int>(std::count_if(begin, end, [](const HullEvent& e) { return e.kind == Kind::Test; }));
+}
+
+std::vector<long> TracedRun::testsBy() const {
+    std::vector<long> by{0};
+    for (int k = 1; k <= shownStep; ++k)
+        by.push_back(by.back() + (k == shownStep && inside() ? testsIn : testsOfStep(k)));
+    return by;
+}
+
+int TracedRun::shownEvents() const {
+    if (!inside())
+        return shownStep > 0 ? trace.stepEnds[shownStep - 1] : 0;
+    int at = shownStep > 1 ? trace.stepEnds[shownStep - 2] : 0;
+    for (int tests = 0; tests < testsIn; ++at)
+        if (trace.events[at].kind == Kind::Test)
+            ++tests;
+    return at;
+}
+
+void TracedRun::moveTo(int step, int tests) {
+    shownStep = std::clamp(step, 0, steps());
+    testsIn = std::clamp(tests, 0, testsOfStep(shownStep));
+}
+
+void TracedRun::finishStep() {
+    if (inside())
+        testsIn = 0;
+    else
+        shownStep = std::min(shownStep + 1, steps());
+}
+
+void TracedRun::nextTest() {
+    if (inside()) {
+        testsIn = testsIn < testsOfStep(shownStep) ? testsIn + 1 : 0;
+        return;
+    }
+    if (shownStep == steps())
+        return;
+    ++shownStep;
+    testsIn = testsOfStep(shownStep) > 0 ? 1 : 0;
+}
+
+EdgeList TracedRun::edges() const {
+    EdgeList held;
+    const auto drop = [&](int16_t from, int16_t to) {
+        if (const auto found = std::ranges::find(held, Edge{from, to}); found != held.end())
+            held.erase(found);
+    };
+    const int end = shownEvents();
+    for (int i = 0; i < end; ++i) {
+        const HullEvent& e = trace.events[i];
+        switch (e.kind) {
+        case Kind::TakeEdge:
+            held.push_back({e.a, e.b});
+            break;
+        case Kind::Push:
+            if (e.a != 0)
+                held.push_back({e.a, e.b});
+            break;
+        case Kind::DropEdge:
+        case Kind::Pop:
+            drop(e.a, e.b);
+            break;
+        case Kind::Split:
+            drop(e.a, e.b);
+            held.push_back({e.a, e.c});
+            held.push_back({e.c, e.b});
+            break;
+        default:
+            break;
+        }
+    }
+    return held;
+}
+
+void TracedRun::draw(Surface& surface) const {
+    surface.clear();
+    surface.setDrawWidth(3);
+    surface.setForeColor(Magenta);
+    for (int16_t i = 1; i <= points.Pointcount; ++i)
+        surface.dot(points.Xcoord(i), points.Ycoord(i));
+    surface.setDrawWidth(1);
+    surface.setForeColor(Blue);
+    for (const Edge& edge : edges())
+        surface.line(points.Xcoord(edge.from), points.Ycoord(edge.from), points.Xcoord(edge.to),
+                     points.Ycoord(edge.to));
+}
+
+const HullEvent* TracedRun::lastTest() const {
+    for (int i = shownEvents() - 1; i >= 0; --i)
+        if (trace.events[i].kind == Kind::Test)
+            return &trace.events[i];
+    return nullptr;
+}
+
+Overlay::Spot TracedRun::spot(int16_t point) const {
+    return {points.Xcoord(point), points.Ycoord(point)};
+}
+
+Overlay TracedRun::overlay() const {
+    Overlay shown;
+    if (const HullEvent* test = inside() ? lastTest() : nullptr) {
+        shown.tested = Overlay::Segment{spot(test->a), spot(test->b)};
+        shown.inserted = spot(test->c);
+    }
+    for (const Edge& edge : edges())
+        shown.corners.push_back(spot(edge.from));
+    return shown;
+}
+
+std::string TracedRun::said() const {
+    if (inside())
+        return testWords(*lastTest());
+    return shownStep > 0 ? stepWords() : std::string();
+}
+
+std::string TracedRun::testWords(const HullEvent& test) const {
+    const std::string lies = "Point " + number(test.c) + " lies " + sideWords(test) + " the ";
+    const std::string line = "line from " + number(test.a) + " to " + number(test.b);
+    const std::string edge = "edge from " + number(test.a) + " to " + number(test.b);
+    const auto next = std::next(trace.events.begin(), shownEvents());
+    switch (algorithm) {
+    case Algorithm::GiftWrapping: {
+        const bool taken = next != trace.events.end() && next->kind == Kind::Candidate && next->b == test.c;
+        if (taken)
+            return lies + line + (test.side == 0 ? ", beyond " + number(test.b) : std::string()) +
+                   ", so it is the new candidate.";
+        return lies + line + ", so " + number(test.b) + " stays the candidate.";
+    }
+    case Algorithm::MonotoneChain:
+        return "Points " + number(test.a) + ", " + number(test.b) + " and " + number(test.c) +
+               (test.side > 0 ? " turn counter-clockwise, so " + number(test.b) + " stays."
+                              : " do not turn counter-clockwise, so " + number(test.b) + " is popped.");
+    case Algorithm::Quickhull:
+        if (shownStep == 1)
+            return lies + line + (test.side == 0 ? ", so it drops out." : ", so it goes to the part on that side.");
+        if (test.side < 0)
+            return lies + edge + ", so it stays outside, in that edge's part.";
+        return lies + edge +
+               (next != trace.events.end() && next->kind == Kind::Test && next->c == test.c
+                    ? ", so it is tested against the other edge."
+                    : ", so it lies inside and drops out.");
+    case Algorithm::Incremental:
+        break;
+    }
+    return {};
+}
+
+std::string TracedRun::stepWords() const {
+    const int begin = shownStep > 1 ? trace.stepEnds[shownStep - 2] : 0;
+    const int end = trace.stepEnds[shownStep - 1];
+    std::vector<int16_t> popped;
+    int outside = 0, other = 0;
+    const HullEvent* line = nullptr;
+    for (int i = begin; i < end; ++i) {
+        const HullEvent& e = trace.events[i];
+        switch (e.kind) {
+        case Kind::TakeEdge:
+            if (algorithm == Algorithm::GiftWrapping)
+                return "The edge from " + number(e.a) + " to " + number(e.b) +
+                       " is found: no point lies outside it" +
+                       (e.b == trace.corners.front() ? ", and the hull is closed." : ".");
+            line = line ? line : &e;
+            break;
+        case Kind::Pop:
+            popped.push_back(e.b);
+            break;
+        case Kind::Push: {
+            std::string words = e.a == 0 ? "Point " + number(e.b) + " begins the chain"
+                                         : "Point " + number(e.b) + " joins the chain after " + number(e.a);
+            for (std::size_t k = 0; k < popped.size(); ++k)
+                words += (k == 0 ? ", once " : k + 1 == popped.size() ? " and " : ", ") + number(popped[k]);
+            return words + (popped.empty() ? "." : popped.size() == 1 ? " is popped." : " are popped.");
+        }
+        case Kind::Test:
+            outside += e.side < 0 ? 1 : 0;
+            other += e.side > 0 ? 1 : 0;
+            break;
+        case Kind::Split:
+            return "Point " + number(e.c) + ", the farthest outside the edge from " + number(e.a) +
+                   " to " + number(e.b) + ", is a corner: the edges from " + number(e.a) + " to " +
+                   number(e.c) + " and from " + number(e.c) + " to " + number(e.b) + " replace it.";
+        default:
+            break;
+        }
+    }
+    // Quickhull's first step: the line from the least point to the greatest.
+    return "The line from " + number(line->a) + " to " + number(line->b) + " splits the points: " +
+           std::to_string(outside) + " lie outside it one way and " + std::to_string(other) +
+           " the other.";
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+// A run of one of the other algorithms, kept whole as its trace, standing at a step or inside one
+// at a test: what it has drawn so far, what it has just done and the words for it.
+
+#include "engine/hull_algorithms.h"
+#include "engine/modhull.h"
+#include "form/services.h"
+#include "teach/pictures/overlay.h"
+#include "teach/words/step_report.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+enum class Algorithm { Incremental, GiftWrapping, MonotoneChain, Quickhull };
+
+inline constexpr std::array<std::string_view, 4> AlgorithmNames{"incremental", "gift wrapping",
+                                                                "monotone chain", "quickhull"};
+
+inline std::string_view nameOf(Algorithm algorithm) {
+    return AlgorithmNames[static_cast<std::size_t>(algorithm)];
+}
+
+HullTrace traceOf(Algorithm algorithm, const Modhull& points);
+
+class TracedRun {
+  public:
+    TracedRun(Algorithm algorithm, const Modhull& points);
+
+    int steps() const { return trace.stepCount(); }
+    // 0 before the first step; k once step k has ended or is under way.
+    int step() const { return shownStep; }
+    // Inside a step, the tests made so far in it and all of its tests; 0 at a step's end.
+    bool inside() const { return testsIn > 0; }
+    int testsInStep() const { return testsIn; }
+    int testsOfStep(int step) const;
+    // The tests made by the end of each step, from step 0 to the one shown, the last counting
+    // only those made so far inside it.
+    std::vector<long> testsBy() const;
+
+    // Stands at the end of a step, or inside the next one after so many tests (from 1; past its
+    // last, the last).
+    void moveTo(int step, int tests = 0);
+    // The rest of the step under way, or the next step whole.
+    void finishStep();
+    // One more test inside the next step; past the step's last test, the step's end.
+    void nextTest();
+
+    // The points as dots and the edges the run holds now, drawn afresh.
+    void draw(Surface& surface) const;
+    // The edges the run holds now, in the order it took them.
+    EdgeList edges() const;
+    // The step just ended, or the test just made, in words.
+    std::string said() const;
+    // The test just made and the point it is about, or the corners so far at a step's end.
+    Overlay overlay() const;
+
+  private:
+    // Where the events shown end.
+    int shownEvents() const;
+    const HullEvent* lastTest() const;
+    std::string stepWords() const;
+    std::string testWords(const HullEvent& test) const;
+    Overlay::Spot spot(int16_t point) const;
+
+    Algorithm algorithm;
+    const Modhull& points;
+    HullTrace trace;
+    int shownStep = 0;
+    int testsIn = 0;
+};
