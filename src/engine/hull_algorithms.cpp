@@ -52,9 +52,10 @@ int16_t leastPoint(const Modhull& points) {
 
 // The corners counter-clockwise from the least point, from a closed cycle of them in that turn.
 std::vector<int16_t> fromLeast(const Modhull& points, std::vector<int16_t> cycle) {
-    const auto least = std::ranges::min_element(
-        cycle, [&](int16_t a, int16_t b) { return before(points, a, b); });
-    std::ranges::rotate(cycle, least);
+    const auto least = std::min_element(cycle.begin(), cycle.end(), [&](int16_t a, int16_t b) {
+        return before(points, a, b);
+    });
+    std::rotate(cycle.begin(), least, cycle.end());
     return cycle;
 }
 
@@ -68,7 +69,8 @@ bool beyond(const Modhull& points, int16_t from, int16_t candidate, int16_t q) {
 } // namespace
 
 long HullTrace::tests() const {
-    return std::ranges::count(events, Kind::Test, &HullEvent::kind);
+    return std::count_if(events.begin(), events.end(),
+                         [](const HullEvent& event) { return event.kind == Kind::Test; });
 }
 
 // From the least point, each step finds the next corner: the candidate that no other point lies
@@ -151,9 +153,9 @@ HullTrace monotoneChain(const Modhull& points) {
     Recorder run(points, 8 * static_cast<std::size_t>(points.Pointcount));
     std::vector<int16_t> order = sortCounted(points, run.trace.comparisons);
     // A point on the same spot as the one before it is the same point.
-    const auto repeated = std::ranges::unique(
-        order, [&](int16_t a, int16_t b) { return sameSpot(points, a, b); });
-    order.erase(repeated.begin(), repeated.end());
+    order.erase(std::unique(order.begin(), order.end(),
+                            [&](int16_t a, int16_t b) { return sameSpot(points, a, b); }),
+                order.end());
     std::vector<int16_t> chain;
     const auto take = [&](int16_t p, std::size_t floor) {
         while (chain.size() >= floor && run.test(chain[chain.size() - 2], chain.back(), p) <= 0) {

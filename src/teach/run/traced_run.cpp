@@ -86,7 +86,7 @@ void TracedRun::nextTest() {
 EdgeList TracedRun::edges() const {
     EdgeList held;
     const auto drop = [&](int16_t from, int16_t to) {
-        if (const auto found = std::ranges::find(held, Edge{from, to}); found != held.end())
+        if (const auto found = std::find(held.begin(), held.end(), Edge{from, to}); found != held.end())
             held.erase(found);
     };
     const int end = shownEvents();
