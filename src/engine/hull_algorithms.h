@@ -7,8 +7,19 @@
 
 #include "engine/modhull.h"
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
+
+enum class Algorithm { Incremental, GiftWrapping, MonotoneChain, Quickhull };
+
+inline constexpr std::array<std::string_view, 4> AlgorithmNames{"incremental", "gift wrapping",
+                                                                "monotone chain", "quickhull"};
+
+inline std::string_view nameOf(Algorithm algorithm) {
+    return AlgorithmNames[static_cast<std::size_t>(algorithm)];
+}
 
 struct HullEvent {
     enum class Kind : uint8_t {

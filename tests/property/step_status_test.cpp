@@ -664,8 +664,8 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
         EdgeList held = whole.edges(), hull;
         for (std::size_t k = 0; k < trace.corners.size(); ++k)
             hull.push_back({trace.corners[k], trace.corners[(k + 1) % trace.corners.size()]});
-        std::ranges::sort(held);
-        std::ranges::sort(hull);
+        std::sort(held.begin(), held.end());
+        std::sort(hull.begin(), hull.end());
         ASSERT_EQ(held, hull);
         const std::unique_ptr<FakeWindow> scrubbed = made(false);
         scrubbed->session.perform(Command::ShowTimeline);

@@ -13,15 +13,6 @@
 #include <string>
 #include <string_view>
 
-enum class Algorithm { Incremental, GiftWrapping, MonotoneChain, Quickhull };
-
-inline constexpr std::array<std::string_view, 4> AlgorithmNames{"incremental", "gift wrapping",
-                                                                "monotone chain", "quickhull"};
-
-inline std::string_view nameOf(Algorithm algorithm) {
-    return AlgorithmNames[static_cast<std::size_t>(algorithm)];
-}
-
 HullTrace traceOf(Algorithm algorithm, const Modhull& points);
 
 class TracedRun {

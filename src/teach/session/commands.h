@@ -87,10 +87,10 @@ inline constexpr std::array<CommandEntry, 29> Commands{{
     {Command::StartPaused,      "start-paused",       "&Run",  "Start Paused",        {"Ctrl+Shift+P"}, true, true},
     {Command::ReadTheHull,      "read-the-hull",      "&Run",  "Read the Hull",       {"H"}, false, true},
     // What START runs: the same points, the same exact tests, another way round the hull.
-    {Command::AlgorithmIncremental,   "algorithm-incremental",    "&Run", "Incremental",    {"Ctrl+1"}, true, true, false, "Algorithm"},
-    {Command::AlgorithmGiftWrapping,  "algorithm-gift-wrapping",  "&Run", "Gift Wrapping",  {"Ctrl+2"}, true, false, false, "Algorithm"},
-    {Command::AlgorithmMonotoneChain, "algorithm-monotone-chain", "&Run", "Monotone Chain", {"Ctrl+3"}, true, false, false, "Algorithm"},
-    {Command::AlgorithmQuickhull,     "algorithm-quickhull",      "&Run", "Quickhull",      {"Ctrl+4"}, true, false, false, "Algorithm"},
+    {Command::AlgorithmIncremental,   "algorithm-incremental",    "&Run", "Incremental",    {"1"}, true, true, false, "Algorithm"},
+    {Command::AlgorithmGiftWrapping,  "algorithm-gift-wrapping",  "&Run", "Gift Wrapping",  {"2"}, true, false, false, "Algorithm"},
+    {Command::AlgorithmMonotoneChain, "algorithm-monotone-chain", "&Run", "Monotone Chain", {"3"}, true, false, false, "Algorithm"},
+    {Command::AlgorithmQuickhull,     "algorithm-quickhull",      "&Run", "Quickhull",      {"4"}, true, false, false, "Algorithm"},
     {Command::ShowEachStep,     "show-each-step",     "&View", "Show Each Step",      {"Ctrl+E"}, true},
     {Command::ShowPointNumbers, "show-point-numbers", "&View", "Show Point Numbers",  {"N"}, true},
     // Every point, where it lies and where it stands in the run, as a table to read row by row.

@@ -17,7 +17,7 @@ void writeCommand(JsonWriter& json, const CommandShown& shown) {
     json.key("enabled").value(shown.enabled).key("checkable").value(entry.checkable);
     json.key("checked").value(shown.checked).key("why").value(shown.why);
     json.key("separator").value(entry.separatorBefore);
-    json.key("byFace").value(entry.byFace).endObject();
+    json.key("byFace").value(entry.byFace).key("group").value(entry.group).endObject();
 }
 
 // Each mark as [kind, colour, x, y, toX, toY, size, text, endsAtX], in pixels of the drawing.
