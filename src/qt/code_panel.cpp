@@ -36,10 +36,12 @@ CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
 }
 
 int CodePanel::widthAt(int pixels) const {
+    // As wide as the widest of the algorithms' codes, so that choosing another keeps the panel.
     int widest = 0;
-    for (std::string_view line : StepCode)
-        widest = std::max(widest, QFontMetrics(codeFont(pixels))
-                                      .horizontalAdvance(QStringLiteral("→ ") + toQString(line)));
+    for (int algorithm = 0; algorithm < static_cast<int>(AlgorithmNames.size()); ++algorithm)
+        for (std::string_view line : codeLinesOf(static_cast<Algorithm>(algorithm)))
+            widest = std::max(widest, QFontMetrics(codeFont(pixels)).horizontalAdvance(
+                                          QStringLiteral("→ ") + toQString(line)));
     return widest + 2 * margin() + 2 * frameWidth() + 8;
 }
 
@@ -65,9 +67,10 @@ void CodePanel::showCode(const CodeShown& code) {
     // A lit line is marked by an arrow as well as its colour, for those who cannot tell colours.
     lit = code.lit;
     QString html = QStringLiteral("<div style=\"font-family: 'Liberation Mono', monospace\">");
-    for (std::size_t line = 0; line < StepCode.size(); ++line) {
+    const std::span<const std::string_view> lines = code.lines();
+    for (std::size_t line = 0; line < lines.size(); ++line) {
         const bool lit = std::ranges::count(code.lit, static_cast<int>(line)) > 0;
-        const QString text = toQString(StepCode[line]).toHtmlEscaped();
+        const QString text = toQString(lines[line]).toHtmlEscaped();
         html += lit ? QStringLiteral("<p style='margin:0; white-space:pre; "
                                      "background-color:%1'><b>→ %2</b></p>")
                           .arg(toQColor(LitLine).name(), text)

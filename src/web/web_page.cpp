@@ -248,9 +248,14 @@ std::string layoutJson() {
             .key("cost")
             .value(kind.cost)
             .endObject();
-    json.endArray().key("stepCode").beginArray();
-    for (std::string_view line : StepCode)
-        json.value(line);
+    // Each algorithm's code, in the order of the algorithms.
+    json.endArray().key("code").beginArray();
+    for (int algorithm = 0; algorithm < static_cast<int>(AlgorithmNames.size()); ++algorithm) {
+        json.beginArray();
+        for (std::string_view line : codeLinesOf(static_cast<Algorithm>(algorithm)))
+            json.value(line);
+        json.endArray();
+    }
     json.endArray().key("litLine").value(hexColour(LitLine));
     json.key("plot");
     writeNumbers(json, {{"width", PlotWidth}, {"height", PlotHeight}});

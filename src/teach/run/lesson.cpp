@@ -503,3 +503,11 @@ void Lesson::showTraced() {
     }
     stepToSay = stepToSay && silent;
 }
+
+CodeShown Lesson::code() const {
+    if (traced)
+        return traced->code();
+    if (chosen == Algorithm::Incremental || hasRun())
+        return codeOf(walkState());
+    return {{}, {"START runs this on the points."}, chosen};
+}

@@ -94,6 +94,8 @@ class Lesson {
     // The run's tests so far, step by step.
     CostCurve runCost() const;
     RunPosition position() const;
+    // The chosen algorithm's code as View > Show the Code shows it now.
+    CodeShown code() const;
 
     RunActions actions() const;
     // Whether a run has begun and not been given up; the step it shows: 0 for the first triangle,

@@ -232,3 +232,54 @@ std::string TracedRun::stepWords() const {
            std::to_string(outside) + " lie outside it one way and " + std::to_string(other) +
            " the other.";
 }
+
+const HullEvent* TracedRun::nextEvent() const {
+    const auto next = static_cast<std::size_t>(shownEvents());
+    return next < trace.events.size() ? &trace.events[next] : nullptr;
+}
+
+// What the last test decides, or what the step did at its end.
+std::vector<int> TracedRun::litLines() const {
+    const HullEvent* test = inside() ? lastTest() : nullptr;
+    const HullEvent* next = nextEvent();
+    switch (algorithm) {
+    case Algorithm::GiftWrapping:
+        if (!test)
+            return {7, 8};
+        if (next && next->kind == Kind::Candidate)
+            return {4, 5, 6};
+        return {4};
+    case Algorithm::MonotoneChain:
+        if (!test)
+            return shownStep == steps() ? std::vector<int>{6, 7} : std::vector<int>{6};
+        return {3, test->side > 0 ? 4 : 5};
+    case Algorithm::Quickhull:
+        if (shownStep == 1)
+            return test ? std::vector<int>{1} : std::vector<int>{0, 1};
+        if (!test)
+            return {3, 7};
+        if (test->side < 0)
+            return {5, 6};
+        return {5};
+    case Algorithm::Incremental:
+        break;
+    }
+    return {};
+}
+
+CodeShown TracedRun::code() const {
+    CodeShown shown{{}, {}, algorithm};
+    const long run = testsBy().back();
+    if (shownStep == 0) {
+        shown.words = {"START has taken the points; no step yet.", "Orientation tests: none yet."};
+        return shown;
+    }
+    shown.lit = litLines();
+    shown.words = {said(), inside() ? "Orientation tests: " + std::to_string(testsIn) + " of " +
+                                          std::to_string(testsOfStep(shownStep)) +
+                                          " in this step, " + std::to_string(run) + " in the run."
+                                    : "Orientation tests: " +
+                                          std::to_string(testsOfStep(shownStep)) +
+                                          " in this step, " + std::to_string(run) + " in the run."};
+    return shown;
+}

@@ -7,6 +7,7 @@
 #include "engine/modhull.h"
 #include "form/services.h"
 #include "teach/pictures/overlay.h"
+#include "teach/words/step_code.h"
 #include "teach/words/step_report.h"
 
 #include <array>
@@ -46,11 +47,16 @@ class TracedRun {
     std::string said() const;
     // The test just made and the point it is about, or the corners so far at a step's end.
     Overlay overlay() const;
+    // The algorithm's code with the lines the last event ran lit, and where the run stands.
+    CodeShown code() const;
 
   private:
     // Where the events shown end.
     int shownEvents() const;
     const HullEvent* lastTest() const;
+    // The event after the last one shown, if any.
+    const HullEvent* nextEvent() const;
+    std::vector<int> litLines() const;
     std::string stepWords() const;
     std::string testWords(const HullEvent& test) const;
     Overlay::Spot spot(int16_t point) const;

@@ -9,8 +9,9 @@
 int codeWidthAt(int pixels) {
     constexpr int Padding = 16;
     std::size_t columns = 0;
-    for (std::string_view line : StepCode)
-        columns = std::max(columns, line.size() + 2);
+    for (int algorithm = 0; algorithm < static_cast<int>(AlgorithmNames.size()); ++algorithm)
+        for (std::string_view line : codeLinesOf(static_cast<Algorithm>(algorithm)))
+            columns = std::max(columns, line.size() + 2);
     return (static_cast<int>(columns) * pixels * 5 + 7) / 8 + Padding;
 }
 

@@ -76,7 +76,8 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     }
     json.key("code");
     if (screen.code) {
-        json.beginObject().key("lit").beginArray();
+        json.beginObject().key("algorithm").value(static_cast<int>(screen.code->algorithm));
+        json.key("lit").beginArray();
         for (int line : screen.code->lit)
             json.value(line);
         json.endArray().key("words").beginArray();

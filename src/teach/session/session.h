@@ -109,7 +109,7 @@ class Session {
     std::vector<PointRow> pointRows() const;
     // Whether View > Show the Code is on, and the code as the step shown stands.
     bool showsTheCode() const { return showsCode; }
-    CodeShown code() const { return codeOf(lesson.walkState()); }
+    CodeShown code() const { return lesson.code(); }
     // Whether View > Cost of the Run is on, and the run's costs beside those of random sets.
     bool showsTheCost() const { return showsCost; }
     CostCurves costs() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/hull_algorithms.h"
 #include "form/fmhull.h"
 
 #include <array>
@@ -26,6 +27,56 @@ inline constexpr std::array<std::string_view, 12> StepCode{
 };
 // clang-format on
 
+// The other algorithms as a student reads them, each line where its trace's events are made.
+// clang-format off
+inline constexpr std::array<std::string_view, 9> GiftWrappingCode{
+    "To wrap the hull from its least point p:",
+    "  repeat until p is the least point again:",
+    "    candidate = the first other point",
+    "    for each other point q:",
+    "      side = q's side of (p, candidate)",
+    "      if q lies outside or further along:",
+    "        candidate = q",
+    "    take the edge (p, candidate)",
+    "    p = candidate",
+};
+inline constexpr std::array<std::string_view, 8> MonotoneChainCode{
+    "Sort the points by x, then by y.",
+    "For each point p, along them and back:",
+    "  while the chain ends in an edge (a, b):",
+    "    side = p's side of (a, b)",
+    "    if p is inside (a, b): stop",
+    "    pop b: the edge (a, b) goes",
+    "  push p: an edge from the last point to p",
+    "The closed chain is the hull.",
+};
+inline constexpr std::array<std::string_view, 9> QuickhullCode{
+    "l, g = the least and the greatest points",
+    "split the others by the line (l, g)",
+    "for each part outside an edge (a, b):",
+    "  c = the point farthest outside (a, b)",
+    "  for each other point q of the part:",
+    "    side = q's side of (a, c), else (c, b)",
+    "    if outside either: q joins that part",
+    "  (a, c) and (c, b) replace the edge (a, b)",
+    "a part with no points is a hull edge",
+};
+// clang-format on
+
+inline std::span<const std::string_view> codeLinesOf(Algorithm algorithm) {
+    switch (algorithm) {
+    case Algorithm::GiftWrapping:
+        return GiftWrappingCode;
+    case Algorithm::MonotoneChain:
+        return MonotoneChainCode;
+    case Algorithm::Quickhull:
+        return QuickhullCode;
+    case Algorithm::Incremental:
+        break;
+    }
+    return StepCode;
+}
+
 // The background of a lit line, 0xBBGGRR: a pale yellow.
 inline constexpr Color LitLine = 0x80FFFF;
 
@@ -48,6 +99,10 @@ struct WalkState {
 struct CodeShown {
     std::vector<int> lit;
     std::vector<std::string> words;
+    // Whose code it is.
+    Algorithm algorithm = Algorithm::Incremental;
+
+    std::span<const std::string_view> lines() const { return codeLinesOf(algorithm); }
 };
 
 CodeShown codeOf(const WalkState& walk);
