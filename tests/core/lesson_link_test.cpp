@@ -38,6 +38,12 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
     EXPECT_EQ(readLink("v1;p=1,2,3,4,5,6;s=0").step, 0);
     EXPECT_EQ(readLink("v1;p=5,5;s=0").error, "") << "step 0 of too few points, left out later";
     EXPECT_EQ(readLink("v1;p=").points.size(), 0u);
+    // Another algorithm, whose steps and tests may outnumber the points.
+    const LessonLink chain = readLink("v1;p=1,2,3,4,5,6,7,8;s=7;t=900;a=2");
+    EXPECT_EQ(chain.error, "");
+    EXPECT_EQ(chain.algorithm, 2);
+    EXPECT_EQ(writeLink(chain), "v1;p=1,2,3,4,5,6,7,8;s=7;t=900;a=2");
+    EXPECT_EQ(readLink("v1;p=1,2").algorithm, -1) << "the incremental method";
 
     const LessonLink outside = readLink("v1;p=-5,-5,100,100,200,50");
     EXPECT_TRUE(outside.fitted);
@@ -64,6 +70,7 @@ TEST(LessonLink, RefusesAnyOtherTextInWordsAboutALink) {
               "a test lies inside a step from step 1 on, and the link gives step 0.");
     EXPECT_EQ(refusal("v1;e=1;e=1"), "it gives e= twice.");
     EXPECT_EQ(refusal("v1;e=yes"), "\"yes\" is neither 0 nor 1.");
+    EXPECT_EQ(refusal("v1;a=4"), "\"4\" is not an algorithm.");
     EXPECT_EQ(refusal("v1;x=1"), "\"x=1\" is not part of a lesson.");
     EXPECT_EQ(refusal("v1;p=1,inf"), "\"inf\" is not a number.");
     // Raw bytes and long texts never reach a message as they are.

@@ -140,7 +140,7 @@ TEST(WhatIsHeard, StepIntoDuringARunAndTheScreenTheFacesDraw) {
     json.beginObject();
     writeScreen(json, w.session.screen());
     const std::string screen = json.endObject().text();
-    EXPECT_NE(screen.find("\"code\":{\"lit\":[4,6,8],"), std::string::npos) << screen;
+    EXPECT_NE(screen.find("\"code\":{\"algorithm\":0,\"lit\":[4,6,8],"), std::string::npos) << screen;
     EXPECT_NE(screen.find("\"pointList\":[[1,\"1500\",\"1500\",\"corner\"],[2,\"1500\",\"4500\","),
               std::string::npos)
         << screen;

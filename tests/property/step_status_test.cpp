@@ -693,7 +693,19 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
             ASSERT_EQ(scrubbed->view.status, into->view.status);
             ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(into->drawing.calls()))
                 << into->view.status;
+            // The algorithm's own code, a line lit, its words those of the status line.
+            const CodeShown code = into->session.code();
+            ASSERT_EQ(code.algorithm, into->lesson.algorithm());
+            ASSERT_FALSE(code.lit.empty()) << into->view.status;
+            if (into->lesson.position().inside) {
+                ASSERT_TRUE(into->view.status.ends_with(code.words.front())) << into->view.status;
+            }
         }
         ASSERT_EQ(tests, trace.tests()) << "one Step Into a test";
+        // Another choice begins again on the same points, paused at the start.
+        scrubbed->session.perform(Command::AlgorithmIncremental);
+        ASSERT_TRUE(scrubbed->session.isPaused());
+        ASSERT_EQ(scrubbed->lesson.position().step, 0);
+        ASSERT_EQ(scrubbed->lesson.position().steps, scrubbed->mod.Pointcount - 3);
     }
 }

@@ -242,7 +242,10 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
                   // The first point dragged by the mouse while paused, then the drag undone.
                   `press ${60 * PerPixel} ${60 * PerPixel}`, `drag ${120 * PerPixel} ${60 * PerPixel}`,
                   `drag ${200 * PerPixel} ${30 * PerPixel}`, `release ${200 * PerPixel} ${30 * PerPixel}`,
-                  'undo-last-point'];
+                  'undo-last-point',
+                  // Quickhull on the same points from its first step, test by test, and back.
+                  'algorithm-quickhull', 'step-forward', 'step-into', 'step-into',
+                  'step-forward', 'step-back', 'key:End', 'key:Home'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
     .toString().trim().split('\n').map((line) => JSON.parse(line));
   const ids = desktop[0].commands.map((c) => c.id);
@@ -257,6 +260,7 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
     else if (verb === 'drag') await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel));
     else if (verb === 'release') await page.mouse.up();
     else if (verb === 'start') await page.click('#Cmdstart');
+    else if (verb.startsWith('algorithm-')) await page.selectOption('#menus select', verb);
     else if (verb.startsWith('key:')) await page.press('#timeline', verb.slice(4));
     else await page.click(`[data-command="${verb}"]`);
     const shown = await page.evaluate((table) => ({
@@ -264,6 +268,9 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
       enabled: table.filter((id) => !document.querySelector(`[data-command="${id}"]`).disabled),
       marks: JSON.parse(Module.cwrap('hull_state', 'string', [])()).marks,
       code: document.getElementById('code').hidden ? null : {
+        // Whose code the page shows, known by its first line.
+        algorithm: JSON.parse(Module.cwrap('hull_layout', 'string', [])()).code
+          .findIndex((lines) => lines[0] === document.querySelector('#code li').textContent),
         lit: Array.from(document.querySelectorAll('#code li')).flatMap((li, line) => li.classList.contains('lit') ? [line] : []),
         words: Array.from(document.querySelectorAll('#codewords p'), (p) => p.textContent) },
       cost: document.getElementById('cost').hidden ? null : document.getElementById('costwords').textContent,

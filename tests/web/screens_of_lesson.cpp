@@ -39,6 +39,7 @@ int main() {
             w.session.release(x, y);
         else if (verb == "start")
             w.session.pressStart();
+
         else if (verb.starts_with("key:"))
             pressOnTimeline(w.session, verb.substr(4));
         else if (const CommandEntry* entry = entryWithId(verb))

@@ -92,22 +92,25 @@ std::string readPoints(std::string_view list, LessonLink& lesson) {
 struct LinkField {
     char name;
     enum Kind { Points, Count, Switch } kind;
-    // A count: a whole number from `least` to 500, none (-1) unless given.
+    // A count: a whole number from `least` to `most`, none (-1) unless given.
     int LessonLink::*count = nullptr;
     int least = 0;
+    int most = 0;
     const char* what = "";
     bool LessonLink::*on = nullptr;
 };
 
 constexpr LinkField Fields[] = {
     {'p', LinkField::Points},
-    {'s', LinkField::Count, &LessonLink::step, 0, "a step"},
-    {'t', LinkField::Count, &LessonLink::test, 1, "a test of a step"},
-    {'e', LinkField::Switch, nullptr, 0, "", &LessonLink::eachStep},
-    {'n', LinkField::Switch, nullptr, 0, "", &LessonLink::pointNumbers},
-    {'c', LinkField::Switch, nullptr, 0, "", &LessonLink::code},
-    {'k', LinkField::Switch, nullptr, 0, "", &LessonLink::cost},
-    {'l', LinkField::Switch, nullptr, 0, "", &LessonLink::pointList},
+    // The monotone chain takes each point twice, and quickhull may test one twice in a step.
+    {'s', LinkField::Count, &LessonLink::step, 0, 2 * Modhull::Maxpoints, "a step"},
+    {'t', LinkField::Count, &LessonLink::test, 1, 2 * Modhull::Maxpoints, "a test of a step"},
+    {'e', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::eachStep},
+    {'n', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::pointNumbers},
+    {'c', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::code},
+    {'k', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::cost},
+    {'l', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::pointList},
+    {'a', LinkField::Count, &LessonLink::algorithm, 0, 3, "an algorithm"},
 };
 
 std::string readValue(const LinkField& field, std::string_view value, LessonLink& lesson) {
@@ -116,7 +119,7 @@ std::string readValue(const LinkField& field, std::string_view value, LessonLink
         return readPoints(value, lesson);
     case LinkField::Count: {
         const std::optional<double> count = parseDecimal(value);
-        if (!count || *count < field.least || *count > Modhull::Maxpoints ||
+        if (!count || *count < field.least || *count > field.most ||
             *count != std::floor(*count))
             return inQuotes(value) + " is not " + field.what + '.';
         lesson.*field.count = static_cast<int>(*count);
@@ -179,8 +182,9 @@ std::string readFields(std::string_view text, LessonLink& lesson) {
     });
     if (!problem.empty())
         return problem;
+    // The incremental method's steps are known from the points; another algorithm's, once it runs.
     const int steps = static_cast<int>(lesson.points.size()) - 3;
-    if (lesson.step > std::max(steps, 0))
+    if (lesson.algorithm <= 0 && lesson.step > std::max(steps, 0))
         return "the step " + std::to_string(lesson.step) + " is past the run's last step, " +
                std::to_string(std::max(steps, 0)) + '.';
     if (lesson.test >= 0 && lesson.step < 1)

@@ -24,6 +24,8 @@ struct LessonLink {
     bool code = false;
     bool cost = false;
     bool pointList = false;
+    // Run > Algorithm, in the order of its items; none for the incremental method.
+    int algorithm = -1;
     // Empty when the link was read; otherwise why not, in words about a link.
     std::string error;
 };

@@ -320,8 +320,12 @@ void Session::perform(Command command) {
             showsTimeline = !showsTimeline;
             break;
         default:
-            if (choosesAlgorithm(command))
+            // A run under way or finished begins again on the same points, paused at its start.
+            if (choosesAlgorithm(command)) {
                 lesson.chooseAlgorithm(static_cast<Algorithm>(algorithmChosenBy(command)));
+                if (lesson.hasRun())
+                    lesson.openAt(0);
+            }
             break;
         }
         // A check mark cannot be heard: a screen reader says what the key turned on or off, and
@@ -330,7 +334,7 @@ void Session::perform(Command command) {
         const bool plotted = command == Command::ShowCostOfRun && showsCost;
         if (!entry.group.empty())
             shown.announce(std::string(entry.group) + ": " + std::string(entry.text) +
-                               (lesson.hasRun() ? ", from the next START." : "."),
+                               (lesson.hasRun() ? ", paused at its start." : "."),
                            true);
         else if (entry.checkable)
             shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off") +
@@ -433,6 +437,8 @@ void Session::openLinked(std::string_view text) {
     showsCode = link.code;
     showsCost = link.cost;
     listsPoints = link.pointList;
+    lesson.chooseAlgorithm(link.algorithm > 0 ? static_cast<Algorithm>(link.algorithm)
+                                              : Algorithm::Incremental);
     const bool canStart = kept.Cmdstart.enabled;
     if (link.step >= 0 && canStart)
         lesson.openAt(link.step, link.test);
@@ -484,6 +490,8 @@ std::string Session::link() const {
     shown.code = showsCode;
     shown.cost = showsCost;
     shown.pointList = listsPoints;
+    if (lesson.algorithm() != Algorithm::Incremental)
+        shown.algorithm = static_cast<int>(lesson.algorithm());
     return writeLink(shown);
 }
 
