@@ -658,6 +658,21 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
             timed->session.tick();
         ASSERT_EQ(timed->desktop.shown.size(), 1u) << "the question at the run's last step";
         ASSERT_EQ(timed->lesson.runCost().back(), trace.tests());
+        // The cost of each algorithm on the first m points of the set, and on all of them.
+        const CostCurves costs = timed->session.costs();
+        const std::size_t m = static_cast<std::size_t>(between(3, timed->mod.Pointcount));
+        Modhull first = timed->mod;
+        first.Pointcount = static_cast<int16_t>(m);
+        ASSERT_EQ(costs.quickhull[m - 3], quickhull(first).tests()) << m << " points";
+        ASSERT_EQ(costs.monotoneChain.back(), monotoneChain(timed->mod).tests());
+        ASSERT_TRUE(costInWords(costs).ends_with(
+            "On these " + std::to_string(timed->mod.Pointcount) + " points: incremental " +
+            std::to_string(timed->lesson.wholeRunTests()) + " tests, gift wrapping " +
+            std::to_string(giftWrapping(timed->mod).tests()) + " tests, monotone chain " +
+            std::to_string(costs.monotoneChain.back()) + " tests and " +
+            std::to_string(monotoneChain(timed->mod).comparisons) + " comparisons, quickhull " +
+            std::to_string(quickhull(timed->mod).tests()) + " tests."))
+            << costInWords(costs);
         // Its last step holds the hull's edges, corner to corner.
         TracedRun whole(timed->lesson.algorithm(), timed->mod);
         whole.moveTo(steps);

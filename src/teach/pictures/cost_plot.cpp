@@ -27,6 +27,9 @@ const std::vector<CurveStyle>& curveStyles() {
         {&CostCurves::disk, "in a disk", 0x008000, 1.5, {6, 3}},
         {&CostCurves::uniform, "spread over the area", 0xC00000, 1.5, {2, 3}},
         {&CostCurves::run, "this run", Black, 3, {}},
+        {&CostCurves::giftWrapping, "gift wrapping", 0x0080C0, 2, {8, 2, 2, 2}},
+        {&CostCurves::monotoneChain, "monotone chain", 0x808000, 2, {1, 2}},
+        {&CostCurves::quickhull, "quickhull", 0xC000C0, 2, {10, 4}},
     };
     return styles;
 }
@@ -110,8 +113,9 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
             continue;
         PlotShape line{PlotShape::Lines, style.color, {}, style.width, style.dashes};
         for (std::size_t step = 0; step < curve.size(); ++step)
-            line.points.push_back(
-                at(static_cast<double>(step + 3), static_cast<double>(curve[step])));
+            if (curve[step] >= 0)
+                line.points.push_back(
+                    at(static_cast<double>(step + 3), static_cast<double>(curve[step])));
         plot.shapes.push_back(std::move(line));
         plot.shapes.push_back({PlotShape::Lines,
                                style.color,

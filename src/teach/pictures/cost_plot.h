@@ -6,13 +6,18 @@
 #include <vector>
 
 // What a run costs: after step k, the orientation tests of its steps 1 to k; 0 at the first
-// triangle, step 0.
+// triangle, step 0. For the other algorithms, at index m - 3 the tests of a whole run on the first
+// m points; -1 where it was not worked out.
 using CostCurve = std::vector<long>;
 
 // The current run beside random sets of the same size, from a fixed seed: spread over the area,
 // in a disk, and on a circle, where every point is a corner and each step tests them all.
 struct CostCurves {
     CostCurve run = {}, uniform = {}, disk = {}, circle = {};
+    // The other algorithms on the first m points of the run's own set, once it has begun.
+    CostCurve giftWrapping = {}, monotoneChain = {}, quickhull = {};
+    // On the whole set: the incremental method's tests, and the monotone chain's sort.
+    long incremental = 0, chainComparisons = 0;
     // The size of the sets.
     int points = 0;
 };

@@ -94,6 +94,8 @@ class Lesson {
     // The run's tests so far, step by step.
     CostCurve runCost() const;
     RunPosition position() const;
+    // The incremental method's tests on the whole of the run's points.
+    long wholeRunTests() const { return trace.stepCount() > 0 ? trace.testsBy(trace.stepCount()).back() : 0; }
     // The chosen algorithm's code as View > Show the Code shows it now.
     CodeShown code() const;
 

@@ -462,6 +462,22 @@ CostCurves Session::costs() const {
         compared = comparedCosts(points.Pointcount);
     CostCurves curves = compared;
     curves.run = lesson.runCost();
+    // The other algorithms on the run's own points: counted again only when they change.
+    if (lesson.hasRun()) {
+        std::vector<area::Spot> spots;
+        for (int16_t i = 1; i <= points.Pointcount; ++i)
+            spots.push_back({points.Xcoord(i), points.Ycoord(i)});
+        if (spots != othersOn) {
+            othersOn = std::move(spots);
+            others = CostCurves{};
+            addAlgorithmCosts(others, points, lesson.wholeRunTests());
+        }
+        curves.giftWrapping = others.giftWrapping;
+        curves.monotoneChain = others.monotoneChain;
+        curves.quickhull = others.quickhull;
+        curves.incremental = others.incremental;
+        curves.chainComparisons = others.chainComparisons;
+    }
     return curves;
 }
 

@@ -174,4 +174,7 @@ class Session {
     };
     std::optional<HeldDot> held;
     mutable CostCurves compared;
+    // The other algorithms' costs on the run's points, and those points.
+    mutable CostCurves others;
+    mutable std::vector<area::Spot> othersOn;
 };
