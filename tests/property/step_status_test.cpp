@@ -665,6 +665,10 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
         first.Pointcount = static_cast<int16_t>(m);
         ASSERT_EQ(costs.quickhull[m - 3], quickhull(first).tests()) << m << " points";
         ASSERT_EQ(costs.monotoneChain.back(), monotoneChain(timed->mod).tests());
+        ASSERT_TRUE(costInWords(costs).starts_with(
+            "This run, " + std::string(nameOf(timed->lesson.algorithm())) + ": " +
+            std::to_string(trace.tests()) + " orientation tests so far."))
+            << costInWords(costs);
         ASSERT_TRUE(costInWords(costs).ends_with(
             "On these " + std::to_string(timed->mod.Pointcount) + " points: incremental " +
             std::to_string(timed->lesson.wholeRunTests()) + " tests, gift wrapping " +

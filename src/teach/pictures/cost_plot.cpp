@@ -51,6 +51,11 @@ std::string text(double value) {
     return written;
 }
 
+bool drawn(const CostCurves& curves, const CurveStyle& style) {
+    return !(curves.*style.curve).empty() &&
+           (style.curve != &CostCurves::run || curves.runAlgorithm.empty());
+}
+
 } // namespace
 
 CostPlot plotOf(const CostCurves& curves, int width, int height) {
@@ -58,7 +63,7 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
     // The key stands outside the curves: right of them where they keep half the width, else above.
     std::size_t keys = 0, longest = 0;
     for (const CurveStyle& style : curveStyles())
-        if (!(curves.*style.curve).empty()) {
+        if (drawn(curves, style)) {
             ++keys;
             longest = std::max(longest, std::string_view(style.name).size());
         }
@@ -74,8 +79,9 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
     const long pointsTop = std::max(curves.points, 4);
     long testsTop = 1;
     for (const CurveStyle& style : curveStyles())
-        for (long tests : curves.*style.curve)
-            testsTop = std::max(testsTop, tests);
+        if (drawn(curves, style))
+            for (long tests : curves.*style.curve)
+                testsTop = std::max(testsTop, tests);
     const long xStep = markStep(pointsTop, right - left, 4.0 * PlotTextPixels);
     const long yStep = markStep(testsTop, bottom - top, Line);
     const double xEnd = static_cast<double>(pointsTop);
@@ -109,7 +115,7 @@ CostPlot plotOf(const CostCurves& curves, int width, int height) {
     double keyLine = keyBeside ? top + 14 : PlotTextPixels + 2;
     for (const CurveStyle& style : curveStyles()) {
         const CostCurve& curve = curves.*style.curve;
-        if (curve.empty())
+        if (!drawn(curves, style))
             continue;
         PlotShape line{PlotShape::Lines, style.color, {}, style.width, style.dashes};
         for (std::size_t step = 0; step < curve.size(); ++step)

@@ -3,6 +3,7 @@
 #include "form/services.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a run costs: after step k, the orientation tests of its steps 1 to k; 0 at the first
@@ -18,6 +19,9 @@ struct CostCurves {
     CostCurve giftWrapping = {}, monotoneChain = {}, quickhull = {};
     // On the whole set: the incremental method's tests, and the monotone chain's sort.
     long incremental = 0, chainComparisons = 0;
+    // The run's algorithm where it is not the incremental method: its steps are not points
+    // inserted, and its curve is left out of the plot.
+    std::string_view runAlgorithm = {};
     // The size of the sets.
     int points = 0;
 };

@@ -44,11 +44,15 @@ void addAlgorithmCosts(CostCurves& curves, const Modhull& points, long increment
 }
 
 std::string costInWords(const CostCurves& curves) {
-    const std::string run = curves.run.empty()
-                                ? "No run yet."
-                                : "This run: " + std::to_string(curves.run.back()) +
-                                      " orientation tests for " +
-                                      std::to_string(curves.run.size() + 2) + " points so far.";
+    const std::string run =
+        curves.run.empty()             ? "No run yet."
+        : !curves.runAlgorithm.empty() ? "This run, " + std::string(curves.runAlgorithm) + ": " +
+                                             std::to_string(curves.run.back()) +
+                                             " orientation tests so far."
+                                       : "This run: " + std::to_string(curves.run.back()) +
+                                             " orientation tests for " +
+                                             std::to_string(curves.run.size() + 2) +
+                                             " points so far.";
     auto total = [](const CostCurve& curve) {
         return curve.empty() ? std::string("no run") : std::to_string(curve.back());
     };

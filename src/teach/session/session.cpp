@@ -477,6 +477,8 @@ CostCurves Session::costs() const {
         curves.quickhull = others.quickhull;
         curves.incremental = others.incremental;
         curves.chainComparisons = others.chainComparisons;
+        if (lesson.algorithm() != Algorithm::Incremental)
+            curves.runAlgorithm = nameOf(lesson.algorithm());
     }
     return curves;
 }
