@@ -50,15 +50,6 @@ int16_t leastPoint(const Modhull& points) {
     return least;
 }
 
-// The corners counter-clockwise from the least point, from a closed cycle of them in that turn.
-std::vector<int16_t> fromLeast(const Modhull& points, std::vector<int16_t> cycle) {
-    const auto least = std::min_element(cycle.begin(), cycle.end(), [&](int16_t a, int16_t b) {
-        return before(points, a, b);
-    });
-    std::rotate(cycle.begin(), least, cycle.end());
-    return cycle;
-}
-
 // Of points on one ray from `from`, whether q lies beyond `candidate`.
 bool beyond(const Modhull& points, int16_t from, int16_t candidate, int16_t q) {
     const BoundedArray<float>& along =
@@ -100,7 +91,7 @@ HullTrace giftWrapping(const Modhull& points) {
         run.endStep();
         current = candidate;
     } while (!sameSpot(points, current, start));
-    run.trace.corners = fromLeast(points, std::move(corners));
+    run.trace.corners = std::move(corners);
     return std::move(run.trace);
 }
 
@@ -171,9 +162,9 @@ HullTrace monotoneChain(const Modhull& points) {
     const std::size_t lowerSize = chain.size() + 1;
     for (auto p = order.rbegin() + 1; p != order.rend(); ++p)
         take(*p, lowerSize);
-    // The last push closes the hull on the first point.
+    // The last push closes the hull on the first point, the least.
     chain.pop_back();
-    run.trace.corners = fromLeast(points, std::move(chain));
+    run.trace.corners = std::move(chain);
     return std::move(run.trace);
 }
 
