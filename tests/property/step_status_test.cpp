@@ -658,6 +658,17 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
             timed->session.tick();
         ASSERT_EQ(timed->desktop.shown.size(), 1u) << "the question at the run's last step";
         ASSERT_EQ(timed->lesson.runCost().back(), trace.tests());
+        // At the end the point list names the exact hull's corners, one point each.
+        std::vector<Twips> listedCorners, points;
+        for (const PointRow& row : timed->session.pointRows()) {
+            points.push_back(twipsOf(timed->mod, row.number));
+            if (row.standing == "corner")
+                listedCorners.push_back(points.back());
+        }
+        std::vector<Twips> exact = strictHull(points);
+        std::sort(exact.begin(), exact.end());
+        std::sort(listedCorners.begin(), listedCorners.end());
+        ASSERT_EQ(listedCorners, exact);
         // The cost of each algorithm on the first m points of the set, and on all of them.
         const CostCurves costs = timed->session.costs();
         const std::size_t m = static_cast<std::size_t>(between(3, timed->mod.Pointcount));

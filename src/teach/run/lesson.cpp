@@ -511,3 +511,11 @@ CodeShown Lesson::code() const {
         return codeOf(walkState());
     return {{}, {"START runs this on the points."}, chosen};
 }
+
+std::vector<PointRow> Lesson::pointRows() const {
+    if (traced)
+        return pointList(points, traced->edges(), traced->corners(), traced->ended());
+    // Inside a step, the point being inserted is not in the hull yet.
+    const int inserted = hasRun() ? step() + 3 : 0;
+    return pointList(points, form, form.isWalking() ? inserted - 1 : inserted);
+}

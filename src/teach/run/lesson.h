@@ -5,6 +5,7 @@
 #include "form/fmhull.h"
 #include "teach/run/lesson_view.h"
 #include "teach/run/message_watch.h"
+#include "teach/run/point_list.h"
 #include "teach/run/run_cost.h"
 #include "teach/run/timer_hold.h"
 #include "teach/run/traced_run.h"
@@ -96,6 +97,8 @@ class Lesson {
     RunPosition position() const;
     // The incremental method's tests on the whole of the run's points.
     long wholeRunTests() const { return trace.stepCount() > 0 ? trace.testsBy(trace.stepCount()).back() : 0; }
+    // Every point and where it stands in the run now.
+    std::vector<PointRow> pointRows() const;
     // The chosen algorithm's code as View > Show the Code shows it now.
     CodeShown code() const;
 

@@ -5,6 +5,7 @@
 
 #include "engine/modhull.h"
 #include "form/fmhull.h"
+#include "teach/words/step_report.h"
 
 #include <string>
 #include <string_view>
@@ -20,3 +21,9 @@ struct PointRow {
 
 // The hull is the form's edge list over the first `inserted` points; the others are not yet in.
 std::vector<PointRow> pointList(const Modhull& points, const Fmhull& form, int inserted);
+
+// Another algorithm's run: the points its edges join so far stand "on the hull so far", the
+// others are "not yet decided"; once it has found all its corners, each point stands as on the
+// incremental method's hull.
+std::vector<PointRow> pointList(const Modhull& points, const EdgeList& held,
+                                const std::vector<int16_t>& corners, bool ended);

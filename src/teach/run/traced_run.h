@@ -43,6 +43,9 @@ class TracedRun {
     void draw(Surface& surface) const;
     // The edges the run holds now, in the order it took them.
     EdgeList edges() const;
+    // The hull's corners as the run finds them, from the least point.
+    const std::vector<int16_t>& corners() const { return trace.corners; }
+    bool ended() const { return shownStep == steps() && !inside(); }
     // The step just ended, or the test just made, in words.
     std::string said() const;
     // The test just made and the point it is about, or the corners so far at a step's end.

@@ -451,9 +451,7 @@ void Session::openLinked(std::string_view text) {
 }
 
 std::vector<PointRow> Session::pointRows() const {
-    // Inside a step, the point being inserted is not in the hull yet.
-    const int inserted = lesson.hasRun() ? lesson.step() + 3 : 0;
-    return pointList(points, form, form.isWalking() ? inserted - 1 : inserted);
+    return lesson.pointRows();
 }
 
 CostCurves Session::costs() const {
