@@ -40,7 +40,8 @@ std::string keyboardAndMouseHelp(Face face) {
                 keys += (keys.empty() ? "" : " or ") + keyName(key);
         if (keys.empty())
             continue;
-        std::string name(entry.text);
+        std::string name = entry.group.empty() ? std::string(entry.text)
+                                               : std::string(entry.group) + ": " + std::string(entry.text);
         if (name.ends_with("…"))
             name.resize(name.size() - std::string_view("…").size());
         text += keys + ": " + name + '\n';
@@ -56,11 +57,13 @@ std::string keyboardAndMouseHelp(Face face) {
 }
 
 std::array<MarkMeaning, 5> marksLegend() {
-    return {{{marks::Inserted, "Orange ring", "the point this step inserts."},
+    return {{{marks::Inserted, "Orange ring",
+              "the point this step inserts; with another algorithm, the point just tested."},
              {marks::Obsolete, "Red dashes",
               "the edges the new point sees from outside; they "
               "are gone after this step."},
-             {marks::Corner, "Dark blue squares", "the points on the hull as it stands."},
+             {marks::Corner, "Dark blue squares",
+              "the points on the hull as it stands, or on the edges another algorithm holds."},
              {marks::Number, "Numbers",
               "with View > Show Point Numbers, each point's number, "
               "as the sentences and saved files use it."},
@@ -72,7 +75,10 @@ std::string algorithmIdea() {
            "taken so far. It starts with the triangle of the first three points. A point inside "
            "the hull, or on its boundary, changes nothing. A point outside sees some of the hull's "
            "edges from outside: those edges go, and two new edges join the point to the two ends "
-           "of the chain that remains. After the last point the hull is that of all the points.";
+           "of the chain that remains. After the last point the hull is that of all the points. "
+           "Run > Algorithm shows three other ways to the same hull: gift wrapping walks round it "
+           "an edge at a time, the monotone chain sorts the points and keeps every turn "
+           "counter-clockwise, and quickhull splits the points at the one farthest out.";
 }
 
 std::string pointFileFormat() {
