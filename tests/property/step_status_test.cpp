@@ -461,6 +461,22 @@ TEST(CostOfTheRun, FollowsTheRunAndThePoints) {
 
 } // namespace
 
+// A window that has taken these clicks and START, its questions left waiting, the run begun
+// paused or not, by the incremental method or the algorithm chosen.
+std::unique_ptr<FakeWindow> startedOn(const std::vector<std::pair<float, float>>& clicks, bool paused,
+                                      Command algorithm = Command::AlgorithmIncremental) {
+    auto w = std::make_unique<FakeWindow>();
+    w->session.load();
+    w->desktop.deferAnswers = true;
+    for (auto [x, y] : clicks)
+        w->session.click(1, 0, x, y);
+    w->session.perform(algorithm);
+    if (paused)
+        w->session.perform(Command::StartPaused);
+    w->session.pressStart();
+    return w;
+}
+
 // The timeline on random runs: any step at once, as a run paused there shows it, however the run
 // stood; the last step keeps its question for Step Forward; and test by test, forward as Step Into
 // goes and back through the same places.
@@ -473,17 +489,7 @@ TEST(Timeline, ShowsAnyStepAsARunPausedThere) {
         std::vector<std::pair<float, float>> clicks(static_cast<std::size_t>(between(4, 16)));
         for (auto& [x, y] : clicks)
             std::tie(x, y) = std::pair{between(0, 6) * 300.0f, between(0, 6) * 300.0f};
-        auto made = [&](bool paused) {
-            auto w = std::make_unique<FakeWindow>();
-            w->session.load();
-            w->desktop.deferAnswers = true;
-            for (auto [x, y] : clicks)
-                w->session.click(1, 0, x, y);
-            if (paused)
-                w->session.perform(Command::StartPaused);
-            w->session.pressStart();
-            return w;
-        };
+        auto made = [&](bool paused) { return startedOn(clicks, paused); };
         const std::unique_ptr<FakeWindow> scrubbed = made(false);
         if (!scrubbed->session.isRunning())
             continue;
@@ -504,6 +510,11 @@ TEST(Timeline, ShowsAnyStepAsARunPausedThere) {
             ASSERT_TRUE(shown && shown->step == at && shown->steps == steps && shown->test == 0);
             ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits";
         }
+        scrubbed->session.scrubTo(1);
+        scrubbed->session.perform(Command::ReadTheHull);
+        ASSERT_TRUE(scrubbed->view.status.starts_with("The edges so far: from ") ||
+                    scrubbed->view.status == "No edge of the hull is found yet.")
+            << scrubbed->view.status;
         scrubbed->session.scrubTo(0);
         const std::unique_ptr<FakeWindow> into = made(true);
         std::vector<std::string> forward;
@@ -635,18 +646,7 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
         std::vector<std::pair<float, float>> clicks(static_cast<std::size_t>(between(3, 14)));
         for (auto& [x, y] : clicks)
             std::tie(x, y) = std::pair{between(0, 6) * 300.0f, between(0, 6) * 300.0f};
-        auto made = [&](bool paused) {
-            auto w = std::make_unique<FakeWindow>();
-            w->session.load();
-            w->desktop.deferAnswers = true;
-            for (auto [x, y] : clicks)
-                w->session.click(1, 0, x, y);
-            w->session.perform(chosen);
-            if (paused)
-                w->session.perform(Command::StartPaused);
-            w->session.pressStart();
-            return w;
-        };
+        auto made = [&](bool paused) { return startedOn(clicks, paused, chosen); };
         const std::unique_ptr<FakeWindow> timed = made(false);
         if (!timed->session.isRunning())
             continue;
@@ -688,6 +688,9 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
             std::to_string(monotoneChain(timed->mod).comparisons) + " comparisons, quickhull " +
             std::to_string(quickhull(timed->mod).tests()) + " tests."))
             << costInWords(costs);
+        // Read the Hull says the edges held so far, and the hull once the run has found it.
+        timed->lesson.readTheHull();
+        ASSERT_TRUE(timed->view.status.starts_with("The hull: points ")) << timed->view.status;
         // Its last step holds the hull's edges, corner to corner.
         TracedRun whole(timed->lesson.algorithm(), timed->mod);
         whole.moveTo(steps);

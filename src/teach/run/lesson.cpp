@@ -382,8 +382,8 @@ CostCurve Lesson::runCost() const {
 }
 
 void Lesson::readTheHull() {
-    const std::string hull =
-        hullInWords(traced ? traced->edges() : hasRun() ? edgesOf(form) : EdgeList{});
+    const std::string hull = traced ? traced->hullWords()
+                                    : hullInWords(hasRun() ? edgesOf(form) : EdgeList{});
     view.showStatus(hull);
     view.announce(hull, true);
 }

@@ -1,6 +1,7 @@
 #include "teach/run/traced_run.h"
 
 #include "form/fmhull.h"
+#include "teach/words/spoken.h"
 
 #include <algorithm>
 
@@ -282,4 +283,21 @@ CodeShown TracedRun::code() const {
                                           std::to_string(testsOfStep(shownStep)) +
                                           " in this step, " + std::to_string(run) + " in the run."};
     return shown;
+}
+
+std::string TracedRun::hullWords() const {
+    if (ended()) {
+        EdgeList hull;
+        for (std::size_t k = 0; k < trace.corners.size(); ++k)
+            hull.push_back({trace.corners[k], trace.corners[(k + 1) % trace.corners.size()]});
+        return hullInWords(hull);
+    }
+    const EdgeList held = edges();
+    if (held.empty())
+        return "No edge of the hull is found yet.";
+    std::string words = "The edges so far: ";
+    for (std::size_t k = 0; k < held.size(); ++k)
+        words += (k == 0 ? "" : k + 1 == held.size() ? " and " : ", ") + std::string("from ") +
+                 number(held[k].from) + " to " + number(held[k].to);
+    return words + '.';
 }

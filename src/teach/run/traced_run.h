@@ -48,6 +48,8 @@ class TracedRun {
     bool ended() const { return shownStep == steps() && !inside(); }
     // The step just ended, or the test just made, in words.
     std::string said() const;
+    // Run > Read the Hull: the hull once found, the edges held so far before.
+    std::string hullWords() const;
     // The test just made and the point it is about, or the corners so far at a step's end.
     Overlay overlay() const;
     // The algorithm's code with the lines the last event ran lit, and where the run stands.

@@ -90,10 +90,18 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     json.key("cost");
     if (screen.cost) {
         const CostCurves& curves = screen.cost->curves;
-        json.beginObject().key("points").value(curves.points).key("run").beginArray();
-        for (long tests : curves.run)
-            json.value(static_cast<double>(tests));
-        json.endArray().key("words").value(screen.cost->words).endObject();
+        json.beginObject().key("points").value(curves.points);
+        // What the plot draws of this set, for a face to know when to draw it again.
+        for (auto [name, curve] : {std::pair{"run", &curves.run},
+                                   std::pair{"giftWrapping", &curves.giftWrapping},
+                                   std::pair{"monotoneChain", &curves.monotoneChain},
+                                   std::pair{"quickhull", &curves.quickhull}}) {
+            json.key(name).beginArray();
+            for (long tests : *curve)
+                json.value(static_cast<double>(tests));
+            json.endArray();
+        }
+        json.key("words").value(screen.cost->words).endObject();
     } else {
         json.null();
     }
