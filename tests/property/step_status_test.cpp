@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <set>
 #include <string>
 
 namespace {
@@ -709,8 +710,19 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
             ASSERT_EQ(scrubbed->session.timeline().steps, steps);
             ASSERT_TRUE(scrubbed->desktop.shown.empty()) << "the question waits";
         }
-        // Read the Hull, before the run has found it, says the edges held so far.
+        // Read the Hull, before the run has found it, says the edges held so far; each step shown
+        // marks both ends of every edge held.
         scrubbed->session.scrubTo(1);
+        scrubbed->session.perform(Command::ShowEachStep);
+        std::set<std::pair<float, float>> ends, marked;
+        for (const Overlay::Spot& corner : scrubbed->view.overlay.corners)
+            marked.insert({corner.x, corner.y});
+        whole.moveTo(1);
+        for (const Edge& edge : whole.edges())
+            for (int16_t end : {edge.from, edge.to})
+                ends.insert({timed->mod.Xcoord(end), timed->mod.Ycoord(end)});
+        ASSERT_EQ(marked, ends);
+        scrubbed->session.perform(Command::ShowEachStep);
         scrubbed->session.perform(Command::ReadTheHull);
         ASSERT_TRUE(scrubbed->view.status.starts_with("The edges so far: from ") ||
                     scrubbed->view.status == "No edge of the hull is found yet.")

@@ -147,8 +147,14 @@ Overlay TracedRun::overlay() const {
         shown.tested = Overlay::Segment{spot(test->a), spot(test->b)};
         shown.inserted = spot(test->c);
     }
+    // Both ends of every edge held: a chain or a path so far ends in a point no edge starts from.
+    std::vector<int16_t> ends;
     for (const Edge& edge : edges())
-        shown.corners.push_back(spot(edge.from));
+        for (int16_t end : {edge.from, edge.to})
+            if (std::find(ends.begin(), ends.end(), end) == ends.end())
+                ends.push_back(end);
+    for (int16_t end : ends)
+        shown.corners.push_back(spot(end));
     return shown;
 }
 
