@@ -36,13 +36,16 @@ CodePanel::CodePanel(QWidget* parent) : QLabel(parent) {
 }
 
 int CodePanel::widthAt(int pixels) const {
+    // The panel is placed after every event of a run: each size is measured once.
+    if (const auto known = widths.find(pixels); known != widths.end())
+        return known->second;
     // As wide as the widest of the algorithms' codes, so that choosing another keeps the panel.
     int widest = 0;
     for (int algorithm = 0; algorithm < static_cast<int>(AlgorithmNames.size()); ++algorithm)
         for (std::string_view line : codeLinesOf(static_cast<Algorithm>(algorithm)))
             widest = std::max(widest, QFontMetrics(codeFont(pixels)).horizontalAdvance(
                                           QStringLiteral("→ ") + toQString(line)));
-    return widest + 2 * margin() + 2 * frameWidth() + 8;
+    return widths[pixels] = widest + 2 * margin() + 2 * frameWidth() + 8;
 }
 
 void CodePanel::setType(int pixels, int width) {

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -28,4 +29,5 @@ class CodePanel : public QLabel {
     int widthAt(int pixels) const;
 
     std::vector<int> lit;
+    mutable std::map<int, int> widths;
 };

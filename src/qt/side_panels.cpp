@@ -71,7 +71,8 @@ Arrangement SidePanels::place(const ShownScreen& screen) {
                     screen.timeline.has_value()};
     const int width = beside::widthIn(client.width());
     const bool listed = room.pointList || room.code || room.cost;
-    code.setType(arrange(room).codePixels, width > 0 ? width : panelsWidth());
+    if (room.code)
+        code.setType(arrange(room).codePixels, width > 0 ? width : panelsWidth());
     if (listed) {
         list.setVisible(room.pointList);
         codeScroll.setVisible(room.code);
