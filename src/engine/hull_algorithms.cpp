@@ -1,6 +1,7 @@
 #include "engine/hull_algorithms.h"
 
 #include "engine/orientation.h"
+#include "engine/run_trace.h"
 
 #include <algorithm>
 #include <utility>
@@ -62,6 +63,31 @@ bool beyond(const Modhull& points, int16_t from, int16_t candidate, int16_t q) {
 long HullTrace::tests() const {
     return std::count_if(events.begin(), events.end(),
                          [](const HullEvent& event) { return event.kind == Kind::Test; });
+}
+
+HullTrace incremental(const Modhull& points) {
+    HullTrace trace;
+    for (int16_t k = 1; k <= 3; ++k)
+        trace.events.push_back({Kind::TakeEdge, 0, k, static_cast<int16_t>(k % 3 + 1), 0});
+    trace.stepEnds.push_back(3);
+    const RunTrace run = traceRun(points);
+    for (int step = 1; step <= run.stepCount(); ++step) {
+        const auto point = static_cast<int16_t>(step + 3);
+        for (const WalkTest& test : run.walkOf(step)) {
+            const int8_t side = test.onLine ? 0 : test.side > 0 ? 1 : -1;
+            trace.events.push_back({Kind::Test, side, test.from, test.to, point});
+        }
+        for (const WalkTest& test : run.walkOf(step))
+            if (!test.wrapAround && !test.kept)
+                trace.events.push_back({Kind::DropEdge, 0, test.from, test.to, 0});
+        for (const WalkTest& test : run.walkOf(step))
+            if (test.newFrom != 0)
+                trace.events.push_back({Kind::TakeEdge, 0, test.newFrom, test.newTo, 0});
+        trace.stepEnds.push_back(static_cast<int>(trace.events.size()));
+    }
+    // The hull's corners are the same by any way round it; the chain finds them soonest.
+    trace.corners = monotoneChain(points).corners;
+    return trace;
 }
 
 // From the least point, each step finds the next corner: the candidate that no other point lies

@@ -62,6 +62,9 @@ struct HullTrace {
 };
 
 // Each needs three points not on one line among 1..Pointcount.
+// The incremental method in the same events, its first triangle a step of its own: points 1, 2
+// and 3 counter-clockwise, as START leaves them.
+HullTrace incremental(const Modhull& points);
 HullTrace giftWrapping(const Modhull& points);
 HullTrace monotoneChain(const Modhull& points);
 HullTrace quickhull(const Modhull& points);

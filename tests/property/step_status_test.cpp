@@ -755,3 +755,73 @@ TEST(OtherAlgorithms, RunStepAndScrubAsTheIncrementalDoes) {
         ASSERT_EQ(scrubbed->lesson.position().steps, scrubbed->mod.Pointcount - 3);
     }
 }
+
+// Two algorithms on the same random points, stepped by Step Into, Step Forward and Step Back in a
+// random mix: the compared one stands after as many tests as the run, or as many steps, each side
+// heard with its name, and both are done at the run's end. The incremental method compared with
+// itself holds the window's own edges at every step's end.
+TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
+    std::mt19937 random(33);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int set = 0; set < 64; ++set) {
+        const auto left = static_cast<Command>(static_cast<int>(Command::AlgorithmIncremental) + set % 4);
+        const auto right = static_cast<Command>(static_cast<int>(Command::CompareWithIncremental) + set / 4 % 4);
+        const bool bySteps = set / 16 % 2 == 1;
+        std::vector<std::pair<float, float>> clicks(static_cast<std::size_t>(between(3, 14)));
+        for (auto& [x, y] : clicks)
+            std::tie(x, y) = std::pair{between(0, 6) * 300.0f, between(0, 6) * 300.0f};
+        const std::unique_ptr<FakeWindow> w = startedOn(clicks, true, left);
+        if (!w->lesson.hasRun())
+            continue;
+        SCOPED_TRACE("set " + std::to_string(set));
+        w->session.perform(right);
+        w->session.perform(Command::CompareWithNone);
+        ASSERT_FALSE(w->session.screen().compared);
+        w->session.perform(right);
+        if (bySteps)
+            w->session.perform(Command::CompareBySteps);
+        const Algorithm compared = static_cast<Algorithm>(algorithmComparedBy(right));
+        const long all = TracedRun(compared, w->mod).allTests();
+        for (int action = 0; action < 400 && w->desktop.shown.empty(); ++action) {
+            const int pick = between(0, 9);
+            const std::size_t heard = w->view.heard.size();
+            w->session.perform(pick < 6 ? Command::StepInto : pick < 9 ? Command::StepForward : Command::StepBack);
+            if (!w->desktop.shown.empty())
+                break;
+            const ComparedRun* beside = w->lesson.compared();
+            ASSERT_TRUE(beside && w->session.screen().compared);
+            const TracedRun& there = beside->standing();
+            const RunPosition at = w->lesson.position();
+            const long made = w->lesson.runCost().back();
+            if (bySteps) {
+                ASSERT_EQ(there.step(), std::min(at.inside ? at.step - 1 : at.step, there.steps()));
+                ASSERT_FALSE(there.inside());
+            } else {
+                ASSERT_EQ(there.testsMade(), std::min(made, all)) << w->view.status;
+                // Every step its tests have reached is taken, a step with no test of its own too.
+                if (!there.inside() && there.step() < there.steps())
+                    ASSERT_GT(there.testsOfStep(there.step() + 1), 0);
+            }
+            if (left == Command::AlgorithmIncremental && compared == Algorithm::Incremental && !bySteps &&
+                !at.inside && !there.inside()) {
+                EdgeList window = edgesOf(w->form), traced = there.edges();
+                std::sort(window.begin(), window.end());
+                std::sort(traced.begin(), traced.end());
+                ASSERT_EQ(window, traced) << w->view.status;
+            }
+            if (w->view.heard.size() > heard)
+                ASSERT_TRUE(w->view.heard.back().text.starts_with(
+                capitalized(nameOf(w->lesson.algorithm())) + ": ")) << w->view.heard.back().text;
+            if (w->view.heard.size() > heard)
+                ASSERT_NE(w->view.heard.back().text.find(beside->sentence()), std::string::npos);
+            ASSERT_TRUE(beside->sentence().starts_with(capitalized(nameOf(compared))));
+        }
+        ASSERT_FALSE(w->desktop.shown.empty()) << "the run ends";
+        ASSERT_TRUE(w->lesson.compared()->standing().ended()) << "both are done at the end";
+        ASSERT_EQ(w->lesson.compared()->standing().testsMade(), all);
+        if (compared == Algorithm::Incremental)
+            ASSERT_EQ(all, w->lesson.wholeRunTests());
+    }
+}

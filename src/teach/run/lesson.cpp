@@ -61,6 +61,9 @@ void Lesson::start() {
         trace = traceRun(points);
     if (hasRun() && chosen != Algorithm::Incremental)
         beginTracedRun();
+    comparison.reset();
+    if (hasRun() && comparing)
+        comparison.emplace(*comparing, points);
     silent = false;
     watch.holdBack(false);
     if (startsPaused && hasRun())
@@ -287,7 +290,8 @@ void Lesson::stepForward() {
 void Lesson::stepBack() {
     if (!actions().stepBack)
         return;
-    const int tests = position().inside ? position().test - 1 : 0;
+    const RunPosition at = position();
+    const int tests = at.inside ? at.test - 1 : 0;
     // The step replayed is said once, where it stops.
     replayAt(tests > 0 ? step() : step() - 1, tests);
     stepToSay = true;
@@ -308,7 +312,37 @@ void Lesson::showEachStep(bool on) {
     show();
 }
 
+void Lesson::compareWith(std::optional<Algorithm> other) {
+    comparing = other;
+    comparison.reset();
+    if (hasRun() && comparing)
+        comparison.emplace(*comparing, points);
+    show();
+}
+
+void Lesson::compareBySteps(bool on) {
+    bySteps = on;
+    show();
+}
+
+void Lesson::followCompared() {
+    if (!hasRun())
+        comparison.reset();
+    if (!comparison)
+        return;
+    const RunPosition at = position();
+    const bool ended = phase() == Phase::Finished || (!at.inside && at.step == at.steps);
+    comparison->follow({runCost().back(), at.inside ? at.step - 1 : at.step, ended}, bySteps);
+}
+
+std::string Lesson::withCompared(const std::string& said) const {
+    if (!comparison)
+        return said;
+    return capitalized(nameOf(chosen)) + ": " + said + ' ' + comparison->sentence();
+}
+
 void Lesson::show() {
+    followCompared();
     if (traced)
         return showTraced();
     if (form.isWalking())
@@ -324,7 +358,7 @@ void Lesson::show() {
     // Each step in full, whether or not it is shown: the marks are for the eyes, the words for
     // everyone.
     if (stepToSay && running && !silent) {
-        const std::string said = runLine(now) + ": " + spokenStep(points, *report);
+        const std::string said = withCompared(runLine(now) + ": " + spokenStep(points, *report));
         view.announce(note.empty() ? said : note + ' ' + said, sayAtOnce);
     }
     stepToSay = stepToSay && silent;
@@ -355,7 +389,7 @@ void Lesson::showTest() {
         overlay.numbers = numberMarks();
     view.showOverlay(overlay);
     if (stepToSay && !silent)
-        view.announce(test, true);
+        view.announce(withCompared(test), true);
     stepToSay = false;
 }
 
@@ -498,7 +532,7 @@ void Lesson::showTraced() {
     view.showOverlay(overlay);
     if (stepToSay && !silent) {
         const std::string said =
-            at.inside ? words : runLine(now) + (words.empty() ? "." : ": " + words);
+            withCompared(at.inside ? words : runLine(now) + (words.empty() ? "." : ": " + words));
         view.announce(note.empty() ? said : note + ' ' + said, sayAtOnce || at.inside);
     }
     stepToSay = stepToSay && silent;

@@ -3,6 +3,7 @@
 #include "engine/modhull.h"
 #include "engine/run_trace.h"
 #include "form/fmhull.h"
+#include "teach/run/compared_run.h"
 #include "teach/run/lesson_view.h"
 #include "teach/run/message_watch.h"
 #include "teach/run/point_list.h"
@@ -68,6 +69,14 @@ class Lesson {
     // the window's run waits at its first triangle.
     void chooseAlgorithm(Algorithm algorithm) { chosen = algorithm; }
     Algorithm algorithm() const { return chosen; }
+    // A second algorithm drawn beside the run on the same points, stepped with it by tests, or
+    // by steps; none to show the run alone.
+    void compareWith(std::optional<Algorithm> other);
+    std::optional<Algorithm> comparedWith() const { return comparing; }
+    void compareBySteps(bool on);
+    bool comparesBySteps() const { return bySteps; }
+    // The compared run as it stands, while a run goes on beside it.
+    const ComparedRun* compared() const { return comparison ? &*comparison : nullptr; }
     // START then begins the run paused at its first triangle.
     void startPaused(bool on) { startsPaused = on; }
     bool startsPausedRun() const { return startsPaused; }
@@ -139,6 +148,10 @@ class Lesson {
     void replayTraced(int target, int test);
     void finishTraced(bool held);
     void showTraced();
+    void followCompared();
+    // What a screen reader hears of a step: while another algorithm is compared, each side's
+    // sentence with its name.
+    std::string withCompared(const std::string& said) const;
     std::string statusLine(Phase now) const;
     std::string runLine(Phase now) const;
     Overlay overlayOf(const StepReport& step) const;
@@ -166,6 +179,9 @@ class Lesson {
     Algorithm chosen = Algorithm::Incremental;
     // The other algorithm's run, while one is under way.
     std::optional<TracedRun> traced;
+    std::optional<Algorithm> comparing;
+    bool bySteps = false;
+    std::optional<ComparedRun> comparison;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;
     std::vector<Overlay::Number> numberPlaces;

@@ -18,11 +18,18 @@ HullTrace traceOf(Algorithm algorithm, const Modhull& points) {
     case Algorithm::Incremental:
         break;
     }
-    return {};
+    return incremental(points);
 }
 
 TracedRun::TracedRun(Algorithm algorithm, const Modhull& points)
-    : algorithm(algorithm), points(points), trace(traceOf(algorithm, points)) {}
+    : algorithm(algorithm), points(points), trace(traceOf(algorithm, points)), madeBy{0} {
+    int begin = 0;
+    for (int end : trace.stepEnds) {
+        madeBy.push_back(madeBy.back() + std::count_if(trace.events.begin() + begin, trace.events.begin() + end,
+                                                       [](const HullEvent& e) { return e.kind == Kind::Test; }));
+        begin = end;
+    }
+}
 
 namespace {
 
@@ -39,16 +46,17 @@ std::string sideWords(const HullEvent& test) {
 int TracedRun::testsOfStep(int step) const {
     if (step < 1 || step > steps())
         return 0;
-    const auto begin = trace.events.begin() + (step > 1 ? trace.stepEnds[step - 2] : 0);
-    const auto end = trace.events.begin() + trace.stepEnds[step - 1];
-    return static_cast<int>(std::count_if(begin, end, [](const HullEvent& e) { return e.kind == Kind::Test; }));
+    return static_cast<int>(madeBy[step] - madeBy[step - 1]);
 }
 
 std::vector<long> TracedRun::testsBy() const {
-    std::vector<long> by{0};
-    for (int k = 1; k <= shownStep; ++k)
-        by.push_back(by.back() + (k == shownStep && inside() ? testsIn : testsOfStep(k)));
+    std::vector<long> by(madeBy.begin(), madeBy.begin() + shownStep + 1);
+    by.back() = testsMade();
     return by;
+}
+
+long TracedRun::testsMade() const {
+    return inside() ? madeBy[shownStep - 1] + testsIn : madeBy[shownStep];
 }
 
 int TracedRun::shownEvents() const {
@@ -84,14 +92,27 @@ void TracedRun::nextTest() {
     testsIn = testsOfStep(shownStep) > 0 ? 1 : 0;
 }
 
+void TracedRun::moveToTests(long tests) {
+    // The last step ended by then: any steps after it without a test are ended too.
+    const auto ended = std::upper_bound(madeBy.begin(), madeBy.end(), tests) - 1;
+    const int step = static_cast<int>(ended - madeBy.begin());
+    if (step < steps() && tests > *ended)
+        moveTo(step + 1, static_cast<int>(tests - *ended));
+    else
+        moveTo(step);
+}
+
 EdgeList TracedRun::edges() const {
-    EdgeList held;
     const auto drop = [&](int16_t from, int16_t to) {
         if (const auto found = std::find(held.begin(), held.end(), Edge{from, to}); found != held.end())
             held.erase(found);
     };
     const int end = shownEvents();
-    for (int i = 0; i < end; ++i) {
+    if (end < heldAfter) {
+        held.clear();
+        heldAfter = 0;
+    }
+    for (int i = heldAfter; i < end; ++i) {
         const HullEvent& e = trace.events[i];
         switch (e.kind) {
         case Kind::TakeEdge:
@@ -114,6 +135,7 @@ EdgeList TracedRun::edges() const {
             break;
         }
     }
+    heldAfter = end;
     return held;
 }
 
@@ -191,7 +213,10 @@ std::string TracedRun::testWords(const HullEvent& test) const {
                     ? ", so it is tested against the other edge."
                     : ", so it lies inside and drops out.");
     case Algorithm::Incremental:
-        break;
+        if (testsIn == 1)
+            return lies + "last edge, from " + number(test.a) + " to " + number(test.b) +
+                   ": the walk round the hull begins.";
+        return lies + edge + (test.side < 0 ? ", so " + number(test.c) + " sees it and it goes." : ", so it stays.");
     }
     return {};
 }
@@ -199,6 +224,8 @@ std::string TracedRun::testWords(const HullEvent& test) const {
 std::string TracedRun::stepWords() const {
     const int begin = shownStep > 1 ? trace.stepEnds[shownStep - 2] : 0;
     const int end = trace.stepEnds[shownStep - 1];
+    if (algorithm == Algorithm::Incremental)
+        return insertionWords(begin, end);
     std::vector<int16_t> popped;
     int outside = 0, other = 0;
     const HullEvent* line = nullptr;
@@ -240,6 +267,26 @@ std::string TracedRun::stepWords() const {
            " the other.";
 }
 
+// The incremental method's step: the first triangle, or a point inserted.
+std::string TracedRun::insertionWords(int begin, int end) const {
+    if (shownStep == 1)
+        return "The first triangle: points 1, 2 and 3.";
+    const int16_t point = trace.events[begin].c;
+    std::vector<const HullEvent*> taken;
+    int dropped = 0;
+    for (int i = begin; i < end; ++i) {
+        dropped += trace.events[i].kind == Kind::DropEdge ? 1 : 0;
+        if (trace.events[i].kind == Kind::TakeEdge)
+            taken.push_back(&trace.events[i]);
+    }
+    if (taken.empty())
+        return "Point " + number(point) + " lies inside the hull: no edge changes.";
+    std::string words = "Point " + number(point) + " joins the hull: the edges";
+    for (std::size_t k = 0; k < taken.size(); ++k)
+        words += (k == 0 ? " from " : " and from ") + number(taken[k]->a) + " to " + number(taken[k]->b);
+    return words + " replace " + std::to_string(dropped) + (dropped == 1 ? " edge." : " edges.");
+}
+
 const HullEvent* TracedRun::nextEvent() const {
     const auto next = static_cast<std::size_t>(shownEvents());
     return next < trace.events.size() ? &trace.events[next] : nullptr;
@@ -276,7 +323,7 @@ std::vector<int> TracedRun::litLines() const {
 
 CodeShown TracedRun::code() const {
     CodeShown shown{{}, {}, algorithm};
-    const long run = testsBy().back();
+    const long run = testsMade();
     if (shownStep == 0) {
         shown.words = {"START has taken the points; no step yet.", "Orientation tests: none yet."};
         return shown;

@@ -30,6 +30,9 @@ class TracedRun {
     // The tests made by the end of each step, from step 0 to the one shown, the last counting
     // only those made so far inside it.
     std::vector<long> testsBy() const;
+    long testsMade() const;
+    long allTests() const { return madeBy.back(); }
+    Algorithm algorithmRun() const { return algorithm; }
 
     // Stands at the end of a step, or inside the next one after so many tests (from 1; past its
     // last, the last).
@@ -38,6 +41,9 @@ class TracedRun {
     void finishStep();
     // One more test inside the next step; past the step's last test, the step's end.
     void nextTest();
+    // Stands where the run has made so many tests: at the last step ended by then, or inside the
+    // step under way.
+    void moveToTests(long tests);
 
     // The points as dots and the edges the run holds now, drawn afresh.
     void draw(Surface& surface) const;
@@ -63,12 +69,18 @@ class TracedRun {
     const HullEvent* nextEvent() const;
     std::vector<int> litLines() const;
     std::string stepWords() const;
+    std::string insertionWords(int begin, int end) const;
     std::string testWords(const HullEvent& test) const;
     Overlay::Spot spot(int16_t point) const;
 
     Algorithm algorithm;
     const Modhull& points;
     HullTrace trace;
+    // The tests made by the end of each step, from step 0.
+    std::vector<long> madeBy;
     int shownStep = 0;
     int testsIn = 0;
+    // The edges held after the first so many events: a run moved on replays only the events since.
+    mutable EdgeList held;
+    mutable int heldAfter = 0;
 };

@@ -32,6 +32,12 @@ enum class Command {
     ShowTheCode,
     ShowCostOfRun,
     ShowTimeline,
+    CompareWithNone,
+    CompareWithIncremental,
+    CompareWithGiftWrapping,
+    CompareWithMonotoneChain,
+    CompareWithQuickhull,
+    CompareBySteps,
     KeyboardAndMouse,
     WhatTheMarksMean,
     About,
@@ -63,7 +69,7 @@ struct CommandEntry {
 inline constexpr bool ByFace = true;
 
 // clang-format off
-inline constexpr std::array<CommandEntry, 29> Commands{{
+inline constexpr std::array<CommandEntry, 35> Commands{{
     {Command::OpenPoints,       "open-points",        "&File", "Open Points…",        {"Ctrl+O"}, false, false, ByFace},
     // A whole address or its part from #v1 on, pasted in.
     {Command::OpenLessonLink,   "open-lesson-link",   "&File", "Open Lesson Link…",   {}, false, false, ByFace},
@@ -101,6 +107,14 @@ inline constexpr std::array<CommandEntry, 29> Commands{{
     {Command::ShowCostOfRun,    "cost-of-the-run",    "&View", "Cost of the Run",     {"K"}, true},
     // Under the drawing, a scrubber over the run's steps: any step at once.
     {Command::ShowTimeline,     "timeline",           "&View", "Timeline",            {"T"}, true},
+    // A second drawing of the same points run by another algorithm, stepped with the first.
+    {Command::CompareWithNone,          "compare-with-none",           "&View", "None",           {"0"}, true, true, false, "Compare With"},
+    {Command::CompareWithIncremental,   "compare-with-incremental",    "&View", "Incremental",    {}, true, false, false, "Compare With"},
+    {Command::CompareWithGiftWrapping,  "compare-with-gift-wrapping",  "&View", "Gift Wrapping",  {}, true, false, false, "Compare With"},
+    {Command::CompareWithMonotoneChain, "compare-with-monotone-chain", "&View", "Monotone Chain", {}, true, false, false, "Compare With"},
+    {Command::CompareWithQuickhull,     "compare-with-quickhull",      "&View", "Quickhull",      {}, true, false, false, "Compare With"},
+    // Off, the two stand after as many orientation tests; on, after as many of their own steps.
+    {Command::CompareBySteps,   "compare-by-steps",   "&View", "Compare by Steps",    {"B"}, true},
     {Command::KeyboardAndMouse, "keyboard-and-mouse", "&Help", "Keyboard and Mouse",  {"F1"}, false, false, ByFace},
     {Command::WhatTheMarksMean, "what-the-marks-mean","&Help", "What the Marks Mean", {}, false, false, ByFace},
     {Command::About,            "about",              "&Help", "About Convex Hull",   {}, false, false, ByFace},
@@ -126,4 +140,12 @@ inline int algorithmChosenBy(Command command) {
 inline bool choosesAlgorithm(Command command) {
     const int chosen = algorithmChosenBy(command);
     return chosen >= 0 && chosen < 4;
+}
+// The algorithm a View > Compare With item compares with, from 0 in the table's order; -1 for none.
+inline int algorithmComparedBy(Command command) {
+    return static_cast<int>(command) - static_cast<int>(Command::CompareWithIncremental);
+}
+inline bool choosesCompared(Command command) {
+    const int compared = algorithmComparedBy(command);
+    return compared >= -1 && compared < 4;
 }

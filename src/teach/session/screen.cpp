@@ -114,6 +114,18 @@ void writeScreen(JsonWriter& json, const ShownScreen& screen) {
     } else {
         json.null();
     }
+    json.key("compared");
+    if (screen.compared) {
+        const ComparedShown& beside = *screen.compared;
+        json.beginObject().key("title").value(beside.title).key("sides").value(beside.sides);
+        json.key("sentence").value(beside.sentence).key("picture").value(beside.picture);
+        json.key("marks").beginArray();
+        for (const MarkShape& shape : beside.marks)
+            writeMark(json, shape);
+        json.endArray().endObject();
+    } else {
+        json.null();
+    }
     json.key("dialog");
     if (screen.question)
         writeQuestion(json, *screen.question);

@@ -40,6 +40,17 @@ struct TimelineShown {
     std::string words;
 };
 
+// View > Compare With: the second drawing, of the same points by another algorithm.
+struct ComparedShown {
+    std::string title;
+    // Which side is which, and how they are stepped together.
+    std::string sides;
+    std::string sentence;
+    // The picture's revision, as the main picture's.
+    int picture = 0;
+    std::vector<MarkShape> marks;
+};
+
 // A message box waiting for its answer.
 struct QuestionShown {
     std::string title, prompt;
@@ -77,6 +88,7 @@ struct ShownScreen {
     std::optional<CostShown> cost = {};
     // View > Timeline, when it is on.
     std::optional<TimelineShown> timeline = {};
+    std::optional<ComparedShown> compared = {};
     std::optional<QuestionShown> question = {};
     bool ended = false;
 };

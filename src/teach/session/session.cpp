@@ -230,6 +230,12 @@ bool Session::isEnabled(Command command) const {
     case Command::AlgorithmGiftWrapping:
     case Command::AlgorithmMonotoneChain:
     case Command::AlgorithmQuickhull:
+    case Command::CompareWithNone:
+    case Command::CompareWithIncremental:
+    case Command::CompareWithGiftWrapping:
+    case Command::CompareWithMonotoneChain:
+    case Command::CompareWithQuickhull:
+    case Command::CompareBySteps:
         break;
     }
     return true;
@@ -243,8 +249,12 @@ bool Session::isChecked(Command command) const {
            (command == Command::ShowTheCode && showsCode) ||
            (command == Command::ShowCostOfRun && showsCost) ||
            (command == Command::ShowTimeline && showsTimeline) ||
+           (command == Command::CompareBySteps && lesson.comparesBySteps()) ||
            (choosesAlgorithm(command) &&
-            static_cast<int>(lesson.algorithm()) == algorithmChosenBy(command));
+            static_cast<int>(lesson.algorithm()) == algorithmChosenBy(command)) ||
+           (choosesCompared(command) &&
+            (lesson.comparedWith() ? static_cast<int>(*lesson.comparedWith()) : -1) ==
+                algorithmComparedBy(command));
 }
 
 std::string_view Session::whyDisabled(Command command) const {
@@ -319,7 +329,14 @@ void Session::perform(Command command) {
         case Command::ShowTimeline:
             showsTimeline = !showsTimeline;
             break;
+        case Command::CompareBySteps:
+            lesson.compareBySteps(!lesson.comparesBySteps());
+            break;
         default:
+            if (choosesCompared(command))
+                lesson.compareWith(algorithmComparedBy(command) < 0
+                                       ? std::nullopt
+                                       : std::optional(static_cast<Algorithm>(algorithmComparedBy(command))));
             // A run under way or finished begins again on the same points, paused at its start.
             if (choosesAlgorithm(command)) {
                 lesson.chooseAlgorithm(static_cast<Algorithm>(algorithmChosenBy(command)));
@@ -334,7 +351,7 @@ void Session::perform(Command command) {
         const bool plotted = command == Command::ShowCostOfRun && showsCost;
         if (!entry.group.empty())
             shown.announce(std::string(entry.group) + ": " + std::string(entry.text) +
-                               (lesson.hasRun() ? ", paused at its start." : "."),
+                               (choosesAlgorithm(command) && lesson.hasRun() ? ", paused at its start." : "."),
                            true);
         else if (entry.checkable)
             shown.announce(std::string(entry.text) + (isChecked(command) ? " on" : " off") +
@@ -544,6 +561,17 @@ ShownScreen Session::screen(double twipsPerPixel) const {
     }
     if (showsTimeline)
         screen.timeline = timeline();
+    if (const ComparedRun* beside = lesson.compared()) {
+        Overlay overlay = beside->overlay();
+        if (!lesson.showsEachStep())
+            overlay.corners.clear();
+        screen.compared = ComparedShown{capitalized(nameOf(beside->algorithm())),
+                                        "Left: " + capitalized(nameOf(lesson.algorithm())) + ". Right: " +
+                                            capitalized(nameOf(beside->algorithm())) +
+                                            (lesson.comparesBySteps() ? ", step by step." : ", test by test."),
+                                        beside->sentence(), beside->picture().revision(),
+                                        markShapes(overlay, twipsPerPixel)};
+    }
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
         screen.question = QuestionShown{asked.title, asked.prompt, asked.style};
