@@ -16,16 +16,16 @@ bool overlap(const Box& a, const Box& b) {
 TEST(Arrangement, EveryPanelOpenStandsApartInsideTheClientAndFillsTheColumn) {
     for (int width = beside::ControlsRight; width <= 2600; width += 53)
         for (int height = beside::ControlsBottom; height <= 1500; height += 41)
-            for (int open = 0; open < 32; ++open)
+            for (int open = 0; open < 64; ++open)
                 for (const TextHeights text : {TextHeights{}, TextHeights{60, 240}, TextHeights{900, 2000}}) {
                     const Room room{width, height, beside::LeastPixels, (open & 1) != 0, (open & 2) != 0,
-                                    (open & 4) != 0, (open & 8) != 0, (open & 16) != 0};
+                                    (open & 4) != 0, (open & 8) != 0, (open & 16) != 0, (open & 32) != 0};
                     const Arrangement a = arrange(room, text);
                     SCOPED_TRACE(testing::Message() << width << "x" << height << " open " << open
                                                     << " text " << text.sentence << "," << text.code);
-                    const std::array<std::pair<const Box*, bool>, 5> parts{
+                    const std::array<std::pair<const Box*, bool>, 6> parts{
                         {{&a.sentence, room.told}, {&a.pointList, room.pointList}, {&a.code, room.code},
-                         {&a.cost, room.cost}, {&a.timeline, room.timeline}}};
+                         {&a.cost, room.cost}, {&a.timeline, room.timeline}, {&a.compared, room.compared}}};
                     std::vector<const Box*> shown;
                     for (const auto& [box, open] : parts) {
                         ASSERT_EQ(!box->empty(), open && (a.beside || box == &a.timeline));
@@ -45,6 +45,18 @@ TEST(Arrangement, EveryPanelOpenStandsApartInsideTheClientAndFillsTheColumn) {
                     if (!a.beside)
                         continue;
                     const bool listed = room.pointList || room.code || room.cost;
+                    // The compared picture in its box, in the drawing's proportions, never larger.
+                    if (room.compared) {
+                        const Box& picture = a.comparedPicture;
+                        EXPECT_TRUE(picture.left >= a.compared.left && picture.right() <= a.compared.right() &&
+                                    picture.top >= a.compared.top && picture.bottom() <= a.compared.bottom());
+                        EXPECT_LE(picture.height, layout::Pichull.height / area::TwipsPerPixel);
+                        EXPECT_NEAR(picture.width * layout::Pichull.height,
+                                    picture.height * layout::Pichull.width, layout::Pichull.height);
+                        if (room.told || listed) {
+                            EXPECT_LE(a.compared.height, (height - beside::Top) / 2);
+                        }
+                    }
                     // The last part of the column reaches the foot of the client.
                     int lowest = 0;
                     for (const Box* box : {&a.sentence, &a.pointList, &a.code, &a.cost})

@@ -70,6 +70,19 @@ void stackPanels(Arrangement& arranged, const Room& room, const TextHeights& tex
     next(arranged.cost, room.cost, shareOf(beside::LeastCostHeight));
 }
 
+// As large as the drawing, or as the column's width allows in its proportions, taking at most half
+// of the column where other parts share it.
+void placeCompared(Arrangement& arranged, int top, int bottom, int width, bool shared) {
+    constexpr int Wide = layout::Pichull.width / area::TwipsPerPixel;
+    constexpr int High = layout::Pichull.height / area::TwipsPerPixel;
+    constexpr int Around = beside::ComparedTitleHeight + beside::ComparedWordsHeight;
+    const int room = (shared ? (bottom - top) / 2 : bottom - top) - Around;
+    const int high = std::max(0, std::min({High, width * High / Wide, room}));
+    const int wide = high * Wide / High;
+    arranged.compared = {beside::Left, top, width, high + Around};
+    arranged.comparedPicture = {beside::Left, top + beside::ComparedTitleHeight, wide, high};
+}
+
 } // namespace
 
 Arrangement arrange(const Room& room, const TextHeights& text) {
@@ -86,6 +99,10 @@ Arrangement arrange(const Room& room, const TextHeights& text) {
         return arranged;
     const bool listed = room.pointList || room.code || room.cost;
     int top = beside::Top;
+    if (room.compared) {
+        placeCompared(arranged, top, bottom, width, room.told || listed);
+        top = arranged.compared.bottom() + beside::Gap;
+    }
     if (room.told) {
         const int third = (bottom - top) / 3;
         const int height =

@@ -26,6 +26,9 @@ inline constexpr int LeastPixels = 12;
 // with its words.
 inline constexpr int LeastListHeight = 90;
 inline constexpr int LeastCostHeight = 220;
+// The compared drawing's title over it and its sentence under it.
+inline constexpr int ComparedTitleHeight = 22;
+inline constexpr int ComparedWordsHeight = 64;
 
 inline constexpr int ControlsRight = [] {
     int right = 0;
@@ -65,6 +68,7 @@ struct Room {
     // The fewest pixels of the layout that still show type at least 12 pixels high on the screen.
     int leastType = beside::LeastPixels;
     bool told = false, pointList = false, code = false, cost = false, timeline = false;
+    bool compared = false;
 };
 
 // The heights the text takes at the column's width, in the type the arrangement gives, as a face
@@ -79,6 +83,9 @@ struct Arrangement {
     bool beside = false;
     // Each empty where it is not shown.
     Box sentence, pointList, code, cost, timeline;
+    // View > Compare With at the top of the column, beside the drawing: its title, its picture in
+    // the drawing's proportions, and its sentence under it; the picture's place within the client.
+    Box compared, comparedPicture;
     int sentencePixels = beside::FontPixels;
     // The code's type: its own size, or smaller so that its lines stand whole in the column,
     // never under the least type; narrower still, it keeps that type and scrolls sideways.
