@@ -24,9 +24,10 @@ void SidePanels::ToolWindow::closeEvent(QCloseEvent* event) {
 
 SidePanels::SidePanels(QWidget& client, QLabel& sentence, std::function<void()> closed)
     : client(client), sentence(sentence), closed(std::move(closed)), holder(&client),
-      holderLayout(&holder), list(&holder), codeScroll(&holder), code(&holder), codeWords(&holder),
+      holderLayout(&holder), compared(&holder), list(&holder), codeScroll(&holder), code(&holder), codeWords(&holder),
       cost(&holder) {
     holderLayout.setContentsMargins(0, 0, 0, 0);
+    holderLayout.addWidget(&compared, 1);
     holderLayout.addWidget(&list, 1);
     codeScroll.setWidget(&code);
     codeScroll.setWidgetResizable(true);
@@ -68,12 +69,14 @@ Arrangement SidePanels::place(const ShownScreen& screen) {
                     screen.pointList.has_value(),
                     screen.code.has_value(),
                     screen.cost.has_value(),
-                    screen.timeline.has_value()};
+                    screen.timeline.has_value(),
+                    screen.compared.has_value()};
     const int width = beside::widthIn(client.width());
-    const bool listed = room.pointList || room.code || room.cost;
+    const bool listed = room.pointList || room.code || room.cost || room.compared;
     if (room.code)
         code.setType(arrange(room).codePixels, width > 0 ? width : panelsWidth());
     if (listed) {
+        compared.setVisible(room.compared);
         list.setVisible(room.pointList);
         codeScroll.setVisible(room.code);
         codeWords.setVisible(room.code);
@@ -111,9 +114,12 @@ void SidePanels::placeBeside(const Arrangement& arranged) {
     holderLayout.setEnabled(false);
     const QRect column = QRect(toQRect(arranged.pointList))
                              .united(toQRect(arranged.code))
-                             .united(toQRect(arranged.cost));
+                             .united(toQRect(arranged.cost))
+                             .united(toQRect(arranged.compared));
     holder.setGeometry(column);
     const QPoint origin = column.topLeft();
+    compared.setGeometry(toQRect(arranged.compared).translated(-origin));
+    compared.placeParts(toQRect(arranged.comparedPicture).translated(-toQRect(arranged.compared).topLeft()));
     list.setGeometry(toQRect(arranged.pointList).translated(-origin));
     cost.setGeometry(toQRect(arranged.cost).translated(-origin));
     const QRect codeBox = toQRect(arranged.code).translated(-origin);
@@ -137,6 +143,7 @@ void SidePanels::placeApart() {
     const bool moved = holder.parentWidget() != toolWindow.get();
     toolWindow->hold(holder);
     holderLayout.setEnabled(true);
+    compared.layout()->setEnabled(true);
     codeScroll.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     codeScroll.setFixedHeight(codeHeightFor(codeScroll.width()) - codeWords.heightForWidth(codeScroll.width()));
     holder.show();
@@ -164,6 +171,8 @@ int SidePanels::panelsWidth() const {
 }
 
 void SidePanels::showPanels(const ShownScreen& screen) {
+    if (screen.compared)
+        compared.showCompared(*screen.compared);
     if (screen.pointList)
         list.showRows(*screen.pointList);
     if (screen.code) {

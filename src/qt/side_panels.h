@@ -1,6 +1,7 @@
 #pragma once
 
 #include "qt/code_panel.h"
+#include "qt/compared_panel.h"
 #include "qt/cost_panel.h"
 #include "qt/point_list_panel.h"
 #include "teach/session/arrangement.h"
@@ -17,7 +18,7 @@
 #include <optional>
 
 // The room right of the controls: the step's sentence in large type, and under it the panels
-// that follow the run (the point list, the code, the cost). Where the window is too narrow, the
+// that follow the run (the compared drawing, the point list, the code, the cost). Where the window is too narrow, the
 // panels go to a small tool window over the instructions column, never over the drawing.
 class SidePanels {
   public:
@@ -72,6 +73,7 @@ class SidePanels {
     std::unique_ptr<ToolWindow> toolWindow;
     QWidget holder;
     QVBoxLayout holderLayout;
+    ComparedPanel compared;
     PointListPanel list;
     // The code scrolls sideways where the panels are narrower than its lines at its least type.
     // Made before the code, so that the code leaves it before it goes and is not deleted twice.

@@ -39,11 +39,13 @@ TEST(LessonLink, ReadsWhatItWritesFromAWholeAddressOrItsEscapedFragment) {
     EXPECT_EQ(readLink("v1;p=5,5;s=0").error, "") << "step 0 of too few points, left out later";
     EXPECT_EQ(readLink("v1;p=").points.size(), 0u);
     // Another algorithm, whose steps and tests may outnumber the points.
-    const LessonLink chain = readLink("v1;p=1,2,3,4,5,6,7,8;s=7;t=900;a=2");
+    const LessonLink chain = readLink("v1;p=1,2,3,4,5,6,7,8;s=7;t=900;a=2;b=0");
     EXPECT_EQ(chain.error, "");
     EXPECT_EQ(chain.algorithm, 2);
-    EXPECT_EQ(writeLink(chain), "v1;p=1,2,3,4,5,6,7,8;s=7;t=900;a=2");
+    EXPECT_EQ(chain.compared, 0) << "compared with the incremental method";
+    EXPECT_EQ(writeLink(chain), "v1;p=1,2,3,4,5,6,7,8;s=7;t=900;a=2;b=0");
     EXPECT_EQ(readLink("v1;p=1,2").algorithm, -1) << "the incremental method";
+    EXPECT_EQ(readLink("v1;p=1,2").compared, -1) << "no comparison";
 
     const LessonLink outside = readLink("v1;p=-5,-5,100,100,200,50");
     EXPECT_TRUE(outside.fitted);
@@ -139,6 +141,14 @@ TEST(LessonLink, OpensItsLessonPausedAtItsStepOrSaysWhyNot) {
     EXPECT_TRUE(w.session.showsTheCost() && w.session.listsThePoints() &&
                 !w.session.showsTheCode());
     EXPECT_EQ(w.session.link().substr(w.session.link().size() - 8), ";k=1;l=1");
+    w.session.pressReset();
+    // A comparison opens beside the run, standing where it stands.
+    w.session.openLink(square + ";s=1;a=3;b=1");
+    ASSERT_TRUE(w.lesson.compared());
+    EXPECT_EQ(w.lesson.compared()->algorithm(), Algorithm::GiftWrapping);
+    EXPECT_EQ(w.lesson.compared()->standing().testsMade(), w.lesson.runCost().back());
+    EXPECT_EQ(w.session.link().substr(w.session.link().size() - 8), ";a=3;b=1");
+    w.session.pressReset();
 
     w.session.openLink("v1;p=0,0,100,100,200,200;s=0");
     EXPECT_FALSE(w.lesson.hasRun());

@@ -111,6 +111,7 @@ constexpr LinkField Fields[] = {
     {'k', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::cost},
     {'l', LinkField::Switch, nullptr, 0, 0, "", &LessonLink::pointList},
     {'a', LinkField::Count, &LessonLink::algorithm, 0, 3, "an algorithm"},
+    {'b', LinkField::Count, &LessonLink::compared, 0, 3, "an algorithm"},
 };
 
 std::string readValue(const LinkField& field, std::string_view value, LessonLink& lesson) {

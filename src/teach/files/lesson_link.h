@@ -2,7 +2,7 @@
 
 // A lesson as the part of a page's address after the '#': the points in their numbering, the step
 // a run stands at, the test inside it, and the views shown, e.g.
-// v1;p=900,900,6900,1200,3000,5000;s=2;t=3;e=1;n=1;c=1;k=1;l=1.
+// v1;p=900,900,6900,1200,3000,5000;s=2;t=3;e=1;n=1;c=1;k=1;l=1;a=3;b=0.
 
 #include "form/area.h"
 
@@ -26,6 +26,8 @@ struct LessonLink {
     bool pointList = false;
     // Run > Algorithm, in the order of its items; none for the incremental method.
     int algorithm = -1;
+    // View > Compare With, in the order of Run > Algorithm's items; none for no comparison.
+    int compared = -1;
     // Empty when the link was read; otherwise why not, in words about a link.
     std::string error;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "teach/pictures/drawing_log.h"
 #include "teach/pictures/mark_shapes.h"
 #include "teach/run/point_list.h"
 #include "teach/run/run_cost.h"
@@ -46,8 +47,9 @@ struct ComparedShown {
     // Which side is which, and how they are stepped together.
     std::string sides;
     std::string sentence;
-    // The picture's revision, as the main picture's.
+    // The picture's revision, as the main picture's, and its drawing calls.
     int picture = 0;
+    std::vector<DrawCall> calls;
     std::vector<MarkShape> marks;
 };
 

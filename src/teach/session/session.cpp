@@ -456,6 +456,7 @@ void Session::openLinked(std::string_view text) {
     listsPoints = link.pointList;
     lesson.chooseAlgorithm(link.algorithm > 0 ? static_cast<Algorithm>(link.algorithm)
                                               : Algorithm::Incremental);
+    lesson.compareWith(link.compared >= 0 ? std::optional(static_cast<Algorithm>(link.compared)) : std::nullopt);
     const bool canStart = kept.Cmdstart.enabled;
     if (link.step >= 0 && canStart)
         lesson.openAt(link.step, link.test);
@@ -525,6 +526,8 @@ std::string Session::link() const {
     shown.pointList = listsPoints;
     if (lesson.algorithm() != Algorithm::Incremental)
         shown.algorithm = static_cast<int>(lesson.algorithm());
+    if (lesson.comparedWith())
+        shown.compared = static_cast<int>(*lesson.comparedWith());
     return writeLink(shown);
 }
 
@@ -570,7 +573,7 @@ ShownScreen Session::screen(double twipsPerPixel) const {
                                             capitalized(nameOf(beside->algorithm())) +
                                             (lesson.comparesBySteps() ? ", step by step." : ", test by test."),
                                         beside->sentence(), beside->picture().revision(),
-                                        markShapes(overlay, twipsPerPixel)};
+                                        beside->picture().calls(), markShapes(overlay, twipsPerPixel)};
     }
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
