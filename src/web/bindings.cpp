@@ -32,7 +32,7 @@ EMSCRIPTEN_KEEPALIVE const char* hull_layout() {
 EMSCRIPTEN_KEEPALIVE const char* hull_arrange(int width, int height, int leastType, int open,
                                              int sentenceHeight, int codeHeight) {
     const auto has = [open](int bit) { return (open & (1 << bit)) != 0; };
-    return returned(arrangementJson({width, height, leastType, has(0), has(1), has(2), has(3), has(4)},
+    return returned(arrangementJson({width, height, leastType, has(0), has(1), has(2), has(3), has(4), has(5)},
                                     {sentenceHeight, codeHeight}));
 }
 EMSCRIPTEN_KEEPALIVE const char* hull_help() {
@@ -128,6 +128,10 @@ EMSCRIPTEN_KEEPALIVE void hull_show_picture_at(int scale) {
     page().showPictureAt(scale);
 }
 
+// View > Compare With's picture at the drawing's own size, as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE const uint8_t* hull_compared_picture() {
+    return page().comparedPicture().rgba().data();
+}
 // The picture drawn afresh `scale` times larger, as RGBA bytes; thick lines grow with it.
 EMSCRIPTEN_KEEPALIVE const uint8_t* hull_picture(int scale, int thickLines) {
     return page().picture(scale, thickLines != 0).rgba().data();

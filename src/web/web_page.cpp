@@ -116,6 +116,13 @@ const Raster& WebPage::picture(int scale, bool thickLines) {
     return exported;
 }
 
+const Raster& WebPage::comparedPicture() {
+    const ComparedRun* compared = session.comparedRun();
+    exported = rasterize(compared ? compared->picture().calls() : std::vector<DrawCall>{}, area::WidthPixels,
+                         area::HeightPixels, area::TwipsPerPixel, 1, WebSurface::BackColor, false);
+    return exported;
+}
+
 void WebPage::announce(const std::string& text, bool atOnce) {
     send(pace.offer(text, atOnce, emscripten_get_now()));
 }
@@ -288,6 +295,8 @@ std::string arrangementJson(const Room& room, const TextHeights& text) {
     writeBox(json, "code", arranged.code);
     writeBox(json, "cost", arranged.cost);
     writeBox(json, "timeline", arranged.timeline);
+    writeBox(json, "compared", arranged.compared);
+    writeBox(json, "comparedPicture", arranged.comparedPicture);
     json.key("sentencePixels").value(arranged.sentencePixels);
     json.key("codePixels").value(arranged.codePixels);
     return json.key("codeScrollsSideways").value(arranged.codeScrollsSideways).endObject().text();

@@ -46,6 +46,8 @@ class WebPage : public LessonView {
     // The picture drawn afresh `scale` times larger, as RGBA bytes, its lines grown with it when
     // thick.
     const Raster& picture(int scale, bool thickLines);
+    // View > Compare With's picture at the drawing area's own size.
+    const Raster& comparedPicture();
 
     // The points, the step and the view as an address's fragment, and back.
     std::string link() const;

@@ -260,7 +260,7 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
     else if (verb === 'drag') await page.mouse.move(...await at(page, x / PerPixel, y / PerPixel));
     else if (verb === 'release') await page.mouse.up();
     else if (verb === 'start') await page.click('#Cmdstart');
-    else if (verb.startsWith('algorithm-')) await page.selectOption('#menus select', verb);
+    else if (verb.startsWith('algorithm-')) await page.selectOption('#menus select[aria-label=Algorithm]', verb);
     else if (verb.startsWith('key:')) await page.press('#timeline', verb.slice(4));
     else await page.click(`[data-command="${verb}"]`);
     const shown = await page.evaluate((table) => ({

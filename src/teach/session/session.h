@@ -119,6 +119,8 @@ class Session {
     std::string pointsText() const;
     // Everything drawn on the drawing area since it was last cleared, in order.
     const std::vector<DrawCall>& drawn() const { return drawing.calls(); }
+    // View > Compare With's run beside the one shown, while there is one.
+    const ComparedRun* comparedRun() const { return lesson.compared(); }
     // The run: the step shown (-1 before a run), whether it is paused or going on, whether its
     // steps are told beside the drawing.
     int shownStep() const;
