@@ -22,7 +22,7 @@ ComparedPanel::ComparedPanel(QWidget* parent) : QWidget(parent), title(this), pi
 }
 
 void ComparedPanel::showCompared(const ComparedShown& shown) {
-    const QString heading = toQString(shown.title) + QStringLiteral(" — ") + toQString(shown.sides);
+    const QString heading = toQString(shown.title) + QStringLiteral(", ") + toQString(shown.sides);
     if (title.text() != heading)
         title.setText(heading);
     if (const QString said = toQString(shown.sentence); words.text() != said)

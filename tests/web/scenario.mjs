@@ -245,7 +245,10 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
                   'undo-last-point',
                   // Quickhull on the same points from its first step, test by test, and back.
                   'algorithm-quickhull', 'step-forward', 'step-into', 'step-into',
-                  'step-forward', 'step-back', 'key:End', 'key:Home'];
+                  'step-forward', 'step-back', 'key:End', 'key:Home',
+                  // Gift wrapping beside it, test by test, then step by step.
+                  'compare-with-gift-wrapping', 'step-into', 'step-forward', 'step-forward', 'compare-by-steps',
+                  'step-forward', 'step-back', 'compare-with-none'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
     .toString().trim().split('\n').map((line) => JSON.parse(line));
   const ids = desktop[0].commands.map((c) => c.id);
@@ -261,6 +264,7 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
     else if (verb === 'release') await page.mouse.up();
     else if (verb === 'start') await page.click('#Cmdstart');
     else if (verb.startsWith('algorithm-')) await page.selectOption('#menus select[aria-label=Algorithm]', verb);
+    else if (verb.startsWith('compare-with-')) await page.selectOption('#menus select[aria-label="Compare With"]', verb);
     else if (verb.startsWith('key:')) await page.press('#timeline', verb.slice(4));
     else await page.click(`[data-command="${verb}"]`);
     const shown = await page.evaluate((table) => ({
@@ -275,15 +279,23 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
         words: Array.from(document.querySelectorAll('#codewords p'), (p) => p.textContent) },
       cost: document.getElementById('cost').hidden ? null : document.getElementById('costwords').textContent,
       timeline: document.getElementById('timelinebar').hidden ? null : document.getElementById('timeline').getAttribute('aria-valuetext'),
+      compared: document.getElementById('compared').hidden ? null : {
+        title: document.getElementById('comparedtitle').textContent,
+        sentence: document.getElementById('comparedwords').textContent,
+        marks: JSON.parse(Module.cwrap('hull_state', 'string', [])()).compared.marks },
     }), ids);
     assert.deepEqual(shown, { status: desktop[i].status,
                               enabled: desktop[i].commands.filter((c) => c.enabled).map((c) => c.id),
                               marks: desktop[i].marks, code: desktop[i].code,
                               cost: desktop[i].cost && desktop[i].cost.words,
-                              timeline: desktop[i].timeline && desktop[i].timeline.words }, `after ${action}`);
+                              timeline: desktop[i].timeline && desktop[i].timeline.words,
+                              compared: desktop[i].compared && { title: desktop[i].compared.title + ', ' + desktop[i].compared.sides,
+                                                                 sentence: desktop[i].compared.sentence,
+                                                                 marks: desktop[i].compared.marks } }, `after ${action}`);
   }
   assert.ok(desktop.some((screen) => screen.marks.some(([kind]) => kind === 'ring')), 'a step with its marks compared');
   assert.ok(desktop.some((screen) => screen.status.startsWith('Point 1 moved, ')), 'a move compared');
+  assert.ok(desktop.some((screen) => screen.compared && screen.compared.sentence.includes(', test ')), 'a comparison inside a step');
   assert.deepEqual(page.errors, []);
 });
 

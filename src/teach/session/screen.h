@@ -44,7 +44,7 @@ struct TimelineShown {
 // View > Compare With: the second drawing, of the same points by another algorithm.
 struct ComparedShown {
     std::string title;
-    // Which side is which, and how they are stepped together.
+    // Which run it stands beside, and how they are stepped together.
     std::string sides;
     std::string sentence;
     // The picture's revision, as the main picture's, and its drawing calls.

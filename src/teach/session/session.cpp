@@ -569,9 +569,8 @@ ShownScreen Session::screen(double twipsPerPixel) const {
         if (!lesson.showsEachStep())
             overlay.corners.clear();
         screen.compared = ComparedShown{capitalized(nameOf(beside->algorithm())),
-                                        "Left: " + capitalized(nameOf(lesson.algorithm())) + ". Right: " +
-                                            capitalized(nameOf(beside->algorithm())) +
-                                            (lesson.comparesBySteps() ? ", step by step." : ", test by test."),
+                                        "beside " + std::string(nameOf(lesson.algorithm())) +
+                                            (lesson.comparesBySteps() ? ", step by step" : ", test by test"),
                                         beside->sentence(), beside->picture().revision(),
                                         beside->picture().calls(), markShapes(overlay, twipsPerPixel)};
     }
