@@ -1,4 +1,4 @@
 #pragma once
 
-// Prints pacing_run_ms and pacing_ratio. Needs a QApplication.
+// Prints pacing_run_ms, pacing_ratio and compare_pacing_ratio. Needs a QApplication.
 void benchPacing();

@@ -78,7 +78,8 @@ std::string algorithmIdea() {
            "of the chain that remains. After the last point the hull is that of all the points. "
            "Run > Algorithm shows three other ways to the same hull: gift wrapping walks round it "
            "an edge at a time, the monotone chain sorts the points and keeps every turn "
-           "counter-clockwise, and quickhull splits the points at the one farthest out.";
+           "counter-clockwise, and quickhull splits the points at the one farthest out. "
+           "View > Compare With draws a second of them beside the first, after as many tests.";
 }
 
 std::string pointFileFormat() {
