@@ -56,6 +56,18 @@ TEST(Arrangement, EveryPanelOpenStandsApartInsideTheClientAndFillsTheColumn) {
                         if (room.told || listed) {
                             EXPECT_LE(a.compared.height, (height - beside::Top) / 2);
                         }
+                        // It leaves the panels their least heights where the column holds them.
+                        int lowest = 0;
+                        for (const Box* box : {&a.pointList, &a.code, &a.cost})
+                            lowest = std::max(lowest, box->bottom());
+                        const int least = (room.pointList ? beside::LeastListHeight + beside::PanelGap : 0) +
+                                          (room.code ? beside::LeastListHeight + beside::PanelGap : 0) +
+                                          (room.cost ? beside::LeastCostHeight + beside::PanelGap : 0);
+                        if (!room.told && listed &&
+                            lowest - beside::Top >= a.compared.height - a.comparedPicture.height + beside::Gap + least) {
+                            // The panels' shares are whole pixels: a pixel each may be lost.
+                            EXPECT_GE(lowest - a.compared.bottom() - beside::Gap, least - beside::PanelGap - 2);
+                        }
                     }
                     // The last part of the column reaches the foot of the client.
                     int lowest = 0;

@@ -71,12 +71,18 @@ void stackPanels(Arrangement& arranged, const Room& room, const TextHeights& tex
 }
 
 // As large as the drawing, or as the column's width allows in its proportions, taking at most half
-// of the column where other parts share it.
-void placeCompared(Arrangement& arranged, int top, int bottom, int width, bool shared) {
+// of the column where other parts share it, and leaving the panels their least heights.
+void placeCompared(Arrangement& arranged, const Room& shown, int top, int bottom, int width) {
     constexpr int Wide = layout::Pichull.width / area::TwipsPerPixel;
     constexpr int High = layout::Pichull.height / area::TwipsPerPixel;
     constexpr int Around = beside::ComparedTitleHeight + beside::ComparedWordsHeight;
-    const int room = (shared ? (bottom - top) / 2 : bottom - top) - Around;
+    const bool shared = shown.told || shown.pointList || shown.code || shown.cost;
+    const int least = (shown.pointList ? beside::LeastListHeight + beside::PanelGap : 0) +
+                      (shown.code ? beside::LeastListHeight + beside::PanelGap : 0) +
+                      (shown.cost ? beside::LeastCostHeight + beside::PanelGap : 0) +
+                      (shown.told ? 2 * beside::FontPixels + beside::Gap : 0);
+    const int room = std::min(shared ? (bottom - top) / 2 : bottom - top,
+                              bottom - top - least - beside::Gap + beside::PanelGap) - Around;
     const int high = std::max(0, std::min({High, width * High / Wide, room}));
     const int wide = high * Wide / High;
     arranged.compared = {beside::Left, top, width, high + Around};
@@ -100,7 +106,7 @@ Arrangement arrange(const Room& room, const TextHeights& text) {
     const bool listed = room.pointList || room.code || room.cost;
     int top = beside::Top;
     if (room.compared) {
-        placeCompared(arranged, top, bottom, width, room.told || listed);
+        placeCompared(arranged, room, top, bottom, width);
         top = arranged.compared.bottom() + beside::Gap;
     }
     if (room.told) {
