@@ -64,7 +64,8 @@ TEST(Arrangement, EveryPanelOpenStandsApartInsideTheClientAndFillsTheColumn) {
                                           (room.code ? beside::LeastListHeight + beside::PanelGap : 0) +
                                           (room.cost ? beside::LeastCostHeight + beside::PanelGap : 0);
                         if (!room.told && listed &&
-                            lowest - beside::Top >= a.compared.height - a.comparedPicture.height + beside::Gap + least) {
+                            lowest - beside::Top >= a.compared.height - a.comparedPicture.height +
+                                                        beside::LeastComparedHeight + beside::Gap + least) {
                             // The panels' shares are whole pixels: a pixel each may be lost.
                             EXPECT_GE(lowest - a.compared.bottom() - beside::Gap, least - beside::PanelGap - 2);
                         }

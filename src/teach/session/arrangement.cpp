@@ -83,7 +83,8 @@ void placeCompared(Arrangement& arranged, const Room& shown, int top, int bottom
                       (shown.told ? 2 * beside::FontPixels + beside::Gap : 0);
     const int room = std::min(shared ? (bottom - top) / 2 : bottom - top,
                               bottom - top - least - beside::Gap + beside::PanelGap) - Around;
-    const int high = std::max(0, std::min({High, width * High / Wide, room}));
+    const int fits = std::min(High, width * High / Wide);
+    const int high = std::max(std::min(beside::LeastComparedHeight, fits), std::min(fits, room));
     const int wide = high * Wide / High;
     arranged.compared = {beside::Left, top, width, high + Around};
     arranged.comparedPicture = {beside::Left, top + beside::ComparedTitleHeight, wide, high};

@@ -29,6 +29,8 @@ inline constexpr int LeastCostHeight = 220;
 // The compared drawing's title over it and its sentence under it.
 inline constexpr int ComparedTitleHeight = 22;
 inline constexpr int ComparedWordsHeight = 64;
+// The least height of its picture: smaller, the panels give way and scroll.
+inline constexpr int LeastComparedHeight = 120;
 
 inline constexpr int ControlsRight = [] {
     int right = 0;
