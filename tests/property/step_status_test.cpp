@@ -801,8 +801,9 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
             } else {
                 ASSERT_EQ(there.testsMade(), std::min(made, all)) << w->view.status;
                 // Every step its tests have reached is taken, a step with no test of its own too.
-                if (!there.inside() && there.step() < there.steps())
+                if (!there.inside() && there.step() < there.steps()) {
                     ASSERT_GT(there.testsOfStep(there.step() + 1), 0);
+                }
             }
             if (left == Command::AlgorithmIncremental && compared == Algorithm::Incremental && !bySteps &&
                 !at.inside && !there.inside()) {
@@ -811,17 +812,18 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
                 std::sort(traced.begin(), traced.end());
                 ASSERT_EQ(window, traced) << w->view.status;
             }
-            if (w->view.heard.size() > heard)
-                ASSERT_TRUE(w->view.heard.back().text.starts_with(
-                capitalized(nameOf(w->lesson.algorithm())) + ": ")) << w->view.heard.back().text;
-            if (w->view.heard.size() > heard)
+            if (w->view.heard.size() > heard) {
+                ASSERT_TRUE(w->view.heard.back().text.starts_with(capitalized(nameOf(w->lesson.algorithm())) + ": "))
+                    << w->view.heard.back().text;
                 ASSERT_NE(w->view.heard.back().text.find(beside->sentence()), std::string::npos);
+            }
             ASSERT_TRUE(beside->sentence().starts_with(capitalized(nameOf(compared))));
         }
         ASSERT_FALSE(w->desktop.shown.empty()) << "the run ends";
         ASSERT_TRUE(w->lesson.compared()->standing().ended()) << "both are done at the end";
         ASSERT_EQ(w->lesson.compared()->standing().testsMade(), all);
-        if (compared == Algorithm::Incremental)
+        if (compared == Algorithm::Incremental) {
             ASSERT_EQ(all, w->lesson.wholeRunTests());
+        }
     }
 }
