@@ -28,6 +28,17 @@
 LectureTools::LectureTools(QWidget& window, Session& session, PictureBox& surface)
     : window(window), session(session), surface(surface) {}
 
+namespace {
+
+// Whether the text was written whole, in place of what the file held.
+bool writeText(const QString& path, const std::string& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(QByteArray::fromStdString(text)) >= 0;
+}
+
+} // namespace
+
 void LectureTools::report(const char* what, const QString& path, const std::string& problem) {
     session.reportFileProblem(what, path.toStdString(), problem);
 }
@@ -69,16 +80,23 @@ void LectureTools::exportPicture(const QString& path, const PictureOptions& opti
     session.handle([&] { writePicture(path, options); });
 }
 
+void LectureTools::exportSideBySide(const QString& path, bool withMarks) {
+    session.handle([&] {
+        const QSize size = surface.contentsRect().size();
+        if (!writeText(path, session.sideBySide(size.width(), size.height(), twipsPerPixel(surface),
+                                                PictureBox::BackColor,
+                                                withMarks ? std::optional(surface.marks()) : std::nullopt)))
+            report("Cannot export the picture to", path, "it cannot be written.");
+    });
+}
+
 void LectureTools::writePicture(const QString& path, const PictureOptions& options) {
     bool written = false;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         const QSize size = surface.contentsRect().size();
-        QFile file(path);
-        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(QByteArray::fromStdString(
-                      svgOf(session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
-                            PictureBox::BackColor,
-                            options.marks ? surface.marks() : std::vector<MarkShape>{}))) >= 0;
+        written = writeText(path, svgOf(session.drawn(), size.width(), size.height(), twipsPerPixel(surface),
+                                        PictureBox::BackColor,
+                                        options.marks ? surface.marks() : std::vector<MarkShape>{}));
     } else {
         written = pictureAt(options).save(path, "PNG");
     }
@@ -98,10 +116,7 @@ void LectureTools::exportCost(const QString& path, int scale) {
     session.handle([&] {
         bool written = false;
         if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-            QFile file(path);
-            written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                      file.write(QByteArray::fromStdString(
-                          svgOf(plotOf(session.costs(), PlotWidth, PlotHeight)))) >= 0;
+            written = writeText(path, svgOf(plotOf(session.costs(), PlotWidth, PlotHeight)));
         } else {
             written = costPicture(scale).save(path, "PNG");
         }
@@ -181,6 +196,8 @@ void LectureTools::chooseExport() {
         path += ending;
     if (chosen.cost)
         exportCost(path, chosen.scale);
+    else if (chosen.sideBySide)
+        exportSideBySide(path, options.marks);
     else
         exportPicture(path, options);
 }

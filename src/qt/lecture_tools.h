@@ -22,6 +22,8 @@ class LectureTools {
     void savePoints(const QString& path);
     // A PNG picture drawn as the options say, or an SVG drawing for a name ending .svg.
     void exportPicture(const QString& path, const PictureOptions& options);
+    // The drawing and View > Compare With's side by side, as an SVG drawing.
+    void exportSideBySide(const QString& path, bool withMarks);
     QImage pictureAt(const PictureOptions& options) const;
     // The plot of View > Cost of the Run: a PNG picture `scale` times its size, or an SVG drawing
     // for a name ending .svg.

@@ -109,6 +109,9 @@ EMSCRIPTEN_KEEPALIVE const char* hull_points_text() {
 EMSCRIPTEN_KEEPALIVE const char* hull_svg(int withMarks) {
     return returned(page().svg(withMarks != 0));
 }
+EMSCRIPTEN_KEEPALIVE const char* hull_side_by_side_svg(int withMarks) {
+    return returned(page().sideBySideSvg(withMarks != 0));
+}
 EMSCRIPTEN_KEEPALIVE const char* hull_cost_svg(int width, int height) {
     return returned(page().costSvg(width, height));
 }

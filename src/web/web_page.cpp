@@ -95,6 +95,11 @@ std::string WebPage::pointsText() const {
     return session.pointsText();
 }
 
+std::string WebPage::sideBySideSvg(bool withMarks) const {
+    return session.sideBySide(area::WidthPixels, area::HeightPixels, area::TwipsPerPixel, WebSurface::BackColor,
+                              withMarks ? std::optional(session.screen().marks) : std::nullopt);
+}
+
 std::string WebPage::svg(bool withMarks) const {
     return svgOf(session.drawn(), area::WidthPixels, area::HeightPixels, area::TwipsPerPixel,
                  WebSurface::BackColor,
@@ -254,6 +259,8 @@ std::string layoutJson() {
             .value(kind.ending)
             .key("cost")
             .value(kind.cost)
+            .key("sideBySide")
+            .value(kind.sideBySide)
             .endObject();
     // Each algorithm's code, in the order of the algorithms.
     json.endArray().key("code").beginArray();

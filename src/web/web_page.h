@@ -39,6 +39,8 @@ class WebPage : public LessonView {
     void randomPoints(int count, int shape, unsigned seed);
     std::string pointsText() const;
     std::string svg(bool withMarks) const;
+    // The drawing and the compared one side by side.
+    std::string sideBySideSvg(bool withMarks) const;
     // The plot of View > Cost of the Run as an SVG drawing of that size.
     std::string costSvg(int width, int height) const;
     // The drawing area's picture kept `scale` times its own size from now on.

@@ -342,6 +342,17 @@ await scenario('the desktop core\'s picture, files, both answers, the 501st poin
   const costPicture = await exportCost('Cost of the Run, PNG picture');
   assert.equal(costPicture.name, 'cost-of-the-run-step-5-2x.png');
   assert.deepEqual([costPicture.bytes.readUInt32BE(16), costPicture.bytes.readUInt32BE(20)], [960, 640]);
+  // Quickhull compared at the run's end: both drawings in one, each under its name, the run's as
+  // its own export draws it. The page is made larger first, or the panel sends it to the small
+  // screen's arrangement, its menus behind a button.
+  await page.setViewportSize({ width: 1400, height: 900 });
+  await page.selectOption('#menus select[aria-label="Compare With"]', 'compare-with-quickhull');
+  const both = await exportCost('SVG drawing, both algorithms side by side');
+  assert.equal(both.name, 'hull-step-5-side-by-side.svg');
+  assert.ok(both.text.includes('>Incremental</text>') && both.text.includes('>Quickhull</text>'), both.text);
+  assert.ok(both.text.includes(numbered.text.slice(numbered.text.indexOf('<svg ') + 5)), 'the run\'s drawing whole, numbered');
+  assert.equal(both.text.match(/<svg /g).length, 3);
+  await page.selectOption('#menus select[aria-label="Compare With"]', 'compare-with-none');
 
   await page.keyboard.press('Control+r');              // Run Again, enabled after a run
   await question(page);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <tuple>
 
 void DrawingLog::setForeColor(Color color) {
     fore = color;
@@ -131,6 +132,26 @@ void appendMarks(std::string& svg, const std::vector<MarkShape>& marks) {
 }
 
 } // namespace
+
+std::string sideBySideSvg(const std::string& left, const std::string& right, int width, int height,
+                          const std::string& leftTitle, const std::string& rightTitle) {
+    constexpr int Gap = 16, TitleHeight = 22;
+    const int wide = 2 * width + Gap, high = height + TitleHeight;
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      number(wide) + "\" height=\"" + number(high) + "\" viewBox=\"0 0 " + number(wide) +
+                      ' ' + number(high) + "\">\n";
+    for (const auto& [drawing, title, x] : {std::tuple{&left, &leftTitle, 0}, std::tuple{&right, &rightTitle, width + Gap}}) {
+        appendElement(svg, "text",
+                      {{"x", number(x)}, {"y", number(TitleHeight - 6)}, {"font-family", "Liberation Sans, Arial, sans-serif"},
+                       {"font-size", "14"}, {"font-weight", "bold"}},
+                      *title);
+        // Each drawing whole, placed by its own outer element.
+        const std::size_t begin = drawing->find("<svg ");
+        svg += "<svg x=\"" + number(x) + "\" y=\"" + number(TitleHeight) + "\" " + drawing->substr(begin + 5);
+    }
+    return svg + "</svg>\n";
+}
 
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
                   Color background, const std::vector<MarkShape>& marks) {

@@ -76,3 +76,7 @@ std::string hexColour(Color color);
 // shows them.
 std::string svgOf(const std::vector<DrawCall>& calls, int width, int height, double twipsPerPixel,
                   Color background, const std::vector<MarkShape>& marks = {});
+
+// Two SVG drawings of one size side by side, each under its title, as one drawing.
+std::string sideBySideSvg(const std::string& left, const std::string& right, int width, int height,
+                          const std::string& leftTitle, const std::string& rightTitle);

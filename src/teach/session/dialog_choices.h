@@ -12,13 +12,16 @@ struct ExportKind {
     std::string_view ending;
     // The plot of View > Cost of the Run rather than the drawing.
     bool cost = false;
+    // The drawing and View > Compare With's side by side.
+    bool sideBySide = false;
 };
 
-inline constexpr std::array<ExportKind, 6> ExportKinds{{
+inline constexpr std::array<ExportKind, 7> ExportKinds{{
     {"PNG picture, the window's size", 1, ".png"},
     {"PNG picture, twice the size", 2, ".png"},
     {"PNG picture, four times the size", 4, ".png"},
     {"SVG drawing", 1, ".svg"},
+    {"SVG drawing, both algorithms side by side", 1, ".svg", false, true},
     {"Cost of the Run, PNG picture", 2, ".png", true},
     {"Cost of the Run, SVG drawing", 1, ".svg", true},
 }};

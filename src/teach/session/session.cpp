@@ -564,21 +564,38 @@ ShownScreen Session::screen(double twipsPerPixel) const {
     }
     if (showsTimeline)
         screen.timeline = timeline();
-    if (const ComparedRun* beside = lesson.compared()) {
-        Overlay overlay = beside->overlay();
-        if (!lesson.showsEachStep())
-            overlay.corners.clear();
-        screen.compared = ComparedShown{capitalized(nameOf(beside->algorithm())),
-                                        "beside " + std::string(nameOf(lesson.algorithm())) +
-                                            (lesson.comparesBySteps() ? ", step by step" : ", test by test"),
-                                        beside->sentence(), beside->picture().revision(),
-                                        beside->picture().calls(), markShapes(overlay, twipsPerPixel)};
-    }
+    screen.compared = comparedShown(twipsPerPixel);
     if (watch.isAsking()) {
         const Message& asked = watch.asked();
         screen.question = QuestionShown{asked.title, asked.prompt, asked.style};
     }
     return screen;
+}
+
+std::optional<ComparedShown> Session::comparedShown(double twipsPerPixel) const {
+    const ComparedRun* beside = lesson.compared();
+    if (!beside)
+        return {};
+    Overlay overlay = beside->overlay();
+    if (!lesson.showsEachStep())
+        overlay.corners.clear();
+    return ComparedShown{capitalized(nameOf(beside->algorithm())),
+                         "beside " + std::string(nameOf(lesson.algorithm())) +
+                             (lesson.comparesBySteps() ? ", step by step" : ", test by test"),
+                         beside->sentence(), beside->picture().revision(), beside->picture().calls(),
+                         markShapes(overlay, twipsPerPixel)};
+}
+
+std::string Session::sideBySide(int width, int height, double twipsPerPixel, Color background,
+                                std::optional<std::vector<MarkShape>> marks) const {
+    const std::string drawing = svgOf(drawn(), width, height, twipsPerPixel, background, marks.value_or(std::vector<MarkShape>{}));
+    const std::optional<ComparedShown> beside = comparedShown(twipsPerPixel);
+    if (!beside)
+        return drawing;
+    return sideBySideSvg(drawing,
+                         svgOf(beside->calls, width, height, twipsPerPixel, background,
+                               marks ? beside->marks : std::vector<MarkShape>{}),
+                         width, height, capitalized(nameOf(lesson.algorithm())), beside->title);
 }
 
 TimelineShown Session::timeline() const {

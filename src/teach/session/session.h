@@ -133,8 +133,14 @@ class Session {
     // All that both faces show beside the picture and their own controls, the marks placed in
     // the pixels of a drawing area of that many twips to a pixel.
     ShownScreen screen(double twipsPerPixel = area::TwipsPerPixel) const;
+    std::optional<ComparedShown> comparedShown(double twipsPerPixel) const;
     // Where the run stands on the timeline, in numbers and in words.
     TimelineShown timeline() const;
+    // The drawing and the compared one side by side, each under its algorithm's name, as one SVG
+    // drawing of two pictures of that size; with marks, the drawing's as given and the compared
+    // one's as it shows them. The drawing alone while nothing is compared.
+    std::string sideBySide(int width, int height, double twipsPerPixel, Color background,
+                           std::optional<std::vector<MarkShape>> marks) const;
     // The window's controls as they stand.
     const KeptControls& controls() const { return kept; }
     // The step's marks as the drawing shows them.
