@@ -765,6 +765,7 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
     auto between = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
+    int pastTheEnd = 0;
     for (int set = 0; set < 64; ++set) {
         const auto left = static_cast<Command>(static_cast<int>(Command::AlgorithmIncremental) + set % 4);
         const auto right = static_cast<Command>(static_cast<int>(Command::CompareWithIncremental) + set / 4 % 4);
@@ -795,7 +796,17 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
             const TracedRun& there = beside->standing();
             const RunPosition at = w->lesson.position();
             const long made = w->lesson.runCost().back();
-            if (bySteps) {
+            // Past the run's own end, the compared algorithm takes the steps it still needs.
+            const int own = left == Command::AlgorithmIncremental ? w->mod.Pointcount - 3
+                                                                   : traceOf(w->lesson.algorithm(), w->mod).stepCount();
+            if (at.step > own && !at.inside) {
+                ++pastTheEnd;
+                ASSERT_FALSE(there.inside());
+                ASSERT_EQ(there.step(), there.steps() - (at.steps - own) + (at.step - own));
+                if (!bySteps) {
+                    ASSERT_GE(there.testsMade(), made) << "past the run's end";
+                }
+            } else if (bySteps) {
                 ASSERT_EQ(there.step(), std::min(at.inside ? at.step - 1 : at.step, there.steps()));
                 ASSERT_FALSE(there.inside());
             } else {
@@ -815,15 +826,34 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
             if (w->view.heard.size() > heard) {
                 ASSERT_TRUE(w->view.heard.back().text.starts_with(capitalized(nameOf(w->lesson.algorithm())) + ": "))
                     << w->view.heard.back().text;
-                ASSERT_NE(w->view.heard.back().text.find(beside->sentence()), std::string::npos);
+                ASSERT_NE(w->view.heard.back().text.find(beside->sentence()), std::string::npos) << w->view.heard.back().text << " / " << beside->sentence() << " / " << w->view.status;
             }
             ASSERT_TRUE(beside->sentence().starts_with(capitalized(nameOf(compared))));
         }
         ASSERT_FALSE(w->desktop.shown.empty()) << "the run ends";
         ASSERT_TRUE(w->lesson.compared()->standing().ended()) << "both are done at the end";
+        // Timed, the question comes only once both are done, the compared one's last step heard.
+        const std::unique_ptr<FakeWindow> timed = startedOn(clicks, false, left);
+        // Three points end at START, before a comparison can begin.
+        if (!timed->desktop.shown.empty())
+            continue;
+        timed->session.perform(right);
+        if (bySteps)
+            timed->session.perform(Command::CompareBySteps);
+        const int steps = timed->lesson.position().steps;
+        int ticks = 0;
+        for (; ticks < 2000 && timed->desktop.shown.empty(); ++ticks)
+            timed->session.tick();
+        ASSERT_EQ(ticks, steps);
+        ASSERT_TRUE(timed->lesson.compared());
+        ASSERT_TRUE(timed->lesson.compared()->standing().ended())
+            << timed->view.status;
+        ASSERT_FALSE(timed->view.heard.empty());
+        ASSERT_NE(timed->view.heard.back().text.find(timed->lesson.compared()->sentence()), std::string::npos);
         ASSERT_EQ(w->lesson.compared()->standing().testsMade(), all);
         if (compared == Algorithm::Incremental) {
             ASSERT_EQ(all, w->lesson.wholeRunTests());
         }
     }
+    EXPECT_GT(pastTheEnd, 20) << "compared steps past the run's end";
 }

@@ -41,6 +41,13 @@ void ComparedRun::follow(const LeadingRun& leading, bool bySteps) {
         run.draw(drawn);
 }
 
+void ComparedRun::moveTo(int step) {
+    if (step == run.step() && !run.inside())
+        return;
+    run.moveTo(step);
+    run.draw(drawn);
+}
+
 std::string ComparedRun::sentence() const {
     const std::string name = capitalized(nameOf(algorithm()));
     const std::string tests = std::to_string(run.testsMade());

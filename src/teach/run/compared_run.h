@@ -32,13 +32,14 @@ struct LeadingRun {
 };
 
 // A second algorithm on the same points, drawn apart, standing where the first run stands: after
-// as many orientation tests, or as many steps. The one that finishes first holds its last picture;
-// when the first run ends, this one is shown at its end too.
+// as many orientation tests, or as many steps. The one that finishes first holds its last picture.
 class ComparedRun {
   public:
     ComparedRun(Algorithm algorithm, const Modhull& points);
 
     void follow(const LeadingRun& leading, bool bySteps);
+    // Stands at the end of that step: past the end of the run beside it.
+    void moveTo(int step);
     Algorithm algorithm() const { return run.algorithmRun(); }
     const RecordedPicture& picture() const { return drawn; }
     // The test just made and the corners held, with each step shown.

@@ -16,7 +16,8 @@ Lesson::Phase Lesson::phase() const {
     if (drawingArea.isEnabled())
         return Phase::Input;
     // Inside a step the run is always paused; so is a run whose question waits.
-    if (form.isWalking() || (traced && traced->inside()) || watch.holdsOne())
+    // Past its own end the run waits with its question held, and goes on or pauses as its timer does.
+    if (form.isWalking() || (traced && traced->inside()) || (watch.holdsOne() && beyond < 0))
         return Phase::Paused;
     if (!timer.isEnabled())
         return Phase::Finished;
@@ -25,13 +26,31 @@ Lesson::Phase Lesson::phase() const {
 
 // Step 0 is the first triangle; step k inserts point k + 3.
 int Lesson::step() const {
+    return ownStep() + std::max(beyond, 0);
+}
+
+int Lesson::ownStep() const {
     if (traced)
         return traced->step();
     return points.Pointcount == 3 ? 0 : form.Curpoint - 3;
 }
 
 int Lesson::steps() const {
+    return ownSteps() + extraSteps();
+}
+
+int Lesson::ownSteps() const {
     return traced ? traced->steps() : points.Pointcount - 3;
+}
+
+int Lesson::extraSteps() const {
+    const int own = ownSteps();
+    if (!comparison || own == 0)
+        return 0;
+    const TracedRun& other = comparison->standing();
+    if (bySteps)
+        return std::max(0, other.steps() - own);
+    return other.steps() - other.stepsEndedBy(traced ? traced->allTests() : wholeRunTests());
 }
 
 RunActions Lesson::actions() const {
@@ -47,6 +66,7 @@ RunActions Lesson::actions() const {
 }
 
 void Lesson::start() {
+    beyond = -1;
     timer.release();
     report.reset();
     trace = {};
@@ -78,15 +98,13 @@ void Lesson::start() {
 
 void Lesson::tick() {
     sayAtOnce = false;
-    if (traced)
-        advanceTraced(&TracedRun::finishStep);
-    else
-        followStep();
+    followStep();
     show();
     sayAtOnce = true;
 }
 
 void Lesson::reset() {
+    beyond = -1;
     note.clear();
     watch.dropHeld();
     traced.reset();
@@ -117,15 +135,49 @@ void Lesson::follow(const std::function<void()>& act) {
 
 // A tick's step, or the rest of a step stepped into.
 void Lesson::followStep() {
+    if (beyond >= 0)
+        return stepBeyondEnd();
     if (traced)
         return advanceTraced(&TracedRun::finishStep);
-    follow([this] {
-        if (!form.isWalking())
-            form.beginStep();
-        while (!walkMade())
-            form.testNextEdge();
-        form.endStep();
+    mayEnd([this] {
+        follow([this] {
+            if (!form.isWalking())
+                form.beginStep();
+            while (!walkMade())
+                form.testNextEdge();
+            form.endStep();
+        });
     });
+}
+
+void Lesson::mayEnd(const std::function<void()>& act) {
+    const bool more = extraSteps() > 0, held = timer.isHeld();
+    watch.holdBack(more);
+    act();
+    watch.holdBack(false);
+    if (more && watch.holdsOne())
+        goBeyondEnd(held);
+}
+
+void Lesson::goBeyondEnd(bool held) {
+    beyond = 0;
+    form.Hsbspeed_Change();
+    timer.setEnabled(true);
+    if (held)
+        pause();
+    else
+        resume();
+}
+
+// One more of the compared algorithm's steps; after its last, the run's question.
+void Lesson::stepBeyondEnd() {
+    note.clear();
+    beyond = std::min(beyond + 1, extraSteps());
+    stepToSay = true;
+    if (goesBeyondEnd())
+        return;
+    show();
+    askHeldQuestion();
 }
 
 // Whether the step's walk has made all its tests: the step ends at the next Step Into.
@@ -134,15 +186,15 @@ bool Lesson::walkMade() const {
 }
 
 std::span<const WalkTest> Lesson::walkShown() const {
-    if (!hasRun() || step() == 0)
+    if (!hasRun() || ownStep() == 0)
         return {};
-    const std::span<const WalkTest> walk = trace.walkOf(step());
+    const std::span<const WalkTest> walk = trace.walkOf(ownStep());
     return form.isWalking() ? walk.first(static_cast<std::size_t>(form.Tested)) : walk;
 }
 
 // One more than the hull's edges before the step.
 int Lesson::stepTests() const {
-    return hasRun() && step() > 0 ? static_cast<int>(trace.walkOf(step()).size()) : 0;
+    return hasRun() && ownStep() > 0 ? static_cast<int>(trace.walkOf(ownStep()).size()) : 0;
 }
 
 void Lesson::stepInto() {
@@ -154,7 +206,7 @@ void Lesson::stepInto() {
     if (traced) {
         advanceTraced(&TracedRun::nextTest);
     } else if (walkMade()) {
-        follow([this] { form.endStep(); });
+        mayEnd([this] { follow([this] { form.endStep(); }); });
     } else {
         if (!form.isWalking())
             form.beginStep();
@@ -175,7 +227,7 @@ void Lesson::observe() {
 
 void Lesson::reportShown() {
     const EdgeList after = edgesOf(form);
-    report = step() == 0 ? reportFirstTriangle(after)
+    report = ownStep() == 0 ? reportFirstTriangle(after)
                          : reportStep(points, form.Curpoint, walkShown(), after);
 }
 
@@ -186,7 +238,7 @@ void Lesson::pause() {
 }
 
 void Lesson::resume() {
-    if (watch.holdsOne()) {
+    if (watch.holdsOne() && !goesBeyondEnd()) {
         askHeldQuestion();
         return;
     }
@@ -198,6 +250,9 @@ void Lesson::resume() {
 // Carries on where the run would have asked its question; the question left RESET enabled.
 void Lesson::askHeldQuestion() {
     note.clear();
+    // Past the run's own end the timer ran on for the compared steps: the run now ends.
+    if (beyond >= 0)
+        timer.setEnabled(false);
     timer.release();
     watch.askHeld();
 }
@@ -235,9 +290,22 @@ void Lesson::showAt(int target, int test) {
 // Straight to the step without showing the steps on the way: the picture, the hull and the walk
 // as a straight run leaves them there, paused, the last step's question held.
 void Lesson::replayAt(int target, int test) {
+    beyond = -1;
+    const int own = ownSteps();
+    if (target >= own && extraSteps() > 0 && (target > own || test <= 0)) {
+        replayOwn(own, -1);
+        beyond = std::min(target - own, extraSteps());
+        timer.setEnabled(true);
+        pause();
+        return;
+    }
+    replayOwn(target, test);
+}
+
+void Lesson::replayOwn(int target, int test) {
     if (traced)
         return replayTraced(target, test);
-    target = std::clamp(target, 0, steps());
+    target = std::clamp(target, 0, ownSteps());
     if (target == 0)
         test = -1;
     const int tests = test > 0 ? std::min(test, static_cast<int>(trace.walkOf(target).size())) : 0;
@@ -275,7 +343,7 @@ void Lesson::pauseOrResume() {
 void Lesson::stepForward() {
     if (!actions().stepForward)
         return;
-    if (watch.holdsOne()) {
+    if (watch.holdsOne() && !goesBeyondEnd()) {
         askHeldQuestion();
         show();
         return;
@@ -330,9 +398,24 @@ void Lesson::followCompared() {
         comparison.reset();
     if (!comparison)
         return;
+    if (beyond > 0)
+        return comparison->moveTo(comparison->standing().steps() - extraSteps() + beyond);
     const RunPosition at = position();
-    const bool ended = phase() == Phase::Finished || (!at.inside && at.step == at.steps);
-    comparison->follow({runCost().back(), at.inside ? at.step - 1 : at.step, ended}, bySteps);
+    comparison->follow({runCost().back(), at.inside ? at.step - 1 : at.step, phase() == Phase::Finished},
+                       bySteps);
+}
+
+// The run stands finished; the compared algorithm's step is told, as each step is.
+void Lesson::showBeyondEnd(Phase now) {
+    const std::string line = runLine(now) + ": " + capitalized(nameOf(chosen)) + " is done.";
+    view.showStatus(note.empty() ? line : note + ' ' + line);
+    Overlay overlay;
+    if (numbers)
+        overlay.numbers = numberMarks();
+    view.showOverlay(overlay);
+    if (stepToSay && !silent)
+        view.announce(withCompared(line), sayAtOnce);
+    stepToSay = false;
 }
 
 std::string Lesson::withCompared(const std::string& said) const {
@@ -343,6 +426,8 @@ std::string Lesson::withCompared(const std::string& said) const {
 
 void Lesson::show() {
     followCompared();
+    if (beyond > 0)
+        return showBeyondEnd(phase());
     if (traced)
         return showTraced();
     if (form.isWalking())
@@ -396,7 +481,7 @@ void Lesson::showTest() {
 WalkState Lesson::walkState() const {
     if (!hasRun())
         return {};
-    return {.step = step(),
+    return {.step = ownStep(),
             .point = form.Curpoint,
             .inside = form.isWalking(),
             .tests = walkShown(),
@@ -410,7 +495,7 @@ CostCurve Lesson::runCost() const {
         return {};
     if (traced)
         return traced->testsBy();
-    CostCurve cost = trace.testsBy(step());
+    CostCurve cost = trace.testsBy(ownStep());
     cost.back() -= stepTests() - static_cast<long>(walkShown().size());
     return cost;
 }
@@ -464,9 +549,9 @@ RunPosition Lesson::position() const {
     if (!hasRun())
         return {};
     if (traced)
-        return {step(), steps(), traced->inside(), traced->testsInStep(), traced->testsOfStep(step())};
+        return {step(), steps(), traced->inside(), traced->testsInStep(), traced->testsOfStep(ownStep())};
     const WalkState walk = walkState();
-    return {walk.step, steps(), walk.inside, static_cast<int>(walk.tests.size()), walk.stepTests};
+    return {step(), steps(), walk.inside, static_cast<int>(walk.tests.size()), walk.stepTests};
 }
 
 // START has left the window's run at its first triangle with its timer armed; the ticks now move
@@ -487,8 +572,11 @@ void Lesson::advanceTraced(void (TracedRun::*move)()) {
     traced->draw(drawingArea);
     stepToSay = true;
     if (!traced->inside() && traced->step() == traced->steps()) {
-        showTraced();
-        finishTraced(false);
+        show();
+        const bool more = extraSteps() > 0, held = timer.isHeld();
+        finishTraced(more);
+        if (more)
+            goBeyondEnd(held);
     }
 }
 
@@ -550,6 +638,6 @@ std::vector<PointRow> Lesson::pointRows() const {
     if (traced)
         return pointList(points, traced->edges(), traced->corners(), traced->ended());
     // Inside a step, the point being inserted is not in the hull yet.
-    const int inserted = hasRun() ? step() + 3 : 0;
+    const int inserted = hasRun() ? ownStep() + 3 : 0;
     return pointList(points, form, form.isWalking() ? inserted - 1 : inserted);
 }

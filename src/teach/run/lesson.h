@@ -137,6 +137,8 @@ class Lesson {
     void observe();
     void reportShown();
     void replayAt(int target, int test);
+    // The run's own steps only.
+    void replayOwn(int target, int test);
     void pause();
     void resume();
     void askHeldQuestion();
@@ -149,6 +151,21 @@ class Lesson {
     void finishTraced(bool held);
     void showTraced();
     void followCompared();
+    // The run's own steps, and the one it shows, without those of a compared algorithm past them.
+    int ownSteps() const;
+    int ownStep() const;
+    // The compared algorithm's steps after the run's own last one: it may need more, by tests or
+    // by steps. None with a run of three points, which ends at its start.
+    int extraSteps() const;
+    // Whether the run stands past its own end, or at it, with compared steps still to come.
+    bool goesBeyondEnd() const { return beyond >= 0 && beyond < extraSteps(); }
+    // The run has made its own last step with its question held: the compared algorithm's
+    // remaining steps follow, a tick or a Step Forward each, paused if it was.
+    void goBeyondEnd(bool held);
+    void stepBeyondEnd();
+    // Runs what may end the run's own steps: with compared steps to come, its question waits.
+    void mayEnd(const std::function<void()>& act);
+    void showBeyondEnd(Phase now);
     // What a screen reader hears of a step: while another algorithm is compared, each side's
     // sentence with its name.
     std::string withCompared(const std::string& said) const;
@@ -182,6 +199,9 @@ class Lesson {
     std::optional<Algorithm> comparing;
     bool bySteps = false;
     std::optional<ComparedRun> comparison;
+    // -1 until the run has made its own last step with compared steps to come; then the compared
+    // steps shown past it.
+    int beyond = -1;
     std::optional<StepReport> report;
     std::vector<Overlay::Spot> numbered;
     std::vector<Overlay::Number> numberPlaces;

@@ -92,12 +92,14 @@ void TracedRun::nextTest() {
     testsIn = testsOfStep(shownStep) > 0 ? 1 : 0;
 }
 
+int TracedRun::stepsEndedBy(long tests) const {
+    return static_cast<int>(std::upper_bound(madeBy.begin(), madeBy.end(), tests) - madeBy.begin()) - 1;
+}
+
 void TracedRun::moveToTests(long tests) {
-    // The last step ended by then: any steps after it without a test are ended too.
-    const auto ended = std::upper_bound(madeBy.begin(), madeBy.end(), tests) - 1;
-    const int step = static_cast<int>(ended - madeBy.begin());
-    if (step < steps() && tests > *ended)
-        moveTo(step + 1, static_cast<int>(tests - *ended));
+    const int step = stepsEndedBy(tests);
+    if (step < steps() && tests > madeBy[step])
+        moveTo(step + 1, static_cast<int>(tests - madeBy[step]));
     else
         moveTo(step);
 }

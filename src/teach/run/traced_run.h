@@ -44,6 +44,9 @@ class TracedRun {
     // Stands where the run has made so many tests: at the last step ended by then, or inside the
     // step under way.
     void moveToTests(long tests);
+    // The steps ended once the run has made so many tests, steps without a test of their own
+    // after the last of them counted too.
+    int stepsEndedBy(long tests) const;
 
     // The points as dots and the edges the run holds now, drawn afresh.
     void draw(Surface& surface) const;

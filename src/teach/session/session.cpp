@@ -635,5 +635,10 @@ void Session::scrubByTest(int direction) {
             lesson.showAt(at.test > 1 ? at.step : at.step - 1, at.test - 1);
         else
             lesson.showAt(at.step, Modhull::Maxpoints * Modhull::Maxpoints);
+        // A step without a test of its own, as a compared algorithm's past the run's end, is
+        // passed whole.
+        const RunPosition now = lesson.position();
+        if (now.step == at.step && now.inside == at.inside && now.test == at.test)
+            lesson.showAt(at.step + direction);
     });
 }
