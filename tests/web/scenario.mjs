@@ -248,7 +248,10 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
                   'step-forward', 'step-back', 'key:End', 'key:Home',
                   // Gift wrapping beside it, test by test, then step by step.
                   'compare-with-gift-wrapping', 'step-into', 'step-forward', 'step-forward', 'compare-by-steps',
-                  'step-forward', 'step-back', 'compare-with-none'];
+                  'step-forward', 'step-back',
+                  // The incremental method beside it needs more steps: past quickhull's end and back.
+                  'compare-with-incremental', 'key:End', 'step-back', 'key:Shift+ArrowLeft', 'step-forward',
+                  'compare-with-none'];
   const desktop = execFileSync(screensOfLesson, { input: script.join('\n') + '\n' })
     .toString().trim().split('\n').map((line) => JSON.parse(line));
   const ids = desktop[0].commands.map((c) => c.id);
@@ -296,6 +299,7 @@ await scenario('one lesson in both faces: the same status, marks, code, cost, ti
   assert.ok(desktop.some((screen) => screen.marks.some(([kind]) => kind === 'ring')), 'a step with its marks compared');
   assert.ok(desktop.some((screen) => screen.status.startsWith('Point 1 moved, ')), 'a move compared');
   assert.ok(desktop.some((screen) => screen.compared && screen.compared.sentence.includes(', test ')), 'a comparison inside a step');
+  assert.ok(desktop.some((screen) => screen.status.endsWith('Quickhull is done.')), 'a compared step past the run\'s end');
   assert.deepEqual(page.errors, []);
 });
 
