@@ -71,7 +71,7 @@ const bare = join(mkdtempSync(join(tmpdir(), 'bench-')), 'bare.html');
 writeFileSync(bare, '<!doctype html><html><body><canvas width="525" height="469"></canvas><script>' +
   'document.querySelector("canvas").getContext("2d").fillRect(0, 0, 525, 469);</script></body></html>');
 
-const paints = [], barePaints = [], runs = [], backs = [], intos = [], scrubs = [], drags = [];
+const paints = [], barePaints = [], runs = [], comparedRuns = [], backs = [], intos = [], scrubs = [], drags = [];
 for (let i = 0; i < 7; ++i) {
   const plain = await open(bare);
   barePaints.push(await firstPaint(plain));
@@ -86,6 +86,15 @@ for (let i = 0; i < 7; ++i) {
   runs.push(await run(page, 500, '0'));
   await answerNo(page);
   await page.click('#Cmdreset');
+  // The same run with gift wrapping drawn beside it, in a view wide enough for both.
+  await page.setViewportSize({ width: 1400, height: 900 });
+  const compareWith = (id) => page.selectOption('#menus select[aria-label="Compare With"]', id);
+  await compareWith('compare-with-gift-wrapping');
+  comparedRuns.push(await run(page, 500, '0'));
+  await answerNo(page);
+  await page.click('#Cmdreset');
+  await compareWith('compare-with-none');
+  await page.setViewportSize({ width: 1100, height: 720 });
   await run(page, 500, '2');
   await answerNo(page);
   backs.push(await page.evaluate(() => {
@@ -145,6 +154,7 @@ report('web_first_paint_ms', median(paints));
 report('web_first_paint_ratio', median(paints) / median(barePaints));
 report('web_pacing_run_ms', median(runs));
 report('web_pacing_ratio', median(runs) / 500);
+report('web_compare_pacing_ratio', median(comparedRuns) / 500);
 report('web_step_back_ms', median(backs));
 report('web_step_into_ms', median(intos));
 report('web_scrub_ms', median(scrubs));

@@ -845,6 +845,7 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
         for (; ticks < 2000 && timed->desktop.shown.empty(); ++ticks)
             timed->session.tick();
         ASSERT_EQ(ticks, steps);
+        ASSERT_TRUE(timed->session.screen().controls.resetEnabled) << "RESET answers the question too";
         ASSERT_TRUE(timed->lesson.compared());
         ASSERT_TRUE(timed->lesson.compared()->standing().ended())
             << timed->view.status;

@@ -250,9 +250,12 @@ void Lesson::resume() {
 // Carries on where the run would have asked its question; the question left RESET enabled.
 void Lesson::askHeldQuestion() {
     note.clear();
-    // Past the run's own end the timer ran on for the compared steps: the run now ends.
-    if (beyond >= 0)
+    // Past the run's own end the timer ran on for the compared steps: the run now ends, RESET
+    // enabled as the question leaves it.
+    if (beyond >= 0) {
         timer.setEnabled(false);
+        resetButton.setEnabled(true);
+    }
     timer.release();
     watch.askHeld();
 }

@@ -59,37 +59,39 @@ long TracedRun::testsMade() const {
     return inside() ? madeBy[shownStep - 1] + testsIn : madeBy[shownStep];
 }
 
-int TracedRun::shownEvents() const {
-    if (!inside())
-        return shownStep > 0 ? trace.stepEnds[shownStep - 1] : 0;
-    int at = shownStep > 1 ? trace.stepEnds[shownStep - 2] : 0;
-    for (int tests = 0; tests < testsIn; ++at)
-        if (trace.events[at].kind == Kind::Test)
-            ++tests;
-    return at;
+// Where the events shown end is worked out once for each place the run stands at: the views ask
+// for it many times a tick.
+void TracedRun::standAt(int step, int tests) {
+    shownStep = step;
+    testsIn = tests;
+    if (!inside()) {
+        shownAt = shownStep > 0 ? trace.stepEnds[shownStep - 1] : 0;
+        return;
+    }
+    shownAt = shownStep > 1 ? trace.stepEnds[shownStep - 2] : 0;
+    for (int made = 0; made < testsIn; ++shownAt)
+        if (trace.events[shownAt].kind == Kind::Test)
+            ++made;
 }
 
 void TracedRun::moveTo(int step, int tests) {
-    shownStep = std::clamp(step, 0, steps());
-    testsIn = std::clamp(tests, 0, testsOfStep(shownStep));
+    const int at = std::clamp(step, 0, steps());
+    standAt(at, std::clamp(tests, 0, testsOfStep(at)));
 }
 
 void TracedRun::finishStep() {
     if (inside())
-        testsIn = 0;
+        standAt(shownStep, 0);
     else
-        shownStep = std::min(shownStep + 1, steps());
+        standAt(std::min(shownStep + 1, steps()), 0);
 }
 
 void TracedRun::nextTest() {
-    if (inside()) {
-        testsIn = testsIn < testsOfStep(shownStep) ? testsIn + 1 : 0;
-        return;
-    }
+    if (inside())
+        return standAt(shownStep, testsIn < testsOfStep(shownStep) ? testsIn + 1 : 0);
     if (shownStep == steps())
         return;
-    ++shownStep;
-    testsIn = testsOfStep(shownStep) > 0 ? 1 : 0;
+    standAt(shownStep + 1, testsOfStep(shownStep + 1) > 0 ? 1 : 0);
 }
 
 int TracedRun::stepsEndedBy(long tests) const {

@@ -66,7 +66,8 @@ class TracedRun {
 
   private:
     // Where the events shown end.
-    int shownEvents() const;
+    int shownEvents() const { return shownAt; }
+    void standAt(int step, int tests);
     const HullEvent* lastTest() const;
     // The event after the last one shown, if any.
     const HullEvent* nextEvent() const;
@@ -83,6 +84,7 @@ class TracedRun {
     std::vector<long> madeBy;
     int shownStep = 0;
     int testsIn = 0;
+    int shownAt = 0;
     // The edges held after the first so many events: a run moved on replays only the events since.
     mutable EdgeList held;
     mutable int heldAfter = 0;
