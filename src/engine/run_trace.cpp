@@ -7,10 +7,9 @@ const std::vector<WalkTest>& RunTrace::walkOf(int step) const {
 }
 
 std::vector<long> RunTrace::testsBy(int step) const {
-    std::vector<long> made{0};
-    for (int k = 1; k <= step; ++k)
-        made.push_back(made.back() + static_cast<long>(walkOf(k).size()));
-    return made;
+    if (step < 0 || step > stepCount()) [[unlikely]]
+        raise(RuntimeError::Kind::SubscriptOutOfRange);
+    return {made.begin(), made.begin() + step + 1};
 }
 
 void firstTriangle(BoundedArray<int16_t>& from, BoundedArray<int16_t>& to, int16_t& count) {
@@ -28,6 +27,7 @@ RunTrace traceRun(const Modhull& points) {
     RunTrace trace;
     for (int16_t point = 4; point <= points.Pointcount; ++point) {
         trace.steps.push_back(walkToInsert(points, {from, to, count}, point));
+        trace.made.push_back(trace.made.back() + static_cast<long>(trace.steps.back().size()));
         int16_t kept = 0;
         for (const WalkTest& test : trace.steps.back())
             keepEdges(test, [&](int16_t a, int16_t b, bool) {

@@ -67,7 +67,9 @@ void ComparedPanel::Picture::paintEvent(QPaintEvent*) {
     const double perPixel = twipsPerPixel(*this);
     const double scale = width() / (layout::Pichull.width / perPixel);
     painter.scale(scale, scale);
-    for (const DrawCall& call : calls) {
+    if (!calls)
+        return;
+    for (const DrawCall& call : *calls) {
         const QPointF from(call.x1 / perPixel, call.y1 / perPixel);
         if (call.kind == DrawCall::Line)
             paintSegment(painter, QLineF(from, QPointF(call.x2 / perPixel, call.y2 / perPixel)),

@@ -33,7 +33,7 @@ class ComparedPanel : public QWidget {
         void paintEvent(QPaintEvent* event) override;
 
       private:
-        std::vector<DrawCall> calls;
+        std::shared_ptr<const std::vector<DrawCall>> calls;
         std::vector<MarkShape> marks;
         int revision = -1;
     };

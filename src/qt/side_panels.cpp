@@ -99,7 +99,8 @@ Arrangement SidePanels::place(const ShownScreen& screen) {
     } else if (arranged.beside) {
         placeBeside(arranged);
     } else {
-        placeApart();
+        placeApart((room.pointList ? 1 : 0) | (room.code ? 2 : 0) | (room.cost ? 4 : 0) | (room.compared ? 8 : 0) |
+                   (screen.code ? static_cast<int>(screen.code->algorithm) << 4 : 0));
     }
     return arranged;
 }
@@ -136,12 +137,18 @@ void SidePanels::placeBeside(const Arrangement& arranged) {
 }
 
 // In a tool window over the instructions column, laid out by its own layout.
-void SidePanels::placeApart() {
+// Sized again only when it comes or its panels change: measuring them each tick would slow a
+// fast run.
+void SidePanels::placeApart(int panels) {
     if (!toolWindow)
         toolWindow = std::make_unique<ToolWindow>(client.window(), keys, closed);
-    toolWindow->setWindowTitle(QStringLiteral("Panels"));
     const bool moved = holder.parentWidget() != toolWindow.get();
-    toolWindow->hold(holder);
+    if (!moved && panels == apartPanels && toolWindow->isVisible())
+        return;
+    apartPanels = panels;
+    toolWindow->setWindowTitle(QStringLiteral("Panels"));
+    if (moved)
+        toolWindow->hold(holder);
     holderLayout.setEnabled(true);
     compared.layout()->setEnabled(true);
     codeScroll.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -56,7 +56,8 @@ class SidePanels {
 
     void showPanels(const ShownScreen& screen);
     void placeBeside(const Arrangement& arranged);
-    void placeApart();
+    // `panels` tells which are shown, and whose code.
+    void placeApart(int panels);
     void placeToolWindow();
     int codeHeightFor(int width) const;
     void keepLitLineInView();
@@ -71,6 +72,7 @@ class SidePanels {
     // Made when first needed: a tool window that exists, even hidden, is one more top-level
     // window for the platform to keep.
     std::unique_ptr<ToolWindow> toolWindow;
+    int apartPanels = -1;
     QWidget holder;
     QVBoxLayout holderLayout;
     ComparedPanel compared;

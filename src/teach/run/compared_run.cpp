@@ -10,10 +10,12 @@ Color RecordedPicture::backColor() const {
 }
 
 void RecordedPicture::take(const DrawCall& call) {
-    if (call.kind == DrawCall::Clear)
-        drawn.clear();
+    if (call.kind != DrawCall::Clear)
+        drawn->push_back(call);
+    else if (drawn.use_count() > 1)
+        drawn = std::make_shared<std::vector<DrawCall>>();
     else
-        drawn.push_back(call);
+        drawn->clear();
     ++changes;
 }
 

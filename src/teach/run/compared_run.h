@@ -6,21 +6,25 @@
 #include "teach/pictures/overlay.h"
 #include "teach/run/traced_run.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 // A picture kept as its drawing calls since the last clear, for a face to draw at its own size.
+// The calls are shared with the screens that show them: a clear starts a new list while one of
+// them still holds the old.
 class RecordedPicture : public CallSurface {
   public:
     Color backColor() const override;
-    const std::vector<DrawCall>& calls() const { return drawn; }
+    const std::vector<DrawCall>& calls() const { return *drawn; }
+    std::shared_ptr<const std::vector<DrawCall>> shared() const { return drawn; }
     // Grows with every drawing: a face that has shown this revision need not draw it again.
     int revision() const { return changes; }
 
   private:
     void take(const DrawCall& call) override;
 
-    std::vector<DrawCall> drawn;
+    std::shared_ptr<std::vector<DrawCall>> drawn = std::make_shared<std::vector<DrawCall>>();
     int changes = 0;
 };
 

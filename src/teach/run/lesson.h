@@ -105,7 +105,7 @@ class Lesson {
     CostCurve runCost() const;
     RunPosition position() const;
     // The incremental method's tests on the whole of the run's points.
-    long wholeRunTests() const { return trace.stepCount() > 0 ? trace.testsBy(trace.stepCount()).back() : 0; }
+    long wholeRunTests() const { return trace.allTests(); }
     // Every point and where it stands in the run now.
     std::vector<PointRow> pointRows() const;
     // The chosen algorithm's code as View > Show the Code shows it now.

@@ -7,6 +7,7 @@
 #include "teach/session/commands.h"
 #include "teach/words/step_code.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,7 +50,7 @@ struct ComparedShown {
     std::string sentence;
     // The picture's revision, as the main picture's, and its drawing calls.
     int picture = 0;
-    std::vector<DrawCall> calls;
+    std::shared_ptr<const std::vector<DrawCall>> calls;
     std::vector<MarkShape> marks;
 };
 

@@ -582,7 +582,7 @@ std::optional<ComparedShown> Session::comparedShown(double twipsPerPixel) const 
     return ComparedShown{capitalized(nameOf(beside->algorithm())),
                          "beside " + std::string(nameOf(lesson.algorithm())) +
                              (lesson.comparesBySteps() ? ", step by step" : ", test by test"),
-                         beside->sentence(), beside->picture().revision(), beside->picture().calls(),
+                         beside->sentence(), beside->picture().revision(), beside->picture().shared(),
                          markShapes(overlay, twipsPerPixel)};
 }
 
@@ -593,7 +593,7 @@ std::string Session::sideBySide(int width, int height, double twipsPerPixel, Col
     if (!beside)
         return drawing;
     return sideBySideSvg(drawing,
-                         svgOf(beside->calls, width, height, twipsPerPixel, background,
+                         svgOf(*beside->calls, width, height, twipsPerPixel, background,
                                marks ? beside->marks : std::vector<MarkShape>{}),
                          width, height, capitalized(nameOf(lesson.algorithm())), beside->title);
 }
