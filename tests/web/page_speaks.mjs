@@ -1,8 +1,9 @@
 // A blind student in the page, in Chromium with a window, Orca at its defaults and real keys: a
 // lesson opened from a link, a point added by keyboard, the run started paused and stepped forward
 // and back to its end, the question answered, the hull read, then the timeline taken back to the
-// first triangle. Orca's log must hold each step's sentence once each time it is reached, the last
-// one before the question, the point added and the hull in order.
+// first triangle, then a step with quickhull compared. Orca's log must hold each step's sentence
+// once each time it is reached, the last one before the question, the point added, the hull in
+// order and both sentences of the compared step with their names.
 //
 // with_orca.sh LOG node page_speaks.mjs PAGE.html LOG
 
@@ -100,6 +101,10 @@ await press('k', 'Cost of the Run on. This run: 20 orientation tests for 7 point
 await press('t', 'Timeline on');
 await press('Tab', 'step 4 of 4');
 await press('Home', 'Paused at step 0 of 4');
+// Quickhull compared beside the run: a step is heard as both sentences, each with its name.
+await page.selectOption('#menus select[aria-label="Compare With"]', 'compare-with-quickhull');
+await page.focus('#timeline');
+await press('period', 'Quickhull, step 1 of');
 await browser.close();
 
 check(said().filter((line) => line.startsWith('point 7, lower right')).length, 1,
@@ -118,6 +123,8 @@ check(times('The hull: points 1, 2, 7, 6 and 4, counter-clockwise from point 1.'
 check(said().filter((line) => line.startsWith('The walk begins with the last edge')).length, 1,
       'a test stepped into, said without its counts');
 check(times('For 7 points on a circle: 22;'), 1, 'the cost of the run said with its plot');
+check(said().filter((line) => line.startsWith('Incremental: Paused at step 1 of ') && line.includes('. Quickhull, step 1 of ')).length,
+      1, 'a compared step, both sentences with their names');
 if (failures.length) console.log(said().join('\n'));
 for (const failure of failures) console.log(`FAILED: ${failure}`);
 console.log(failures.length ? '0 passed, 1 failed' : '1 passed, 0 failed');
