@@ -37,6 +37,7 @@ class SidePanels {
     CodePanel& codePanel() { return code; }
     QLabel& codeWordsPanel() { return codeWords; }
     CostPanel& costPanel() { return cost; }
+    ComparedPanel& comparedPanel() { return compared; }
     // The tool window, once a narrow window has needed it.
     QWidget* window() { return toolWindow.get(); }
 

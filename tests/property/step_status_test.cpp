@@ -855,6 +855,23 @@ TEST(Comparison, TheSecondAlgorithmStandsWhereTheFirstDoes) {
         if (compared == Algorithm::Incremental) {
             ASSERT_EQ(all, w->lesson.wholeRunTests());
         }
+        // Any step scrubbed to, past the run's end too, shows both sides as Step Forward does.
+        std::array<std::unique_ptr<FakeWindow>, 2> two{startedOn(clicks, true, left), startedOn(clicks, true, left)};
+        for (const std::unique_ptr<FakeWindow>& each : two) {
+            each->session.perform(right);
+            if (bySteps)
+                each->session.perform(Command::CompareBySteps);
+        }
+        const auto& [scrubbed, stepped] = two;
+        const int target = between(0, std::max(0, scrubbed->lesson.position().steps - 1));
+        scrubbed->session.scrubTo(target);
+        for (int k = 0; k < target; ++k)
+            stepped->session.perform(Command::StepForward);
+        // Unstepped, the run still tells how START renumbered the points.
+        ASSERT_TRUE(stepped->view.status.ends_with(scrubbed->view.status)) << stepped->view.status;
+        ASSERT_EQ(picture(scrubbed->drawing.calls()), picture(stepped->drawing.calls()));
+        ASSERT_EQ(scrubbed->lesson.compared()->picture().calls(), stepped->lesson.compared()->picture().calls())
+            << "step " << target;
     }
     EXPECT_GT(pastTheEnd, 20) << "compared steps past the run's end";
 }

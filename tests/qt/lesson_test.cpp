@@ -381,6 +381,22 @@ TEST(Lesson, EachStepIsMarkedOnTheScreenAndToldInTheStatusLine) {
            "the axes";
     EXPECT_EQ(tools.costPicture(2).size(), QSize(2 * PlotWidth, 2 * PlotHeight));
     key(Qt::Key_K);
+    // Quickhull compared: its points on the screen, and both drawings in one export.
+    a.window.session().perform(Command::CompareWithQuickhull);
+    QWidget& compared = a.window.sidePanels().comparedPanel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return compared.isVisible() && compared.height() > 100; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return countIn(shownOnScreen(compared, compared.rect()), QColor(255, 0, 255)) > 5;
+    })) << "the compared drawing's points";
+    const QString both = directory.filePath(QStringLiteral("both.svg"));
+    tools.exportSideBySide(both, false);
+    QFile bothDrawing(both);
+    ASSERT_TRUE(bothDrawing.open(QIODevice::ReadOnly));
+    const QByteArray bothText = bothDrawing.readAll();
+    EXPECT_TRUE(bothText.contains(">Incremental</text>") && bothText.contains(">Quickhull</text>") &&
+                bothText.count("<svg ") == 3)
+        << bothText.toStdString();
+    a.window.session().perform(Command::CompareWithNone);
 
     key(Qt::Key_Comma);
     EXPECT_TRUE(
